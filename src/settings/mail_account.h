@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QString>
+#include <array>
+
+// Bits of MailAccount::Attribute.
+enum MailAccountAttribute : int {
+    CheckOn = 0x0001,
+    SoundOn = 0x0002,
+    DialUpOnly = 0x0004,
+    DefaultIcon = 0x0008,
+    BlinkCount = 0x0010,
+    InUse = 0x8000,
+};
+
+// One mailbox. The fields from MessageCount to ResultText live only while the program runs.
+struct MailAccount {
+    int ImageIndex = 0;
+    Colour TextColor = 0;
+    Colour TextBKColor = 0xFFFFFF;
+    QString ImageFile;
+    int Attribute = 0;
+    QString Account;
+    QString POP3;
+    int Port = 110;
+    QString UserID;
+    QString PassWord;
+    QString MailSound;
+    int TimeOut = 10000;
+    int MessageCount = 0;
+    int PreviousCount = 0;
+    int NewMail = 0;
+    int ErrorCode = 0;
+    QString ResultText;
+    QString Mailer;
+
+    bool Has(MailAccountAttribute bit) const { return (Attribute & bit) != 0; }
+};
+
+// The five account slots; ClockSettings::AccountListCount of them, from slot 0, are configured.
+struct AccountTable {
+    static constexpr int Capacity = 5;
+    std::array<MailAccount, Capacity> slots;
+};

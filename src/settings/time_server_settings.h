@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// Bits of TimeServerSettings::Attribute.
+enum TimeServerAttribute : int {
+    AutoCorrection = 0x01,
+    CorrectAtStartup = 0x02,
+    CorrectAtTime = 0x04,
+    CorrectOnlyDialUp = 0x08,
+};
+
+// Patterns of TimeServerSettings::Pattern.
+enum CorrectionPattern : int {
+    CorrectMonthly = 0,
+    CorrectDaily = 1,
+    CorrectWeekly = 2,
+    CorrectEveryHours = 3,
+    CorrectEveryMinutes = 4,
+};
+
+struct TimeServerSettings {
+    int Pattern = 0;
+    int Index = 0;
+    int Attribute = 0;
+    int Day = 0;
+    int Week = 0;
+    int Hour = 0;
+    int Min = 0;
+    int Interval_Hour = 0;
+    int Interval_Min = 0;
+    QString asHostName;
+    int iPort = 13;
+    int iiTimeOut = 5000;
+
+    // Run-time only: a pattern-0..2 correction has run in this program run.
+    bool correctionDone = false;
+};
