@@ -42,5 +42,5 @@ struct MailAccount {
 // The five account slots; ClockSettings::AccountListCount of them, from slot 0, are configured.
 struct AccountTable {
     static constexpr int Capacity = 5;
-    std::array<MailAccount, Capacity> slots;
+    std::array<MailAccount, Capacity> entries;
 };

@@ -51,7 +51,7 @@ struct ScheduleEntry {
 
 struct ScheduleTable {
     static constexpr int Capacity = 20;
-    std::array<ScheduleEntry, Capacity> slots;
+    std::array<ScheduleEntry, Capacity> entries;
     int entryCount = 0;
     bool scheduleTableBusy = false; // set while the schedule dialog hands its table back
 };
