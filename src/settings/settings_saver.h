@@ -1,0 +1,9 @@
+#pragma once
+
+// What a settings dialog calls after it has handed its changes to the clock window:
+// writes every record back to the settings store.
+class SettingsSaver {
+public:
+    virtual ~SettingsSaver() = default;
+    virtual void SaveSettings() = 0;
+};
