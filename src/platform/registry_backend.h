@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/registry_key.h"
+
+#include <QString>
+#include <memory>
+
+// What the settings store needs of the registry. Key paths are relative to the program's
+// root key "\software\Ondrel\zrbl" of the current user: "" is the root key itself,
+// "Alarm00" one of its subkeys. Key and value names compare case-insensitively.
+class RegistryBackend {
+public:
+    enum class OpenMode { ExistingOnly, CreateIfMissing };
+
+    virtual ~RegistryBackend() = default;
+
+    // Null when the key does not exist (ExistingOnly) or cannot be opened or created.
+    virtual std::unique_ptr<RegistryKey> OpenKey(const QString& path, OpenMode mode) = 0;
+    // Removes the key with all its values and subkeys; true when it no longer exists.
+    virtual bool DeleteKey(const QString& path) = 0;
+    // Makes every change so far durable; false when that failed.
+    virtual bool Flush() = 0;
+};

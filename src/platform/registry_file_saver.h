@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// Replaces a settings file in one step: the new contents go to a temporary file in the same
+// folder, readable and writable by the owner only (passwords are stored in plain text),
+// are flushed to the disk and then renamed over the old file. A crash at any point leaves
+// either the old file or the new one, never a part of one.
+class RegistryFileSaver {
+public:
+    // Runs after the temporary file is complete and synced, before the rename; returning
+    // false abandons the save there, as a crash at that moment would.
+    using BeforeReplace = std::function<bool()>;
+
+    static bool Save(const QString& path, const QByteArray& contents,
+                     const BeforeReplace& beforeReplace = {});
+};
