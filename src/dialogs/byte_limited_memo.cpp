@@ -1,0 +1,38 @@
+#include "dialogs/byte_limited_memo.h"
+
+#include "schedule/cp932_length.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+ByteLimitedMemo::ByteLimitedMemo(int byteLimit, QWidget* parent)
+    : QPlainTextEdit(parent), byteLimit_(byteLimit) {
+    connect(document(), &QTextDocument::contentsChange, this, &ByteLimitedMemo::TrimInsertion);
+}
+
+void ByteLimitedMemo::TrimInsertion(int position, int /*charsRemoved*/, int charsAdded) {
+    if (trimming_ || charsAdded <= 0) {
+        return;
+    }
+    const QString text = toPlainText();
+    const int overflow = Cp932ByteCount(text) - byteLimit_;
+    if (overflow <= 0) {
+        return;
+    }
+    // Keep the part of the insertion that fits beside the text that was there before.
+    // The last block's end counts as a character of the document but not of the text.
+    const int end = std::min(position + charsAdded, int(text.size()));
+    const QString inserted = text.mid(position, end - position);
+    const int bytesBefore = Cp932ByteCount(text) - Cp932ByteCount(inserted);
+    const int keep = Cp932FittingLength(inserted, byteLimit_ - bytesBefore);
+    trimming_ = true;
+    QTextCursor cursor(document());
+    cursor.setPosition(position + keep);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    trimming_ = false;
+    QTextCursor caret = textCursor();
+    caret.setPosition(position + keep);
+    setTextCursor(caret);
+}

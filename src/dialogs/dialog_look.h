@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+
+// The Japanese user-interface font of the windows, "ＭＳ Ｐゴシック" at 12 pixels; the program
+// maps the name to an installed font at start.
+QFont DialogFont();
+
+// Places a window in the middle of the screen it is on.
+void CentreOnDesktop(QWidget& window);

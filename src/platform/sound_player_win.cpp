@@ -1,0 +1,28 @@
+#include "platform/sound_player.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <mmsystem.h>
+#include <windows.h>
+
+namespace {
+
+// sndPlaySound with SND_ASYNC returns at once and stops a sound still playing;
+// SND_NODEFAULT keeps the system's default sound out when the file cannot be played.
+class WaveSoundPlayer : public SoundPlayer {
+public:
+    void PlayAsync(const QString& file) override {
+        if (!IsPlayableSoundFile(file)) {
+            return;
+        }
+        const std::wstring path =
+            QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdWString();
+        sndPlaySoundW(path.c_str(), SND_ASYNC | SND_NODEFAULT);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<SoundPlayer> CreateSystemSoundPlayer() {
+    return std::make_unique<WaveSoundPlayer>();
+}
