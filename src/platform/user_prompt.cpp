@@ -5,7 +5,8 @@
 namespace {
 
 void PrintLine(const QString& caption, const QString& text) {
-    const QByteArray line = (caption.isEmpty() ? text : caption + QStringLiteral(": ") + text).toUtf8();
+    const QByteArray line =
+        (caption.isEmpty() ? text : caption + QStringLiteral(": ") + text).toUtf8();
     std::fprintf(stderr, "%s\n", line.constData());
     std::fflush(stderr);
 }

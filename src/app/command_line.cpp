@@ -1,0 +1,83 @@
+#include "app/command_line.h"
+
+namespace {
+
+CommandLine WithMode(CommandLine::Mode mode) {
+    CommandLine command;
+    command.mode = mode;
+    return command;
+}
+
+CommandLine Refuse(const QString& why) {
+    CommandLine refused = WithMode(CommandLine::Mode::Invalid);
+    refused.error = why;
+    return refused;
+}
+
+bool IsOption(const QString& argument) {
+    return argument.startsWith(QLatin1String("--"));
+}
+
+} // namespace
+
+CommandLine CommandLine::Parse(const QStringList& arguments) {
+    CommandLine parsed;
+    bool modeChosen = false;
+    auto chooseMode = [&](Mode mode) {
+        if (modeChosen) {
+            return false;
+        }
+        parsed.mode = mode;
+        modeChosen = true;
+        return true;
+    };
+
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size() && !IsOption(arguments.at(i + 1));
+        if (argument == QLatin1String("--settings")) {
+            if (!hasValue) {
+                return Refuse(QStringLiteral("--settings needs a file name"));
+            }
+            parsed.settingsFile = arguments.at(++i);
+        } else if (argument == QLatin1String("--render")) {
+            if (!hasValue) {
+                return Refuse(QStringLiteral("--render needs an output file name"));
+            }
+            if (!chooseMode(Mode::Render)) {
+                return Refuse(QStringLiteral("only one command at a time"));
+            }
+            parsed.renderOutput = arguments.at(++i);
+        } else if (argument == QLatin1String("--at")) {
+            if (!hasValue) {
+                return Refuse(QStringLiteral("--at needs a time"));
+            }
+            parsed.renderAt =
+                QDateTime::fromString(arguments.at(++i), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            if (!parsed.renderAt.isValid()) {
+                return Refuse(QStringLiteral("--at wants \"YYYY-MM-DD hh:mm:ss\""));
+            }
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            return WithMode(Mode::ShowHelp);
+        } else if (argument == QLatin1String("--version")) {
+            return WithMode(Mode::ShowVersion);
+        } else {
+            return Refuse(QStringLiteral("unknown argument: %1").arg(argument));
+        }
+    }
+    if (parsed.renderAt.isValid() && parsed.mode != Mode::Render) {
+        return Refuse(QStringLiteral("--at goes with --render"));
+    }
+    return parsed;
+}
+
+QString CommandLine::Usage() {
+    return QStringLiteral(
+        "Usage: zorbel [--settings FILE]\n"
+        "       zorbel [--settings FILE] --render OUT.png [--at \"YYYY-MM-DD hh:mm:ss\"]\n"
+        "       zorbel --help | --version\n"
+        "\n"
+        "Without a command the desktop clock starts. The commands run without a window:\n"
+        "  --render      draw the clock face as it would show and write it as PNG\n"
+        "  --settings    use this settings file instead of ~/.config/zorbel/zrbl.reg\n");
+}

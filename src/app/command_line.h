@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// What the user asked for on the command line.
+struct CommandLine {
+    enum class Mode { Clock, Render, ShowHelp, ShowVersion, Invalid };
+
+    Mode mode = Mode::Clock;
+    QString settingsFile; // --settings FILE; empty for the default file
+    QString renderOutput; // --render OUT.png
+    QDateTime renderAt;   // --at "YYYY-MM-DD hh:mm:ss"; invalid for now
+    QString error;        // why the arguments were refused
+
+    // Arguments without the program name.
+    static CommandLine Parse(const QStringList& arguments);
+    static QString Usage();
+};

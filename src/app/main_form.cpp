@@ -1,0 +1,361 @@
+#include "app/main_form.h"
+
+#include "app/clock_menu.h"
+#include "app/settings_persistence.h"
+#include "app/tray_icon.h"
+#include "app/window_shape.h"
+#include "platform/clock_source.h"
+#include "platform/help_viewer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+TMainForm::TMainForm(ClockServices services, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
+      windows_(*this, services.prompt) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Zorbel"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(10, 10);
+    setMaximumSize(1024, 768);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    menu_ = new ClockMenu(this);
+    tray_ = new TrayIcon(
+        menu_->Menu(), [this] { return !windows_.AnyOpen(); }, this);
+    connect(tray_, &TrayIcon::Activated, this, [this] { activateWindow(); });
+    drawTimer_.setTimerType(Qt::CoarseTimer);
+    connect(&drawTimer_, &QTimer::timeout, this, [this] { tick_.DrawTimerTimer(); });
+    ConnectMenu();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate() {
+    PaintButtonFace();
+    setAcceptDrops(true);
+    tray_->Add();
+
+    services_.settings.EnsureDefaults(records_);
+    services_.settings.LoadSettings(records_);
+
+    PlaceWindow();
+    SetDisplayMode(DisplayModeFromAttrib());
+    ApplyZOrder(DisplayModeFromAttrib());
+    menu_->CheckWindowShape(records_.clock.Form_Window_Type);
+
+    if (records_.clock.AccountListCount <= 0) {
+        menu_->Menu_MailCheck->setEnabled(false);
+    }
+
+    placementMode_ = PlacementNone;
+    quitState_ = QuitStateValue::Running;
+    mailTickCount_ = 0;
+    correctionTicks_ = 0;
+    drawTimer_.start(TickInterval);
+}
+
+void TMainForm::PlaceWindow() {
+    ClockSettings& clock = records_.clock;
+    resize(qBound(minimumWidth(), clock.Width, maximumWidth()),
+           qBound(minimumHeight(), clock.Height, maximumHeight()));
+    QPoint position(clock.Left, clock.Top);
+    const QRect wanted(position, size());
+    bool onSomeScreen = false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        onSomeScreen = onSomeScreen || screen->geometry().intersects(wanted);
+    }
+    if (!onSomeScreen && QGuiApplication::primaryScreen() != nullptr) {
+        // A clock stored on a screen that is gone comes back where a first start puts it.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        position = QPoint(screen.width() / 2 - 160, screen.height() / 2 - 100);
+    }
+    move(position);
+}
+
+void TMainForm::ConnectMenu() {
+    connect(menu_->WinNorm, &QAction::triggered, this, [this] {
+        ApplyZOrder(0);
+        SetDisplayMode(0);
+    });
+    connect(menu_->WinTop, &QAction::triggered, this, [this] {
+        ApplyZOrder(1);
+        SetDisplayMode(1);
+    });
+    connect(menu_->WinHide, &QAction::triggered, this, [this] {
+        ApplyZOrder(2);
+        SetDisplayMode(2);
+    });
+    connect(menu_->Help1, &QAction::triggered, this, &TMainForm::Help1Click);
+    connect(menu_->Menu_Close, &QAction::triggered, this, &TMainForm::Menu_CloseClick);
+
+    // Commands of subsystems that are not part of this build yet stay visible but disabled.
+    for (QAction* pending :
+         {menu_->SetRatio, menu_->PP_DayTime, menu_->PP_DayTimeCheck, menu_->Menu_DispCust,
+          menu_->Menu_ScheCust, menu_->Menu_MailCust, menu_->Menu_DayTimeCust, menu_->PP_About,
+          menu_->Menu_MailCheck, menu_->WinStyle_Normal, menu_->WinStyle_Ellipse,
+          menu_->WinStyle_RoundRect}) {
+        pending->setEnabled(false);
+    }
+}
+
+// ---- Display mode and stacking ----
+
+int TMainForm::DisplayModeFromAttrib() const {
+    if (records_.clock.Has(TopMost)) {
+        return 1;
+    }
+    return records_.clock.Has(MouseHide) ? 2 : 0;
+}
+
+void TMainForm::SetDisplayMode(int mode) {
+    ClockSettings& clock = records_.clock;
+    clock.Set(TopMost, mode == 1);
+    clock.Set(MouseHide, mode == 2);
+    menu_->CheckDisplayMode(mode);
+}
+
+void TMainForm::ApplyZOrder(int mode) {
+    SetStaysOnTop(mode == 1);
+}
+
+void TMainForm::SetStaysOnTop(bool on) {
+    // QWindow::setFlag changes the stacking hint without re-creating or hiding the window.
+    if (QWindow* window = windowHandle()) {
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    }
+    if (on && isVisible()) {
+        raise();
+    }
+}
+
+// ---- Secondary windows ----
+
+void TMainForm::OpenSecondaryWindow(WindowBit bit, const std::function<QDialog*()>& create) {
+    windows_.OpenSecondaryWindow(bit, [this, bit, &create] {
+        std::unique_ptr<QDialog> dialog(create());
+        if (!dialog) {
+            return false;
+        }
+        openWindows_[bit] = dialog.get();
+        // Every way of closing ends in finished(): the buttons, Esc and the close box.
+        connect(dialog.get(), &QDialog::finished, this,
+                [this, bit] { windows_.CloseSecondaryWindow(bit); });
+        // Modal: the clock's tick keeps running inside this loop.
+        dialog->exec();
+        openWindows_.erase(bit);
+        return true;
+    });
+}
+
+QDialog* TMainForm::OpenWindow(WindowBit bit) const {
+    const auto found = openWindows_.find(bit);
+    return found == openWindows_.end() ? nullptr : found->second.data();
+}
+
+void TMainForm::ResetHideDelay() {
+    hideUnderMouse_.ResetDelay();
+}
+void TMainForm::LeaveTopmostBand() {
+    SetStaysOnTop(false);
+}
+void TMainForm::RestoreDisplayBand() {
+    SetStaysOnTop(records_.clock.Has(TopMost));
+}
+void TMainForm::RestartTick() {
+    drawTimer_.start(TickInterval);
+}
+
+// ---- The tick ----
+
+void TMainForm::FollowWindowGeometry() {
+    FollowClockGeometry();
+    StoreWindowGeometry();
+}
+
+void TMainForm::StoreWindowGeometry() {
+    ClockSettings& clock = records_.clock;
+    clock.Left = frameGeometry().left();
+    clock.Top = frameGeometry().top();
+    clock.Width = width();
+    clock.Height = height();
+}
+
+void TMainForm::PaintButtonFace() {
+    frame_ = QImage(size(), QImage::Format_RGB32);
+    frame_.fill(palette().color(QPalette::Button));
+}
+
+void TMainForm::RequestRepaint() {
+    update();
+}
+
+void TMainForm::AdvanceTickCounters() {
+    ++correctionTicks_;
+    ++mailTickCount_;
+}
+
+void TMainForm::MailCheckTick() {}
+
+void TMainForm::CheckCorrectionDue() {}
+
+bool TMainForm::IsExiting() const {
+    return quitState_ != QuitStateValue::Running;
+}
+
+bool TMainForm::CursorInsideOuterRectangle() const {
+    const QPoint cursor = QCursor::pos();
+    const QRect outer = frameGeometry();
+    // Both ends count as inside.
+    return outer.left() <= cursor.x() && cursor.x() <= outer.left() + outer.width() &&
+           outer.top() <= cursor.y() && cursor.y() <= outer.top() + outer.height();
+}
+
+void TMainForm::HideUnderMouseStep() {
+    const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
+    switch (hideUnderMouse_.Step(active, active && CursorInsideOuterRectangle(),
+                                 records_.clock.WindowHideInterval)) {
+    case HideUnderMouse::Action::SendToBottom:
+        SetStaysOnTop(false);
+        lower();
+        DrawFace();
+        break;
+    case HideUnderMouse::Action::BringToTop:
+        SetStaysOnTop(true);
+        raise();
+        DrawFace();
+        break;
+    case HideUnderMouse::Action::None:
+        break;
+    }
+}
+
+void TMainForm::ReadClockTime() {
+    clockTime_ = ClockTime::FromDateTime(services_.clock.Now());
+}
+
+void TMainForm::FollowClockGeometry() {
+    ClockSettings& clock = records_.clock;
+    if (clock.Has(AnalogCenter)) {
+        clock.HandCenterX = width() / 2;
+        clock.HandCenterY = height() / 2;
+    }
+    if (clock.Has(AnalogFixWin)) {
+        const int r = std::min(width() / 2, height() / 2);
+        clock.LongLength = int(0.95 * r);
+        clock.ShortLength = int(0.8 * r);
+        clock.SecondLength = int(0.95 * r);
+    }
+}
+
+void TMainForm::DrawFace() {
+    ++faceDrawCount_;
+    if (frame_.size() != size()) {
+        frame_ = QImage(size(), QImage::Format_RGB32);
+    }
+    frame_.fill(ToQColor(records_.clock.BG_Color));
+    update();
+}
+
+void TMainForm::CheckSchedules() {}
+
+// ---- Window events ----
+
+void TMainForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (frame_.isNull()) {
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        return;
+    }
+    painter.drawImage(0, 0, frame_);
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        activateWindow();
+        ShowPopupMenu();
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        // The system's own move, as if the caption were dragged; by hand without a window
+        // manager, where the system offers none.
+        const bool systemMove = windowHandle() != nullptr && windowHandle()->startSystemMove();
+        manualMove_ = !systemMove;
+        moveOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* event) {
+    if (manualMove_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - moveOffset_);
+    }
+}
+
+void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        manualMove_ = false;
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!tick_.IsRunning()) {
+        return;
+    }
+    FollowWindowGeometry();
+    DrawFace();
+}
+
+void TMainForm::ShowPopupMenu() {
+    menu_->Menu()->popup(QCursor::pos());
+}
+
+void TMainForm::TrayContextRequested() {
+    activateWindow();
+    if (!windows_.AnyOpen()) {
+        ShowPopupMenu();
+    }
+}
+
+// ---- Help and exit ----
+
+void TMainForm::Help1Click() {
+    services_.help.ShowTopic(100);
+}
+
+void TMainForm::Menu_CloseClick() {
+    quitState_ = QuitStateValue::ExitChosen;
+    close();
+}
+
+void TMainForm::SaveSettings() {
+    services_.settings.SaveSettings(records_);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        tray_->Remove();
+        StoreWindowGeometry();
+        SaveSettings();
+        quitState_ = QuitStateValue::MailStopped;
+    }
+    event->accept();
+    drawTimer_.stop();
+    QCoreApplication::exit(0);
+}

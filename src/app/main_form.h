@@ -1,0 +1,128 @@
+#pragma once
+
+#include "app/clock_services.h"
+#include "app/hide_under_mouse.h"
+#include "app/secondary_window_protocol.h"
+#include "app/tick_sequencer.h"
+#include "core/clock_time.h"
+#include "settings/settings_records.h"
+#include "settings/settings_saver.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <map>
+
+class ClockMenu;
+
+class TrayIcon;
+
+// The clock window. It owns every settings record and the run-time state for the whole
+// run, drives the 250 ms tick, and wires the subsystems together; the subsystems decide.
+class TMainForm : public QWidget, private TickSteps, private WindowBandHost, public SettingsSaver {
+    Q_OBJECT
+public:
+    enum class QuitStateValue { Running = 0, ExitChosen = 1, MailStopped = 3 };
+    static constexpr int TickInterval = 250;
+
+    explicit TMainForm(ClockServices services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    SettingsRecords& Records() { return records_; }
+    const ClockTime& CurrentClockTime() const { return clockTime_; }
+    TickSequencer::Phase StartupPhase() const { return tick_.StartupPhase(); }
+    QuitStateValue QuitState() const { return quitState_; }
+    std::uint32_t OpenWindowMask() const { return windows_.OpenWindowMask(); }
+    ClockMenu& Menu() const { return *menu_; }
+    QTimer& DrawTimer() { return drawTimer_; }
+    std::uint32_t MailTickCount() const { return mailTickCount_; }
+    std::uint32_t CorrectionTicks() const { return correctionTicks_; }
+    int FaceDrawCount() const { return faceDrawCount_; }
+
+    // Opens a secondary window modally through the common protocol; `create` builds it
+    // (nullptr when it cannot be created). Returns when the window has closed.
+    void OpenSecondaryWindow(WindowBit bit, const std::function<QDialog*()>& create);
+    // The secondary window of that bit while it is open, else nullptr.
+    QDialog* OpenWindow(WindowBit bit) const;
+
+    // Display mode 0 normal, 1 always on top, 2 hide under the mouse.
+    void SetDisplayMode(int mode);
+    void ApplyZOrder(int mode);
+    int DisplayModeFromAttrib() const;
+
+    void SaveSettings() override;
+
+    // Runs the tray icon's right-button behaviour (used by the tray and by tests).
+    void TrayContextRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The window's creation, in the order the rest of the program relies on.
+    void FormCreate();
+    void PlaceWindow();
+    void ConnectMenu();
+    void ShowPopupMenu();
+
+    // TickSteps
+    void FollowWindowGeometry() override;
+    void PaintButtonFace() override;
+    void RequestRepaint() override;
+    void AdvanceTickCounters() override;
+    void MailCheckTick() override;
+    void CheckCorrectionDue() override;
+    bool IsExiting() const override;
+    void HideUnderMouseStep() override;
+    void ReadClockTime() override;
+    void FollowClockGeometry() override;
+    void DrawFace() override;
+    void CheckSchedules() override;
+
+    // WindowBandHost
+    void ResetHideDelay() override;
+    void LeaveTopmostBand() override;
+    void RestoreDisplayBand() override;
+    void RestartTick() override;
+
+    void StoreWindowGeometry();
+    void SetStaysOnTop(bool on);
+    bool CursorInsideOuterRectangle() const;
+
+    void Menu_CloseClick();
+    void Help1Click();
+
+    ClockServices services_;
+    SettingsRecords records_;
+    TickSequencer tick_;
+    SecondaryWindowProtocol windows_;
+    HideUnderMouse hideUnderMouse_;
+    QTimer drawTimer_;
+    ClockMenu* menu_ = nullptr;
+    TrayIcon* tray_ = nullptr;
+
+    ClockTime clockTime_;
+    QuitStateValue quitState_ = QuitStateValue::Running;
+    std::uint32_t mailTickCount_ = 0;
+    std::uint32_t correctionTicks_ = 0;
+    int placementMode_ = 0;
+
+    std::map<WindowBit, QPointer<QDialog>> openWindows_;
+
+    QImage frame_; // the last composed face, painted by paintEvent
+    int faceDrawCount_ = 0;
+    bool closing_ = false;
+
+    // Moving by hand where the window system offers no move of its own.
+    bool manualMove_ = false;
+    QPoint moveOffset_;
+};

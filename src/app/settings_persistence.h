@@ -1,0 +1,12 @@
+#pragma once
+
+struct SettingsRecords;
+
+// How the clock window reaches the settings store: defaults, load and save of every record.
+class SettingsPersistence {
+public:
+    virtual ~SettingsPersistence() = default;
+    virtual void EnsureDefaults(SettingsRecords& records) = 0;
+    virtual void LoadSettings(SettingsRecords& records) = 0;
+    virtual void SaveSettings(SettingsRecords& records) = 0;
+};

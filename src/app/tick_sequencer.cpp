@@ -1,0 +1,29 @@
+#include "app/tick_sequencer.h"
+
+void TickSequencer::DrawTimerTimer() {
+    switch (phase_) {
+    case Phase::BeforeFirstTick:
+        phase_ = Phase::AfterFirstTick;
+        steps_.FollowWindowGeometry();
+        steps_.RequestRepaint();
+        return;
+    case Phase::AfterFirstTick:
+        steps_.PaintButtonFace();
+        phase_ = Phase::Running;
+        steps_.RequestRepaint();
+        return;
+    case Phase::Running:
+        break;
+    }
+    steps_.AdvanceTickCounters();
+    steps_.MailCheckTick();
+    steps_.CheckCorrectionDue();
+    if (steps_.IsExiting()) {
+        return;
+    }
+    steps_.HideUnderMouseStep();
+    steps_.ReadClockTime();
+    steps_.FollowClockGeometry();
+    steps_.DrawFace();
+    steps_.CheckSchedules();
+}

@@ -1,0 +1,23 @@
+#include "app/widget_prompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon,
+                    caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    if (!caption.isEmpty()) {
+        box.setIcon(QMessageBox::Warning);
+    }
+    box.exec();
+}
+
+UserPrompt::Answer WidgetPrompt::Ask(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}

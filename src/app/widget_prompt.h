@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/user_prompt.h"
+
+class QWidget;
+
+// Message boxes and questions shown as real modal boxes.
+class WidgetPrompt : public UserPrompt {
+public:
+    void ShowMessage(const QString& caption, const QString& text) override;
+    Answer Ask(const QString& caption, const QString& text) override;
+};

@@ -1,0 +1,35 @@
+#include "platform/data_paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString DataFolder() {
+    const QString fromEnvironment = qEnvironmentVariable("ZORBEL_DATA_DIR");
+    if (!fromEnvironment.isEmpty()) {
+        return fromEnvironment;
+    }
+    const QString beside = QDir(QCoreApplication::applicationDirPath())
+                               .absoluteFilePath(QStringLiteral("../share/zorbel"));
+    if (QFileInfo::exists(beside)) {
+        return QDir::cleanPath(beside);
+    }
+#ifdef ZORBEL_INSTALLED_DATA_DIR
+    if (QFileInfo::exists(QStringLiteral(ZORBEL_INSTALLED_DATA_DIR))) {
+        return QStringLiteral(ZORBEL_INSTALLED_DATA_DIR);
+    }
+#endif
+#ifdef ZORBEL_SOURCE_RESOURCES_DIR
+    return QStringLiteral(ZORBEL_SOURCE_RESOURCES_DIR);
+#else
+    return QString();
+#endif
+}
+
+QString ResolveDataFile(const QString& path) {
+    if (path.isEmpty() || QDir::isAbsolutePath(path) || QFileInfo::exists(path)) {
+        return path;
+    }
+    const QString inData = QDir(DataFolder()).filePath(path);
+    return QFileInfo::exists(inData) ? inData : path;
+}

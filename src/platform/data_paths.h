@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's own data lives (sample picture, help pages): the folder named by
+// ZORBEL_DATA_DIR, else the installed data folder, else the resources folder of the source
+// tree the program was built from (so a build runs without installing).
+QString DataFolder();
+
+// Resolves a relative picture or sound path the way the clock does: against the current
+// directory first, then against the data folder. Absolute paths are returned as they are.
+QString ResolveDataFile(const QString& path);

@@ -1,0 +1,28 @@
+#include "platform/single_instance.h"
+
+#include <windows.h>
+
+struct SingleInstance::Handle {
+    HANDLE mutex = nullptr;
+};
+
+SingleInstance::SingleInstance() : handle_(std::make_unique<Handle>()) {}
+
+SingleInstance::~SingleInstance() {
+    if (handle_->mutex != nullptr) {
+        CloseHandle(handle_->mutex);
+    }
+}
+
+SingleInstance::Result SingleInstance::Acquire() {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Zorbel");
+    if (mutex == nullptr) {
+        return Result::Failed;
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return Result::AlreadyRunning;
+    }
+    handle_->mutex = mutex;
+    return Result::First;
+}

@@ -1,0 +1,167 @@
+#include "app/clock_menu.h"
+#include "app/main_form.h"
+#include "fake_persistence.h"
+#include "fake_prompt.h"
+#include "platform/clock_source.h"
+#include "platform/help_viewer.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingHelp : public HelpViewer {
+public:
+    void ShowTopic(int context) override { topics.push_back(context); }
+    std::vector<int> topics;
+};
+
+struct MainFormFixture : ::testing::Test {
+    FakePrompt prompt;
+    RecordingHelp help;
+    FixedClockSource clock{QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9))};
+    FakePersistence persistence;
+
+    std::unique_ptr<TMainForm> Start() {
+        auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence});
+        form->show();
+        return form;
+    }
+
+    static void WaitForRunning(TMainForm& form) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return form.StartupPhase() == TickSequencer::Phase::Running; }, 3000));
+    }
+};
+
+} // namespace
+
+TEST_F(MainFormFixture, CreationLoadsSettingsAndPlacesTheWindow) {
+    persistence.stored.clock.Width = 300;
+    persistence.stored.clock.Height = 150;
+    auto form = Start();
+    EXPECT_EQ(persistence.ensureCalls, 1);
+    EXPECT_EQ(form->size(), QSize(300, 150));
+    EXPECT_EQ(form->DrawTimer().interval(), TMainForm::TickInterval);
+    EXPECT_TRUE(form->Menu().WinHide->isChecked())
+        << "the default display mode hides under the mouse";
+    EXPECT_FALSE(form->Menu().Menu_MailCheck->isEnabled()) << "no accounts";
+}
+
+TEST_F(MainFormFixture, AlwaysOnTopWinWhenBothModesAreStored) {
+    persistence.stored.clock.Attrib |= TopMost | MouseHide;
+    auto form = Start();
+    EXPECT_TRUE(form->Menu().WinTop->isChecked());
+    EXPECT_FALSE(form->Records().clock.Has(MouseHide));
+}
+
+TEST_F(MainFormFixture, AWindowStoredOffEveryScreenComesBackOnScreen) {
+    persistence.stored.clock.Left = -5000;
+    persistence.stored.clock.Top = -5000;
+    auto form = Start();
+    EXPECT_GT(form->frameGeometry().left(), -1000);
+}
+
+TEST_F(MainFormFixture, FaceIsDrawnFromTheThirdTickOn) {
+    auto form = Start();
+    WaitForRunning(*form);
+    EXPECT_EQ(form->FaceDrawCount(), 0) << "the first two ticks only prepare the window";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 1; }, 3000));
+    EXPECT_EQ(form->CurrentClockTime().hour, 7);
+    EXPECT_EQ(form->CurrentClockTime().dayOfWeek, 6) << "6 December 2002 was a Friday";
+    EXPECT_GE(form->MailTickCount(), 1u);
+}
+
+TEST_F(MainFormFixture, TickKeepsRunningWhileASecondaryWindowIsOpen) {
+    auto form = Start();
+    WaitForRunning(*form);
+    std::uint32_t maskInside = 0;
+    int drawsInside = 0;
+    form->OpenSecondaryWindow(AboutWindow, [&] {
+        auto* dialog = new QDialog;
+        QTimer::singleShot(900, dialog, [&, dialog] {
+            maskInside = form->OpenWindowMask();
+            drawsInside = form->FaceDrawCount();
+            dialog->reject();
+        });
+        return dialog;
+    });
+    EXPECT_EQ(maskInside, std::uint32_t(AboutWindow));
+    EXPECT_GE(drawsInside, 2);
+    EXPECT_EQ(form->OpenWindowMask(), 0u);
+}
+
+TEST_F(MainFormFixture, TrayMenuOpensOnlyWithoutSecondaryWindows) {
+    auto form = Start();
+    WaitForRunning(*form);
+    bool menuShownInside = true;
+    form->OpenSecondaryWindow(AboutWindow, [&] {
+        auto* dialog = new QDialog;
+        QTimer::singleShot(50, dialog, [&, dialog] {
+            form->TrayContextRequested();
+            menuShownInside = form->Menu().Menu()->isVisible();
+            dialog->close();
+        });
+        return dialog;
+    });
+    EXPECT_FALSE(menuShownInside);
+    form->TrayContextRequested();
+    EXPECT_TRUE(form->Menu().Menu()->isVisible());
+    form->Menu().Menu()->hide();
+}
+
+TEST_F(MainFormFixture, FailedSecondaryWindowWarns) {
+    auto form = Start();
+    form->OpenSecondaryWindow(AboutWindow, [] { return nullptr; });
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text,
+              QStringLiteral("何らかの要因によりウィンドウを作成できません"));
+    EXPECT_EQ(form->OpenWindowMask(), 0u);
+}
+
+TEST_F(MainFormFixture, DisplayModeItemsSetTheBitsAndTheirChecks) {
+    auto form = Start();
+    form->Menu().WinTop->trigger();
+    EXPECT_TRUE(form->Records().clock.Has(TopMost));
+    EXPECT_FALSE(form->Records().clock.Has(MouseHide));
+    EXPECT_TRUE(form->Menu().WinTop->isChecked());
+    EXPECT_FALSE(form->Menu().WinHide->isChecked());
+    form->Menu().WinNorm->trigger();
+    EXPECT_FALSE(form->Records().clock.Has(TopMost));
+    EXPECT_FALSE(form->Records().clock.Has(MouseHide));
+    EXPECT_TRUE(form->Menu().WinNorm->isChecked());
+}
+
+TEST_F(MainFormFixture, HelpOpensTopic100) {
+    auto form = Start();
+    form->Menu().Help1->trigger();
+    EXPECT_EQ(help.topics, std::vector<int>{100});
+}
+
+TEST_F(MainFormFixture, ExitSavesPositionAndTheResizedClientSize) {
+    auto form = Start();
+    WaitForRunning(*form);
+    form->resize(280, 170);
+    form->move(150, 90);
+    QCoreApplication::processEvents();
+    form->Menu().Menu_Close->trigger();
+    EXPECT_EQ(persistence.saveCalls, 1);
+    EXPECT_EQ(persistence.stored.clock.Width, 280);
+    EXPECT_EQ(persistence.stored.clock.Height, 170);
+    EXPECT_EQ(persistence.stored.clock.Left, form->frameGeometry().left());
+    EXPECT_EQ(form->QuitState(), TMainForm::QuitStateValue::MailStopped);
+    EXPECT_FALSE(form->DrawTimer().isActive());
+}
+
+TEST_F(MainFormFixture, SessionEndSavesLikeTheMenuExit) {
+    auto form = Start();
+    form->close();
+    EXPECT_EQ(persistence.saveCalls, 1);
+    form->close();
+    EXPECT_EQ(persistence.saveCalls, 1) << "one close, one save";
+}

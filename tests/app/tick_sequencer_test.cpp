@@ -1,0 +1,69 @@
+#include "app/tick_sequencer.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingSteps : public TickSteps {
+public:
+    std::vector<std::string> calls;
+    bool exiting = false;
+
+    void FollowWindowGeometry() override { calls.push_back("geometry"); }
+    void PaintButtonFace() override { calls.push_back("blank"); }
+    void RequestRepaint() override { calls.push_back("repaint"); }
+    void AdvanceTickCounters() override { calls.push_back("counters"); }
+    void MailCheckTick() override { calls.push_back("mail"); }
+    void CheckCorrectionDue() override { calls.push_back("correction"); }
+    bool IsExiting() const override { return exiting; }
+    void HideUnderMouseStep() override { calls.push_back("hide"); }
+    void ReadClockTime() override { calls.push_back("time"); }
+    void FollowClockGeometry() override { calls.push_back("clock-geometry"); }
+    void DrawFace() override { calls.push_back("face"); }
+    void CheckSchedules() override { calls.push_back("schedules"); }
+};
+
+using Calls = std::vector<std::string>;
+
+} // namespace
+
+TEST(TickSequencer, FirstTwoTicksOnlyPrepareTheWindow) {
+    RecordingSteps steps;
+    TickSequencer tick(steps);
+    EXPECT_EQ(tick.StartupPhase(), TickSequencer::Phase::BeforeFirstTick);
+
+    tick.DrawTimerTimer();
+    EXPECT_EQ(steps.calls, (Calls{"geometry", "repaint"}));
+    EXPECT_EQ(tick.StartupPhase(), TickSequencer::Phase::AfterFirstTick);
+
+    steps.calls.clear();
+    tick.DrawTimerTimer();
+    EXPECT_EQ(steps.calls, (Calls{"blank", "repaint"}));
+    EXPECT_TRUE(tick.IsRunning());
+}
+
+TEST(TickSequencer, RunningTickCallsEveryStepInOrder) {
+    RecordingSteps steps;
+    TickSequencer tick(steps);
+    tick.DrawTimerTimer();
+    tick.DrawTimerTimer();
+    steps.calls.clear();
+
+    tick.DrawTimerTimer();
+    EXPECT_EQ(steps.calls, (Calls{"counters", "mail", "correction", "hide", "time",
+                                  "clock-geometry", "face", "schedules"}));
+}
+
+TEST(TickSequencer, ExitingStopsAfterTheBackgroundJobs) {
+    RecordingSteps steps;
+    TickSequencer tick(steps);
+    tick.DrawTimerTimer();
+    tick.DrawTimerTimer();
+    steps.calls.clear();
+    steps.exiting = true;
+
+    tick.DrawTimerTimer();
+    EXPECT_EQ(steps.calls, (Calls{"counters", "mail", "correction"}));
+}
