@@ -10,9 +10,10 @@
 // either the old file or the new one, never a part of one.
 class RegistryFileSaver {
 public:
-    // Runs after the temporary file is complete and synced, before the rename; returning
-    // false abandons the save there, as a crash at that moment would.
-    using BeforeReplace = std::function<bool()>;
+    // Runs after the temporary file is complete and synced, before the rename, with the
+    // temporary file's path (empty where the platform does not name it); returning false
+    // abandons the save there, as a crash at that moment would.
+    using BeforeReplace = std::function<bool(const QString& temporaryPath)>;
 
     static bool Save(const QString& path, const QByteArray& contents,
                      const BeforeReplace& beforeReplace = {});
