@@ -1,0 +1,3 @@
+#include "eabort_error.h"
+
+EAbortError::EAbortError(const QString& text) : ENetError(text) {}

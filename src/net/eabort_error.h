@@ -1,0 +1,9 @@
+#pragma once
+
+#include "net/net_error.h"
+
+// An operation ended by Cancel or by the time-out, or a connection that could not be made.
+class EAbortError : public ENetError {
+public:
+    explicit EAbortError(const QString& text);
+};

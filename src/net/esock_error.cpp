@@ -1,0 +1,3 @@
+#include "esock_error.h"
+
+ESockError::ESockError(const QString& text) : ENetError(text) {}

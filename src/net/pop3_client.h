@@ -1,0 +1,42 @@
+#pragma once
+
+#include "net/socket_client.h"
+
+// Logs in to a POP3 mailbox, reads the number of messages and logs out again. Failures are
+// exceptions: "Authentication failed", the server's own line when it refuses the greeting,
+// STAT or QUIT, and everything TSocketClient raises.
+class TPop3Client : public TSocketClient {
+public:
+    TPop3Client();
+    ~TPop3Client() override;
+
+    QString UserID;
+    QString Password;
+    // Kept for the retrieval operations; they have no effect on the ones built here.
+    bool Parse = false;
+    bool DeleteOnRead = false;
+
+    // Fires after a good login, also when STAT then fails. It hides TSocketClient::OnConnect,
+    // which a POP3 client leaves unset so that the bare TCP connect reports nothing.
+    std::function<void(TSocketClient&)> OnConnect;
+    std::function<void(bool& handled)> OnAuthenticationNeeded;
+    std::function<void(bool& handled)> OnAuthenticationFailed;
+
+    // Connects, logs in and reads MailCount; the connection stays open.
+    void Connect() override;
+    // Sends QUIT and closes the socket; nothing when not connected.
+    void Disconnect() override;
+    // Cancels the running wait and closes the socket at once.
+    void Abort() override;
+
+    int MailCount() const { return mailCount_; }
+    bool Busy() const { return busy_; }
+
+private:
+    void EnsureCredentials();
+    void LogIn();
+    void ReadMailCount();
+
+    int mailCount_ = 0;
+    bool busy_ = false;
+};

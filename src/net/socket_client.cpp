@@ -1,0 +1,520 @@
+#include "socket_client.h"
+
+#include "net/eabort_error.h"
+#include "net/esock_error.h"
+#include "net/winsock_errors.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+int liveComponents = 0;
+
+// Runs a handler called from a socket or lookup signal: an exception must not unwind
+// through Qt's event loop, and a failing event handler must not break the wait around it.
+template <typename Handler> void Guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (...) {
+    }
+}
+
+// Runs cleanup when the scope is left, also by an exception.
+template <typename Cleanup> class ScopeExit {
+public:
+    explicit ScopeExit(Cleanup cleanup) : cleanup_(std::move(cleanup)) {}
+    ~ScopeExit() { cleanup_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    Cleanup cleanup_;
+};
+
+qint16 LeadingNumber(const QString& reply) {
+    qint64 value = 0;
+    const QString head = reply.left(10);
+    for (const QChar character : head) {
+        if (!character.isDigit() || character.unicode() > 0x7F) {
+            break;
+        }
+        value = value * 10 + (character.unicode() - '0');
+    }
+    // A number that does not fit the 16-bit reply code is no reply code.
+    return value > 32767 ? 0 : static_cast<qint16>(value);
+}
+
+} // namespace
+
+TSocketClient::TSocketClient() {
+    StatusMessage(8, QStringLiteral("Create"));
+    timer_.Disable();
+    timer_.SetOnTimer([this] { TimerFired(); });
+    InitWinsock();
+}
+
+TSocketClient::~TSocketClient() {
+    StatusMessage(8, QStringLiteral("Destroy"));
+    Guarded([this] {
+        Abort();
+        Cancel();
+    });
+    if (lookupId_ >= 0) {
+        QHostInfo::abortHostLookup(lookupId_);
+    }
+    destroying_ = true;
+    timer_.Disable();
+    Guarded([this] { RequestCloseSocket(); });
+    --liveComponents;
+}
+
+int TSocketClient::LiveComponentCount() {
+    return liveComponents;
+}
+
+void TSocketClient::InitWinsock() {
+    StatusMessage(8, QStringLiteral("Initializing Winsock"));
+    // Sockets and their waits need the application's event loop.
+    if (QCoreApplication::instance() == nullptr) {
+        throw ESockError(QStringLiteral("Initializaton of windows sockets failed"));
+    }
+    if (liveComponents++ == 0) {
+        winsockInfo_
+            << QStringLiteral("Version= 1.1") << QStringLiteral("High Version= 1.1")
+            << QStringLiteral("Description= Qt Network %1").arg(QString::fromLatin1(qVersion()))
+            << QStringLiteral("System= Running") << QStringLiteral("Max Sockets= 0")
+            << QStringLiteral("Max Udp pack size= 65507");
+    }
+    CreateSocket();
+}
+
+void TSocketClient::CreateSocket() {
+    socket_ = new QTcpSocket(&context_);
+    // Qt keeps received data in its own buffer; bounding it keeps a peer that sends without
+    // end from taking unbounded memory.
+    socket_->setReadBufferSize(BufferSize);
+    peerClosed_ = false;
+    QObject::connect(socket_, &QTcpSocket::connected, &context_, [this] { SocketConnected(); });
+    QObject::connect(socket_, &QTcpSocket::disconnected, &context_, [this] { SocketClosed(); });
+    QObject::connect(socket_, &QTcpSocket::errorOccurred, &context_,
+                     [this](QAbstractSocket::SocketError error) { SocketFailed(error); });
+    QObject::connect(socket_, &QTcpSocket::readyRead, &context_, [this] { wait_.Wake(); });
+}
+
+void TSocketClient::SocketConnected() {
+    lastEventOk_ = true;
+    connected_ = true;
+    if (OnConnect) {
+        Guarded([this] { OnConnect(*this); });
+    }
+    wait_.Wake();
+}
+
+void TSocketClient::SocketClosed() {
+    lastEventOk_ = true;
+    peerClosed_ = true;
+    // With data still waiting the close is left until the data has been read.
+    if (!DataAvailable()) {
+        Guarded([this] { RequestCloseSocket(); });
+    }
+    wait_.Wake();
+}
+
+void TSocketClient::SocketFailed(QAbstractSocket::SocketError error) {
+    // Qt reports a peer's close as an error; it is handled as the close it is.
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        return;
+    }
+    lastEventOk_ = false;
+    lastErrorNo_ = WinsockErrors::FromSocketError(error, socket_->errorString());
+    wait_.Wake();
+}
+
+void TSocketClient::StatusMessage(int level, const QString& text) {
+    if (ReportLevel < level) {
+        return;
+    }
+    status_ = text;
+    if (OnStatus && !destroying_) {
+        Guarded([this, &text] { OnStatus(*this, text); });
+    }
+}
+
+void TSocketClient::WaitUntil(const std::function<bool()>& done) {
+    wait_.Until(done);
+}
+
+void TSocketClient::TimerOn() {
+    StatusMessage(8, QStringLiteral("Timer On"));
+    timedOut_ = false;
+    timer_.SetInterval(TimeOut);
+    timer_.Enable();
+}
+
+void TSocketClient::TimerOff() {
+    StatusMessage(8, QStringLiteral("Timer Off"));
+    timer_.Disable();
+}
+
+void TSocketClient::TimerFired() {
+    StatusMessage(8, QStringLiteral("Timer Triggered"));
+    TimerOff();
+    timedOut_ = true;
+    lookupDone_ = true;
+    wait_.Wake();
+    Abort();
+}
+
+void TSocketClient::Cancel() {
+    StatusMessage(8, QStringLiteral("Canceling"));
+    canceled_ = true;
+    wait_.Wake();
+}
+
+void TSocketClient::Abort() {
+    StatusMessage(8, QStringLiteral("Abort"));
+    Cancel();
+}
+
+void TSocketClient::ResolveRemoteHost() {
+    StatusMessage(8, QStringLiteral("Resolve Host"));
+    QHostAddress dotted;
+    if (dotted.setAddress(Host) && dotted.protocol() == QAbstractSocket::IPv4Protocol) {
+        remoteAddress_ = dotted.toIPv4Address();
+        return;
+    }
+    remoteAddress_ = 0;
+    quint32 answer = 0;
+    TimerOn();
+    lookupDone_ = false;
+    lookupId_ = QHostInfo::lookupHost(Host, &context_, [this, &answer](const QHostInfo& info) {
+        // A lookup given up on may still deliver its answer later; it is ignored then.
+        if (info.lookupId() != lookupId_) {
+            return;
+        }
+        lastEventOk_ = false;
+        if (info.error() == QHostInfo::NoError) {
+            for (const QHostAddress& address : info.addresses()) {
+                if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                    answer = address.toIPv4Address();
+                    lastEventOk_ = true;
+                    break;
+                }
+            }
+        }
+        lookupDone_ = true;
+        wait_.Wake();
+    });
+    WaitUntil([this] { return lookupDone_ || timedOut_ || canceled_; });
+    TimerOff();
+    if (timedOut_ || canceled_) {
+        QHostInfo::abortHostLookup(lookupId_);
+    }
+    lookupId_ = -1;
+    if (timedOut_) {
+        throw ESockError(QStringLiteral("Host Lookup Timed Out"));
+    }
+    if (canceled_) {
+        throw ESockError(QStringLiteral("Host Lookup Canceled"));
+    }
+    if (!lastEventOk_) {
+        throw ESockError(QStringLiteral("Host Lookup Failed"));
+    }
+    remoteAddress_ = answer;
+    if (OnHostResolved) {
+        OnHostResolved(*this);
+    }
+}
+
+void TSocketClient::ResolveWithRetry() {
+    for (int attempt = 1;; ++attempt) {
+        try {
+            ResolveRemoteHost();
+        } catch (const ESockError& error) {
+            if (error.Message() == QLatin1String("Host Lookup Timed Out") ||
+                error.Message() == QLatin1String("Host Lookup Canceled")) {
+                throw;
+            }
+            remoteAddress_ = 0;
+        }
+        if (remoteAddress_ != 0) {
+            return;
+        }
+        if (attempt == 1 && OnInvalidHost) {
+            bool handled = false;
+            OnInvalidHost(handled);
+            if (handled) {
+                continue;
+            }
+        }
+        throw ESockError(QStringLiteral("Null Remote Address"));
+    }
+}
+
+void TSocketClient::OpenConnection() {
+    lastEventOk_ = true;
+    if (socket_->state() != QAbstractSocket::UnconnectedState) {
+        const QSignalBlocker quiet(socket_);
+        socket_->abort();
+    }
+    socket_->connectToHost(QHostAddress(remoteAddress_), Port);
+    TimerOn();
+    WaitUntil([this] { return connected_ || timedOut_ || canceled_ || !lastEventOk_; });
+    TimerOff();
+    if (!timedOut_ && !canceled_ && lastEventOk_) {
+        return;
+    }
+    if (OnConnectionFailed) {
+        OnConnectionFailed(*this);
+    }
+    // A connect given up on must not complete later and leave the component connected
+    // behind its caller's back.
+    {
+        const QSignalBlocker quiet(socket_);
+        socket_->abort();
+    }
+    connected_ = false;
+    if (timedOut_) {
+        throw EAbortError(QStringLiteral("Connection Timed out"));
+    }
+    if (canceled_) {
+        throw EAbortError(QStringLiteral("Connection Canceled"));
+    }
+    throw EAbortError(QStringLiteral("Connection Failed"));
+}
+
+void TSocketClient::Connect() {
+    StatusMessage(8, QStringLiteral("Connecting"));
+    canceled_ = false;
+    if (connected_) {
+        throw ESockError(QStringLiteral("Already connected"));
+    }
+    ResolveWithRetry();
+    OpenConnection();
+}
+
+void TSocketClient::Disconnect() {
+    StatusMessage(8, QStringLiteral("Disconnecting"));
+    RequestCloseSocket();
+}
+
+void TSocketClient::RequestCloseSocket() {
+    StatusMessage(4, QStringLiteral("Request Close Socket"));
+    connected_ = false;
+    QTcpSocket* closing = socket_;
+    socket_ = nullptr;
+    if (closing != nullptr) {
+        QObject::disconnect(closing, nullptr, &context_, nullptr);
+        // Hand what is still unsent to the system before the socket goes.
+        closing->flush();
+        closing->abort();
+        if (destroying_) {
+            delete closing;
+        } else {
+            // The close may be requested from one of this socket's own signals.
+            closing->deleteLater();
+        }
+    }
+    wait_.Wake();
+    if (destroying_) {
+        return;
+    }
+    CreateSocket();
+    if (OnDisconnect) {
+        OnDisconnect(*this);
+    }
+}
+
+void TSocketClient::ErrorManager(int number, int tolerated) {
+    lastErrorNo_ = number;
+    if (number == tolerated || number <= 10000) {
+        return;
+    }
+    const QString text = SocketErrorStr(number);
+    if (OnError) {
+        OnError(*this, number, text);
+    }
+    throw ESockError(text);
+}
+
+QString TSocketClient::SocketErrorStr(int number) {
+    StatusMessage(8, QStringLiteral("Looking Up Error Message"));
+    if (number == 0) {
+        return {};
+    }
+    const QString text = WinsockErrors::Text(number);
+    if (text.isEmpty()) {
+        return QStringLiteral("Unknown Error No. %1").arg(number);
+    }
+    return QStringLiteral("%1:%2").arg(number).arg(text);
+}
+
+void TSocketClient::Write(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    bytes.truncate(BufferSize);
+    SendBuffer(bytes, 0);
+}
+
+void TSocketClient::Writeln(const QString& text) {
+    Write(text + QStringLiteral("\r\n"));
+}
+
+void TSocketClient::SendBuffer(const QByteArray& data, qsizetype length) {
+    StatusMessage(4, QStringLiteral("Sending Buffer"));
+    TimerOn();
+    const ScopeExit timerOff([this] { TimerOff(); });
+    if (!canceled_) {
+        if (length == 0) {
+            const qsizetype nul = data.indexOf('\0');
+            length = nul < 0 ? data.size() : nul;
+        }
+        length = std::min(length, data.size());
+        if (socket_->state() != QAbstractSocket::ConnectedState) {
+            ErrorManager(10057);
+        }
+        if (socket_->write(data.constData(), length) < 0) {
+            ErrorManager(WinsockErrors::FromSocketError(socket_->error(), socket_->errorString()));
+        }
+        // Hand the bytes to the system now rather than at the next event loop pass.
+        socket_->flush();
+    }
+    if (canceled_) {
+        canceled_ = false;
+        throw EAbortError(QStringLiteral("Socket send aborted"));
+    }
+}
+
+bool TSocketClient::InputEnded() {
+    if (socket_->state() == QAbstractSocket::ConnectedState) {
+        return false;
+    }
+    if (peerClosed_) {
+        return true;
+    }
+    const QAbstractSocket::SocketError error = socket_->error();
+    if (connected_ && error != QAbstractSocket::UnknownSocketError &&
+        error != QAbstractSocket::RemoteHostClosedError) {
+        ErrorManager(WinsockErrors::FromSocketError(error, socket_->errorString()));
+    }
+    lastErrorNo_ = 10057;
+    return true;
+}
+
+QString TSocketClient::ReadLn() {
+    StatusMessage(8, QStringLiteral("ReadLn"));
+    TimerOn();
+    const ScopeExit timerOff([this] { TimerOff(); });
+    QByteArray line;
+    qsizetype lineFeed = -1;
+    for (;;) {
+        const QByteArray peeked = socket_->peek(BufferSize - line.size());
+        if (peeked.isEmpty()) {
+            if (InputEnded()) {
+                return {};
+            }
+        } else {
+            lineFeed = peeked.indexOf('\n');
+            if (lineFeed >= 0) {
+                break;
+            }
+            line += socket_->read(peeked.size());
+            if (line.size() >= BufferSize) {
+                throw ESockError(QStringLiteral("Line too long"));
+            }
+        }
+        WaitUntil([this] {
+            return canceled_ || DataAvailable() ||
+                   socket_->state() != QAbstractSocket::ConnectedState;
+        });
+        if (canceled_) {
+            break;
+        }
+    }
+    if (canceled_) {
+        canceled_ = false;
+        throw EAbortError(QStringLiteral("Socket readln aborted"));
+    }
+    line += socket_->read(lineFeed + 1);
+    return QString::fromUtf8(line);
+}
+
+QString TSocketClient::Read(int count) {
+    StatusMessage(8, QStringLiteral("Read( %1 )").arg(count));
+    // More than the buffer holds could never be waiting at once, so the wait would not end.
+    if (count > BufferSize) {
+        throw ESockError(QStringLiteral("Read count too large"));
+    }
+    if (count > 0) {
+        for (;;) {
+            const qint64 waiting = socket_->bytesAvailable();
+            if (waiting >= count) {
+                break;
+            }
+            if (InputEnded()) {
+                if (waiting == 0) {
+                    return {};
+                }
+                // The peer has closed: nothing more will come, take what has arrived.
+                count = static_cast<int>(waiting);
+                break;
+            }
+            WaitUntil([this, waiting] {
+                return canceled_ || socket_->bytesAvailable() > waiting ||
+                       socket_->state() != QAbstractSocket::ConnectedState;
+            });
+            if (canceled_) {
+                break;
+            }
+        }
+    } else {
+        const qint64 waiting = socket_->bytesAvailable();
+        if (waiting == 0) {
+            InputEnded();
+        }
+        count = static_cast<int>(std::min<qint64>(waiting, BufferSize));
+    }
+    if (canceled_) {
+        canceled_ = false;
+        throw EAbortError(QStringLiteral("Socket send aborted"));
+    }
+    return QString::fromUtf8(socket_->read(count));
+}
+
+QString TSocketClient::Transaction(const QString& command) {
+    StatusMessage(8, QStringLiteral("Transaction"));
+    replyNumber_ = 0;
+    Writeln(command);
+    lastReply_ = ReadLn();
+    if (!lastReply_.isEmpty()) {
+        StatusMessage(1, lastReply_);
+        replyNumber_ = LeadingNumber(lastReply_);
+    }
+    return lastReply_;
+}
+
+bool TSocketClient::DataAvailable() const {
+    return socket_ != nullptr && socket_->bytesAvailable() > 0;
+}
+
+void TSocketClient::ClearInput() {
+    socket_->read(BufferSize);
+}
+
+void TSocketClient::CertifyConnect() {
+    StatusMessage(8, QStringLiteral("Checking Connection"));
+    for (int pass = 1; !connected_; ++pass) {
+        if (pass > 1 || !OnConnectionRequired) {
+            throw ENetError(QStringLiteral("Not Connected"));
+        }
+        bool handled = false;
+        OnConnectionRequired(handled);
+        if (!handled) {
+            throw ENetError(QStringLiteral("Not Connected"));
+        }
+    }
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "net/event_wait.h"
+#include "net/timeout_timer.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTcpSocket>
+#include <functional>
+
+// A TCP client with a blocking-looking interface (connect, send a line, read a line, ask and
+// answer) that runs entirely on the GUI thread: every wait is a nested event loop, so the
+// clock keeps ticking while a network operation is outstanding, and the process sleeps while
+// it waits. Failures are exceptions: ESockError for socket and lookup failures, EAbortError
+// for an operation ended by Cancel or the time-out, ENetError for the rest.
+//
+// Events are std::function members, each optional. Handlers run inside the waits.
+// Text goes over the wire as UTF-8.
+class TSocketClient {
+public:
+    // The largest line ReadLn accepts and the most Read and ClearInput take at once.
+    static constexpr int BufferSize = 65536;
+
+    TSocketClient();
+    virtual ~TSocketClient();
+    TSocketClient(const TSocketClient&) = delete;
+    TSocketClient& operator=(const TSocketClient&) = delete;
+
+    QString Host;
+    quint16 Port = 0;
+    int TimeOut = 0;     // milliseconds for each wait; 0 = no limit
+    int ReportLevel = 0; // 1 server replies, 4 sending and closing, 8 everything else
+
+    std::function<void(TSocketClient&)> OnConnect;
+    std::function<void(TSocketClient&)> OnDisconnect;
+    std::function<void(bool& handled)> OnInvalidHost;
+    std::function<void(TSocketClient&)> OnHostResolved;
+    std::function<void(TSocketClient&, const QString&)> OnStatus;
+    std::function<void(TSocketClient&)> OnConnectionFailed;
+    std::function<void(bool& handled)> OnConnectionRequired;
+    std::function<void(TSocketClient&, int number, const QString& text)> OnError;
+
+    virtual void Connect();
+    virtual void Disconnect();
+    virtual QString Transaction(const QString& command);
+    virtual void Abort();
+    void Cancel();
+
+    void Write(const QString& text);
+    void Writeln(const QString& text);
+    // Sends length bytes of data; length 0 sends up to the first NUL.
+    void SendBuffer(const QByteArray& data, qsizetype length);
+    // One line with its LF (and the CR before it); empty when the peer has closed.
+    QString ReadLn();
+    // count bytes, or with count 0 whatever has arrived.
+    QString Read(int count);
+    bool DataAvailable() const;
+    void ClearInput();
+    void ResolveRemoteHost();
+    void CertifyConnect();
+
+    int GetLastErrorNo() const { return lastErrorNo_; }
+    void SetLastErrorNo(int number) { lastErrorNo_ = number; }
+    // "10061:Connection refused"; "Unknown Error No. n" outside the table; empty for 0.
+    QString SocketErrorStr(int number);
+    void StatusMessage(int level, const QString& text);
+
+    bool Connected() const { return connected_; }
+    bool Canceled() const { return canceled_; }
+    bool TimedOut() const { return timedOut_; }
+    bool LastEventOk() const { return lastEventOk_; }
+    QString LastReply() const { return lastReply_; }
+    qint16 ReplyNumber() const { return replyNumber_; }
+    quint32 RemoteAddress() const { return remoteAddress_; }
+    QString Status() const { return status_; }
+    QStringList WinsockInfo() const { return winsockInfo_; }
+    const TTimeoutTimer& Timer() const { return timer_; }
+
+    // Components alive in the process; the first fills the diagnostic WinsockInfo lines.
+    static int LiveComponentCount();
+
+protected:
+    // Name resolution with the one OnInvalidHost retry; leaves RemoteAddress set or raises.
+    void ResolveWithRetry();
+    // Opens the connection to RemoteAddress and waits for it; raises on failure.
+    void OpenConnection();
+    void RequestCloseSocket();
+    void TimerOn();
+    void TimerOff();
+    // Raises ESockError for a Winsock number above 10000 other than the tolerated one.
+    void ErrorManager(int number, int tolerated = 10035);
+    // Waits until done() holds, sleeping between socket, cancel and timer events.
+    void WaitUntil(const std::function<bool()>& done);
+
+private:
+    void InitWinsock();
+    void CreateSocket();
+    void TimerFired();
+    void SocketConnected();
+    void SocketClosed();
+    void SocketFailed(QAbstractSocket::SocketError error);
+    // A peek that finds nothing: true when the peer has closed or the socket is unusable;
+    // raises for a real socket error.
+    bool InputEnded();
+
+    QObject context_; // receiver of every connection, so none outlives the component
+    QTcpSocket* socket_ = nullptr;
+    TTimeoutTimer timer_;
+    EventWait wait_;
+    QStringList winsockInfo_;
+    QString lastReply_;
+    QString status_;
+    quint32 remoteAddress_ = 0;
+    int lastErrorNo_ = 0;
+    int lookupId_ = -1;
+    qint16 replyNumber_ = 0;
+    bool connected_ = false;
+    bool canceled_ = false;
+    bool timedOut_ = false;
+    bool lookupDone_ = false;
+    bool lastEventOk_ = true;
+    bool peerClosed_ = false;
+    bool destroying_ = false;
+};

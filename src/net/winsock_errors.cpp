@@ -1,0 +1,141 @@
+#include "winsock_errors.h"
+
+#include <array>
+#include <cerrno>
+
+namespace {
+
+constexpr std::array<WinsockErrors::Row, 51> kRows{{
+    {10004, "Interrupted system call"},
+    {10009, "Bad file number"},
+    {10013, "Permission denied"},
+    {10014, "Bad address"},
+    {10022, "Invalid argument"},
+    {10024, "Too many open files"},
+    {10035, "Operation would block"},
+    {10036, "Operation now in progress"},
+    {10037, "Operation already in progress"},
+    {10038, "Socket operation on non-socket"},
+    {10039, "Destination address required"},
+    {10040, "Message too long"},
+    {10041, "Protocol wrong type for socket"},
+    {10042, "Bad protocol option"},
+    {10043, "Protocol not supported"},
+    {10044, "Socket type not supported"},
+    {10045, "Operation not supported on socket"},
+    {10046, "Protocol family not supported"},
+    {10047, "Address family not supported by protocol family"},
+    {10048, "Address already in use"},
+    {10049, "Can't assign requested address"},
+    {10050, "Network is down"},
+    {10051, "Network is unreachable"},
+    {10052, "Net dropped connection or reset"},
+    {10053, "Software caused connection abort"},
+    {10054, "Connection reset by peer"},
+    {10055, "No buffer space available"},
+    {10056, "Socket is already connected"},
+    {10057, "Socket is not connected"},
+    {10058, "Can't send after socket shutdown"},
+    {10059, "Too many references, can't splice"},
+    {10060, "Connection timed out"},
+    {10061, "Connection refused"},
+    {10062, "Too many levels of symbolic links"},
+    {10063, "File name too long"},
+    {10064, "Host is down"},
+    {10065, "No route to host"},
+    {10066, "Directory not empty"},
+    {10067, "Too many processes"},
+    {10068, "Too many users"},
+    {10069, "Disk quota exceeded"},
+    {10070, "Stale NFS file handle"},
+    {10071, "Too many levels of remote in path"},
+    {10091, "Network subsystem is unusable"},
+    {10092, "Winsock DLL cannot support this application"},
+    {10093, "Winsock not initialized"},
+    {11001, "Host not found"},
+    {11002, "Non-authoritative host not found"},
+    {11003, "Non-recoverable error"},
+    {11004, "Valid name, no data record of requested type"},
+    {0, "Unrecognized error code"},
+}};
+
+} // namespace
+
+std::span<const WinsockErrors::Row> WinsockErrors::Table() {
+    return kRows;
+}
+
+QString WinsockErrors::Text(int number) {
+    for (const Row& row : kRows) {
+        if (row.number == number) {
+            return QString::fromLatin1(row.text);
+        }
+    }
+    return {};
+}
+
+int WinsockErrors::FromSocketError(QAbstractSocket::SocketError error, const QString& detail) {
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return 10061;
+    case QAbstractSocket::RemoteHostClosedError:
+        return 10054;
+    case QAbstractSocket::HostNotFoundError:
+        return 11001;
+    case QAbstractSocket::SocketAccessError:
+        return 10013;
+    case QAbstractSocket::SocketResourceError:
+        return 10055;
+    case QAbstractSocket::SocketTimeoutError:
+        return 10060;
+    case QAbstractSocket::DatagramTooLargeError:
+        return 10040;
+    case QAbstractSocket::NetworkError:
+        if (detail.contains(QLatin1String("host"), Qt::CaseInsensitive)) {
+            return 10065;
+        }
+        if (detail.contains(QLatin1String("unreachable"), Qt::CaseInsensitive)) {
+            return 10051;
+        }
+        return 10050;
+    case QAbstractSocket::AddressInUseError:
+        return 10048;
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return 10049;
+    case QAbstractSocket::UnsupportedSocketOperationError:
+        return 10045;
+    case QAbstractSocket::OperationError:
+        return 10022;
+    case QAbstractSocket::TemporaryError:
+        return 10035;
+    default:
+        // Qt's remaining errors (proxy, TLS, unknown) have no Winsock counterpart.
+        return 0;
+    }
+}
+
+int WinsockErrors::FromErrno(int osError) {
+    struct Pair {
+        int osError;
+        int number;
+    };
+    static const Pair pairs[] = {
+        {EINTR, 10004},         {EBADF, 10009},        {EACCES, 10013},
+        {EFAULT, 10014},        {EINVAL, 10022},       {EMFILE, 10024},
+        {EWOULDBLOCK, 10035},   {EINPROGRESS, 10036},  {EALREADY, 10037},
+        {ENOTSOCK, 10038},      {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},
+        {EPROTOTYPE, 10041},    {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043},
+        {EOPNOTSUPP, 10045},    {EAFNOSUPPORT, 10047}, {EADDRINUSE, 10048},
+        {EADDRNOTAVAIL, 10049}, {ENETDOWN, 10050},     {ENETUNREACH, 10051},
+        {ENETRESET, 10052},     {ECONNABORTED, 10053}, {ECONNRESET, 10054},
+        {ENOBUFS, 10055},       {EISCONN, 10056},      {ENOTCONN, 10057},
+        {ETIMEDOUT, 10060},     {ECONNREFUSED, 10061}, {ELOOP, 10062},
+        {ENAMETOOLONG, 10063},  {EHOSTUNREACH, 10065}, {ENOTEMPTY, 10066},
+    };
+    for (const Pair& pair : pairs) {
+        if (pair.osError == osError) {
+            return pair.number;
+        }
+    }
+    return 0;
+}

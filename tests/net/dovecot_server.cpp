@@ -1,0 +1,140 @@
+#include "dovecot_server.h"
+
+#include "scripted_peer.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpSocket>
+#include <QThread>
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QStringList kSearchPath = {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
+                                 QStringLiteral("/usr/local/sbin")};
+
+QString Fixture(const QString& name) {
+    return QStringLiteral(ZORBEL_NET_FIXTURES "/") + name;
+}
+
+} // namespace
+
+DovecotServer::DovecotServer() = default;
+
+DovecotServer::~DovecotServer() {
+    if (running_) {
+        QProcess::execute(QStandardPaths::findExecutable(QStringLiteral("doveadm"), kSearchPath),
+                          {QStringLiteral("-c"), configuration_, QStringLiteral("stop")});
+    }
+}
+
+QString DovecotServer::Executable() {
+#ifdef _WIN32
+    return {}; // the fixture prepares a Linux installation only
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("dovecot"), kSearchPath);
+#endif
+}
+
+QString DovecotServer::Prepare() {
+#ifdef _WIN32
+    return QStringLiteral("Dovecot runs on Linux only");
+#else
+    const passwd* mailUser = getpwnam("dovecot");
+    if (mailUser == nullptr) {
+        return QStringLiteral("there is no dovecot user to own the mail");
+    }
+    const QString root = folder_.path();
+    // The mail and auth processes run as the dovecot user and must reach their files.
+    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                    QFile::ExeOther);
+    const QString maildir = root + QStringLiteral("/home/alice/Maildir");
+    for (const char* part : {"cur", "new", "tmp"}) {
+        QDir().mkpath(maildir + QLatin1Char('/') + QLatin1String(part));
+    }
+    for (int number = 1; number <= 3; ++number) {
+        const QString source = Fixture(QStringLiteral("message%1.eml").arg(number));
+        const QString target =
+            maildir + QStringLiteral("/new/100000000%1.M%1P1.zorbel").arg(number);
+        if (!QFile::copy(source, target)) {
+            return QStringLiteral("cannot copy %1").arg(source);
+        }
+    }
+    QDirIterator entries(root + QStringLiteral("/home"), QDir::AllEntries | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    ::chown(QFile::encodeName(root + QStringLiteral("/home")).constData(), mailUser->pw_uid,
+            mailUser->pw_gid);
+    while (entries.hasNext()) {
+        ::chown(QFile::encodeName(entries.next()).constData(), mailUser->pw_uid, mailUser->pw_gid);
+    }
+
+    QFile passwordFile(root + QStringLiteral("/passwd"));
+    if (!passwordFile.open(QIODevice::WriteOnly) ||
+        passwordFile.write("alice:{PLAIN}secret::::\n") < 0) {
+        return QStringLiteral("cannot write the password file");
+    }
+    passwordFile.close();
+
+    QFile templateFile(Fixture(QStringLiteral("dovecot.conf.in")));
+    if (!templateFile.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("cannot read %1").arg(templateFile.fileName());
+    }
+    port_ = ScriptedPeer::ClosedPort();
+    QString text = QString::fromUtf8(templateFile.readAll());
+    text.replace(QStringLiteral("@DIR@"), root)
+        .replace(QStringLiteral("@PORT@"), QString::number(port_))
+        .replace(QStringLiteral("@UID@"), QString::number(mailUser->pw_uid))
+        .replace(QStringLiteral("@GID@"), QString::number(mailUser->pw_gid));
+    configuration_ = root + QStringLiteral("/dovecot.conf");
+    QFile configurationFile(configuration_);
+    if (!configurationFile.open(QIODevice::WriteOnly) ||
+        configurationFile.write(text.toUtf8()) < 0) {
+        return QStringLiteral("cannot write %1").arg(configuration_);
+    }
+    return {};
+#endif
+}
+
+bool DovecotServer::Greets() const {
+    QTcpSocket probe;
+    probe.connectToHost(QStringLiteral("127.0.0.1"), port_);
+    return probe.waitForConnected(500) && probe.waitForReadyRead(2000) &&
+           probe.readLine().startsWith("+OK");
+}
+
+QString DovecotServer::Start() {
+    if (!folder_.isValid()) {
+        return QStringLiteral("no temporary folder");
+    }
+    if (const QString problem = Prepare(); !problem.isEmpty()) {
+        return problem;
+    }
+    QProcess dovecot;
+    dovecot.setProcessChannelMode(QProcess::MergedChannels);
+    dovecot.start(Executable(), {QStringLiteral("-c"), configuration_});
+    dovecot.waitForFinished(10000);
+    if (dovecot.exitStatus() != QProcess::NormalExit || dovecot.exitCode() != 0) {
+        return QStringLiteral("dovecot did not start: ") +
+               QString::fromLocal8Bit(dovecot.readAll());
+    }
+    running_ = true;
+    // The master forks its listeners after returning; give them a few seconds at most.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (Greets()) {
+            return {};
+        }
+        QThread::msleep(100);
+    }
+    QFile log(folder_.path() + QStringLiteral("/dovecot.log"));
+    log.open(QIODevice::ReadOnly);
+    return QStringLiteral("dovecot does not answer on port %1: %2")
+        .arg(port_)
+        .arg(QString::fromLocal8Bit(log.readAll()));
+}

@@ -1,0 +1,21 @@
+#include "net_test_support.h"
+
+#include "net/eabort_error.h"
+#include "net/esock_error.h"
+
+QString FailureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EAbortError& error) {
+        return QStringLiteral("EAbortError: ") + error.Message();
+    } catch (const ESockError& error) {
+        return QStringLiteral("ESockError: ") + error.Message();
+    } catch (const ENetError& error) {
+        return QStringLiteral("ENetError: ") + error.Message();
+    }
+    return QStringLiteral("none");
+}
+
+QString NistReply(const QString& date, const QString& time, const QString& milliseconds) {
+    return QStringLiteral("\n52615 %1 %2 00 0 0 %3 UTC(NIST) *\n").arg(date, time, milliseconds);
+}

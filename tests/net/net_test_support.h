@@ -1,0 +1,14 @@
+#pragma once
+
+#include "net/net_error.h"
+
+#include <QString>
+#include <functional>
+#include <typeinfo>
+
+// The text of the exception an action raises, prefixed with its class so that a test sees
+// both: "EAbortError: Socket readln aborted". "none" when nothing was raised.
+QString FailureOf(const std::function<void()>& action);
+
+// The NIST form of a Daytime reply with the given date, time and 5-character millisecond field.
+QString NistReply(const QString& date, const QString& time, const QString& milliseconds);
