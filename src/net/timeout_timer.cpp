@@ -8,6 +8,8 @@
 
 TTimeoutTimer::TTimeoutTimer() {
     timer_.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; a time-out must not end a wait before its time.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Fire(); });
 }
 
