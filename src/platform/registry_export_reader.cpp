@@ -197,8 +197,10 @@ void RegistryExportReader::ParseKeyHeader(const QString& line) {
         return;
     }
     currentKey_ = RegistryTree::CleanPath(path);
-    if (currentKey_.isEmpty()) {
-        AddNote(QStringLiteral("skipped a key without a name"));
+    // Written back, a path that starts with "-" would read as a deletion.
+    if (currentKey_.isEmpty() || currentKey_.startsWith(QLatin1Char('-'))) {
+        AddNote(QStringLiteral("skipped a key without a usable name"));
+        currentKey_.clear();
         return;
     }
     result_.tree.Create(currentKey_);

@@ -136,6 +136,10 @@ TEST(SettingsExportReader, DeletionEntriesRemoveWhatCameBefore) {
                "[-HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Alarm00]\n"
                "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\n\"Width\"=dword:1\n\"Width\"=-\n"));
     EXPECT_FALSE(result.tree.Exists(Root + "\\Alarm00"));
+    // A key that would read as a deletion once written back is not taken.
+    const auto odd = RegistryExportReader::Read(Export("[\\-odd]\n\"A\"=dword:1\n"));
+    EXPECT_FALSE(odd.tree.Exists("-odd"));
+    EXPECT_EQ(odd.notes.size(), 2u);
     EXPECT_EQ(ValueAt(result, Root, "Width"), nullptr);
 }
 
