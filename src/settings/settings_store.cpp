@@ -28,10 +28,13 @@ void SettingsStore::EnsureDefaults() {
         SettingsLayout::ClockValues().WriteMissingDefaults(*main, context_, records_.clock);
     }
     if (firstStart) {
-        if (auto pictures =
-                registry_.OpenKey(SettingsLayout::ImageListKey(), OpenMode::CreateIfMissing)) {
-            pictures->WriteText(SettingsLayout::PictureValueName(0),
-                                SettingsLayout::FirstPicture());
+        // Only a missing first entry is filled in: a list whose count alone was lost keeps
+        // its pictures, and the count check of LoadSettings puts the count right.
+        auto pictures =
+            registry_.OpenKey(SettingsLayout::ImageListKey(), OpenMode::CreateIfMissing);
+        const QString first = SettingsLayout::PictureValueName(0);
+        if (pictures && !pictures->HasValue(first, RegistryValueType::Text)) {
+            pictures->WriteText(first, SettingsLayout::FirstPicture());
         }
     }
     // Schedules are keys only while in use, so only the existing ones are completed.

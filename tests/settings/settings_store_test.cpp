@@ -226,6 +226,20 @@ TEST_F(SettingsStoreTest, PictureCountThatDisagreesIsCorrectedOnce) {
     EXPECT_TRUE(prompt_.messages.empty());
 }
 
+TEST_F(SettingsStoreTest, LostPictureCountKeepsTheStoredPictures) {
+    SettingsRecords records = Start();
+    records.clock.ImageListCounter = 2;
+    records.clock.pictureList.paths[0] = "mine.jpg";
+    records.clock.pictureList.paths[1] = "yours.bmp";
+    Save(records);
+    RemoveLine("\"ImageListCounter\"=dword:00000002");
+    const SettingsRecords loaded = Start();
+    EXPECT_EQ(loaded.clock.pictureList.paths[0], "mine.jpg");
+    EXPECT_EQ(loaded.clock.pictureList.paths[1], "yours.bmp");
+    EXPECT_EQ(loaded.clock.ImageListCounter, 2);
+    EXPECT_EQ(prompt_.messages.size(), 1u); // the default count 1 disagreed with the list
+}
+
 TEST_F(SettingsStoreTest, GapsInTheNumberingAreClosed) {
     WriteFile("Windows Registry Editor Version 5.00\n\n"
               "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\n"
