@@ -1,3 +1,4 @@
+#include "full_backlog_listener.h"
 #include "net/daytime_client.h"
 #include "net/daytime_reply.h"
 #include "net_test_support.h"
@@ -89,4 +90,16 @@ TEST(NetDaytimeClient, InvalidHostHandlerIsCalledOnce) {
     server.client.OnInvalidHost = [&](bool&) { ++offered; };
     EXPECT_EQ(FailureOf([&] { server.client.GetTimeStr(); }), "ESockError: Null Remote Address");
     EXPECT_EQ(offered, 1);
+}
+
+TEST(NetDaytimeClient, PendingConnectTimesOut) {
+    FullBacklogListener listener;
+    if (!listener.IsReady()) {
+        GTEST_SKIP() << "cannot make a connect that stays pending on this system";
+    }
+    TDaytimeClient client;
+    client.Host = QStringLiteral("127.0.0.1");
+    client.Port = listener.Port();
+    client.TimeOut = 200;
+    EXPECT_EQ(FailureOf([&] { client.GetTimeStr(); }), "EAbortError: Connection Timed out");
 }

@@ -1,7 +1,9 @@
+#include "full_backlog_listener.h"
 #include "net/socket_client.h"
 #include "net_test_support.h"
 #include "scripted_peer.h"
 
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -200,6 +202,35 @@ TEST(NetSocketConnect, RefusedConnectionFailsAtOnceAndTheClientStaysUsable) {
     client.Port = peer.Port();
     client.Connect();
     EXPECT_EQ(client.ReadLn(), QStringLiteral("+OK\r\n"));
+}
+
+TEST(NetSocketConnect, PendingConnectTimesOutOrIsCanceled) {
+    struct Case {
+        int timeOut;
+        bool cancel;
+        const char* failure;
+    };
+    for (const Case& sample : {Case{200, false, "EAbortError: Connection Timed out"},
+                               Case{0, true, "EAbortError: Connection Canceled"}}) {
+        FullBacklogListener listener;
+        if (!listener.IsReady()) {
+            GTEST_SKIP() << "cannot make a connect that stays pending on this system";
+        }
+        TSocketClient client;
+        client.Host = QStringLiteral("127.0.0.1");
+        client.Port = listener.Port();
+        client.TimeOut = sample.timeOut;
+        if (sample.cancel) {
+            During(100, [&] { client.Cancel(); });
+        }
+        EXPECT_EQ(FailureOf([&] { client.Connect(); }), sample.failure);
+        EXPECT_FALSE(client.Connected());
+        // The attempt given up on must not complete later behind the caller's back.
+        QEventLoop settle;
+        QTimer::singleShot(100, &settle, &QEventLoop::quit);
+        settle.exec();
+        EXPECT_FALSE(client.Connected());
+    }
 }
 
 TEST(NetSocketConnect, SecondConnectIsRefused) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTcpSocket>
+
+// A port on 127.0.0.1 that accepts nothing more: it listens with a backlog of one that a
+// filler connection already uses, so the system drops a further connect's SYN and that
+// connect stays pending. Used to make a connect wait until its time-out.
+class FullBacklogListener {
+public:
+    FullBacklogListener();
+    ~FullBacklogListener();
+    FullBacklogListener(const FullBacklogListener&) = delete;
+    FullBacklogListener& operator=(const FullBacklogListener&) = delete;
+
+    // False where the listener could not be set up (then the test is skipped).
+    bool IsReady() const { return ready_; }
+    quint16 Port() const { return port_; }
+
+private:
+    int descriptor_ = -1;
+    quint16 port_ = 0;
+    bool ready_ = false;
+    QTcpSocket filler_;
+};
