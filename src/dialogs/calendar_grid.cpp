@@ -16,6 +16,9 @@ CalendarGrid::CalendarGrid(QWidget* parent) : QTableWidget(7, 7, parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Two-digit days fill a 20 pixel cell; eliding them would hide the number.
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
     setFixedSize(7 * CellWidth + 2 * frameWidth(), 7 * CellHeight + 2 * frameWidth());

@@ -189,17 +189,17 @@ QFrame* TScheForm::BuildCalendarPanel(QWidget* parent) {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setGeometry(152, 20, 158, 168);
+    Panel1->setGeometry(156, 20, 154, 168);
 
-    LBL_Year = MakeLabel({}, Panel1, QRect(8, 4, 70, 16), "LBL_Year");
+    LBL_Year = MakeLabel({}, Panel1, QRect(6, 4, 70, 16), "LBL_Year");
     LBL_Year->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LBL_Month = MakeLabel({}, Panel1, QRect(84, 4, 60, 16), "LBL_Month");
+    LBL_Month = MakeLabel({}, Panel1, QRect(80, 4, 60, 16), "LBL_Month");
     LBL_Month->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    BTN_LastYear = MakeButton(QStringLiteral("<<"), "BTN_LastYear", Panel1, QRect(8, 22, 32, 20));
-    BTN_LastMonth = MakeButton(QStringLiteral("<"), "BTN_LastMonth", Panel1, QRect(42, 22, 32, 20));
-    BTN_NextMonth = MakeButton(QStringLiteral(">"), "BTN_NextMonth", Panel1, QRect(84, 22, 32, 20));
-    BTN_NextYear = MakeButton(QStringLiteral(">>"), "BTN_NextYear", Panel1, QRect(118, 22, 32, 20));
+    BTN_LastYear = MakeButton(QStringLiteral("<<"), "BTN_LastYear", Panel1, QRect(6, 22, 32, 20));
+    BTN_LastMonth = MakeButton(QStringLiteral("<"), "BTN_LastMonth", Panel1, QRect(40, 22, 32, 20));
+    BTN_NextMonth = MakeButton(QStringLiteral(">"), "BTN_NextMonth", Panel1, QRect(82, 22, 32, 20));
+    BTN_NextYear = MakeButton(QStringLiteral(">>"), "BTN_NextYear", Panel1, QRect(116, 22, 32, 20));
 
     SG_Calender = new CalendarGrid(Panel1);
     SG_Calender->setObjectName(QStringLiteral("SG_Calender"));

@@ -1,0 +1,99 @@
+#include "platform/app_launcher.h"
+#include "temp_dir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A harmless program of our own: writes its working folder and each argument on a line of
+// `report`, then moves the report into place so that a half-written file is never read.
+QString WriteReportingScript(const TestFolder& folder, const QString& name, const QString& report) {
+    const QString script = folder.Write(
+        name,
+        QStringLiteral("#!/bin/sh\n"
+                       "{ pwd; for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done; } "
+                       "> '%1.partial'\n"
+                       "mv '%1.partial' '%1'\n")
+            .arg(report)
+            .toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return script;
+}
+
+QStringList WaitForReport(const QString& report) {
+    if (!QTest::qWaitFor([&report] { return QFile::exists(report); }, 20000)) {
+        return {};
+    }
+    QFile file(report);
+    file.open(QIODevice::ReadOnly);
+    QString text = QString::fromUtf8(file.readAll());
+    text.chop(1);
+    return text.split('\n');
+}
+
+class AppLauncherTest : public ::testing::Test {
+protected:
+    TestFolder folder;
+    std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
+};
+
+TEST_F(AppLauncherTest, OptionsArriveAsArgumentsWithoutAShell) {
+    const QString report = folder.FilePath("report.txt");
+    const QString script = WriteReportingScript(folder, "tool.sh", report);
+    const QString workFolder = folder.FilePath("work");
+    QDir().mkpath(workFolder);
+
+    ASSERT_TRUE(launcher->Launch(
+        script, QStringLiteral("-first \"two words\" ; \"$(touch pwned)\" `id` a|b"), workFolder,
+        AppLauncher::ShowMaximised));
+    EXPECT_EQ(WaitForReport(report), QStringList({workFolder, "-first", "two words", ";",
+                                                  "$(touch pwned)", "`id`", "a|b"}));
+    EXPECT_FALSE(QFile::exists(folder.FilePath("work/pwned")));
+    EXPECT_FALSE(QFile::exists(QDir::current().filePath("pwned")));
+}
+
+TEST_F(AppLauncherTest, EmptyOrMissingFolderKeepsTheCurrentFolder) {
+    for (const QString& workFolder : {QString(), folder.FilePath("does-not-exist")}) {
+        const QString report = folder.FilePath("report-" + QString::number(workFolder.size()));
+        const QString script = WriteReportingScript(folder, "tool.sh", report);
+        ASSERT_TRUE(launcher->Launch(script, {}, workFolder, AppLauncher::ShowNormal));
+        EXPECT_EQ(WaitForReport(report), QStringList{QDir::currentPath()});
+    }
+}
+
+TEST_F(AppLauncherTest, RefusesWhatCannotBeStarted) {
+    const QString report = folder.FilePath("report.txt");
+    const QString script = WriteReportingScript(folder, "tool.sh", report);
+    EXPECT_FALSE(launcher->Launch(folder.FilePath("missing.sh"), {}, {}, AppLauncher::ShowNormal));
+    EXPECT_FALSE(launcher->Launch(folder.Path(), {}, {}, AppLauncher::ShowNormal));
+    EXPECT_FALSE(launcher->Launch(QString(), {}, {}, AppLauncher::ShowNormal));
+    EXPECT_FALSE(launcher->Launch(script, {}, {}, 3));
+    EXPECT_FALSE(launcher->Launch(script, {}, {}, -1));
+    EXPECT_FALSE(QFile::exists(report));
+}
+
+TEST_F(AppLauncherTest, ExecutableWithoutInterpreterLineIsARefusedStart) {
+    const QString broken = folder.Write("broken", "not a program\n");
+    QFile::setPermissions(broken, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(launcher->Launch(broken, {}, {}, AppLauncher::ShowNormal));
+}
+
+TEST_F(AppLauncherTest, DocumentsGoToTheDesktopOpener) {
+    // A stand-in for xdg-open, found first on the PATH, so no real application starts.
+    const QString bin = folder.FilePath("bin");
+    QDir().mkpath(bin);
+    const QString report = folder.FilePath("opened.txt");
+    WriteReportingScript(folder, "bin/xdg-open", report);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ":" + path);
+    const QString document = folder.Write("notes; rm -rf x.txt", "text\n");
+
+    EXPECT_TRUE(launcher->Open(document));
+    EXPECT_EQ(WaitForReport(report), QStringList({QDir::currentPath(), document}));
+    qputenv("PATH", path);
+}
+
+} // namespace
