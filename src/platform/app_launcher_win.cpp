@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <shellapi.h>
+
+// windows.h must come first: the headers after it build on its declarations.
 #include <windows.h>
+// clang-format off
+#include <shellapi.h>
+// clang-format on
 
 namespace {
 

@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <mmsystem.h>
+
+// windows.h must come first: the headers after it build on its declarations.
 #include <windows.h>
+// clang-format off
+#include <mmsystem.h>
+// clang-format on
 
 namespace {
 

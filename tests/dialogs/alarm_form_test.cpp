@@ -9,9 +9,9 @@
 
 namespace {
 
-class AlarmWindowTest : public ::testing::Test {
+class ScheduleAlarmWindowTest : public ::testing::Test {
 protected:
-    AlarmWindowTest() {
+    ScheduleAlarmWindowTest() {
         tick = ClockTime::FromDateTime(QDateTime(QDate(2002, 12, 6), QTime(7, 5)));
     }
 
@@ -34,7 +34,7 @@ protected:
     FakeAppLauncher launcher;
 };
 
-TEST_F(AlarmWindowTest, WindowLooksAsSpecifiedAndCollectsAtCreation) {
+TEST_F(ScheduleAlarmWindowTest, WindowLooksAsSpecifiedAndCollectsAtCreation) {
     AddDue(QStringLiteral("会議"), QStringLiteral("/s/a.wav"));
     AddDue(QStringLiteral("電話"), QStringLiteral("/s/b.wav"));
     TAlarmForm form(table, tick, sound, launcher);
@@ -51,7 +51,7 @@ TEST_F(AlarmWindowTest, WindowLooksAsSpecifiedAndCollectsAtCreation) {
     EXPECT_EQ(table.entries[1].fireState, FireState::Notified);
 }
 
-TEST_F(AlarmWindowTest, FurtherDueEntriesAreAppended) {
+TEST_F(ScheduleAlarmWindowTest, FurtherDueEntriesAreAppended) {
     AddDue(QStringLiteral("一"));
     TAlarmForm form(table, tick, sound, launcher);
     AddDue(QStringLiteral("二"));
@@ -61,7 +61,7 @@ TEST_F(AlarmWindowTest, FurtherDueEntriesAreAppended) {
     EXPECT_EQ(Shown(form), QStringLiteral("2002/12/6 7:5 一 \n2002/12/6 7:6 二 "));
 }
 
-TEST_F(AlarmWindowTest, ConfirmEscapeAndCloseBoxAllFinishTheWindow) {
+TEST_F(ScheduleAlarmWindowTest, ConfirmEscapeAndCloseBoxAllFinishTheWindow) {
     for (int way = 0; way < 3; ++way) {
         TAlarmForm form(table, tick, sound, launcher);
         form.show();

@@ -30,7 +30,7 @@ void KeepForLooking(const QPixmap& picture, const QString& name) {
 
 // Renders the schedule dialog as the user sees it. With ZORBEL_LOOK_DIR set the picture is
 // kept there as schedule_dialog.png for a person to look at.
-TEST(DialogsLook, ScheduleDialogRendersAtItsClientSize) {
+TEST(ScheduleLook, ScheduleDialogRendersAtItsClientSize) {
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     ScheduleTable table;
     NoSaver saver;
@@ -71,7 +71,7 @@ TEST(DialogsLook, ScheduleDialogRendersAtItsClientSize) {
     KeepForLooking(picture, QStringLiteral("schedule_dialog.png"));
 }
 
-TEST(DialogsLook, AlarmWindowRendersAtItsClientSize) {
+TEST(ScheduleLook, AlarmWindowRendersAtItsClientSize) {
     QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     ScheduleTable table;

@@ -5,9 +5,9 @@
 
 namespace {
 
-class AlarmCollectTest : public ::testing::Test {
+class ScheduleAlarmLinesTest : public ::testing::Test {
 protected:
-    AlarmCollectTest() {
+    ScheduleAlarmLinesTest() {
         tick = ClockTime::FromDateTime(QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9)));
     }
 
@@ -25,7 +25,7 @@ protected:
     AlarmCollector collector{table, tick, sound, launcher};
 };
 
-TEST_F(AlarmCollectTest, LineTextsFollowTheNotificationBits) {
+TEST_F(ScheduleAlarmLinesTest, LineTextsFollowTheNotificationBits) {
     struct LineCase {
         int attribute;
         bool launchSucceeds;
@@ -51,18 +51,18 @@ TEST_F(AlarmCollectTest, LineTextsFollowTheNotificationBits) {
     }
 }
 
-TEST_F(AlarmCollectTest, TimeStampIsTheLastTickNotTheEntryTime) {
+TEST_F(ScheduleAlarmLinesTest, TimeStampIsTheLastTickNotTheEntryTime) {
     AddDue(ScheduleMessage).Message = QStringLiteral("x");
     tick = ClockTime::FromDateTime(QDateTime(QDate(2010, 1, 2), QTime(0, 0)));
     EXPECT_EQ(collector.CollectDueAlarms(), QStringList{QStringLiteral("2010/1/2 0:0 x ")});
 }
 
-TEST_F(AlarmCollectTest, WindowsLineBreaksInTheMessageStartNewLines) {
+TEST_F(ScheduleAlarmLinesTest, WindowsLineBreaksInTheMessageStartNewLines) {
     AddDue(ScheduleMessage).Message = QStringLiteral("one\r\ntwo");
     EXPECT_EQ(collector.CollectDueAlarms(), QStringList{QStringLiteral("2002/12/6 7:5 one\ntwo ")});
 }
 
-TEST_F(AlarmCollectTest, OnlyEnabledDueEntriesAreNotifiedInTableOrder) {
+TEST_F(ScheduleAlarmLinesTest, OnlyEnabledDueEntriesAreNotifiedInTableOrder) {
     AddDue(ScheduleMessage).Message = QStringLiteral("first");
     ScheduleEntry& idle = AddDue(ScheduleMessage);
     idle.fireState = FireState::Idle;
@@ -81,7 +81,7 @@ TEST_F(AlarmCollectTest, OnlyEnabledDueEntriesAreNotifiedInTableOrder) {
     EXPECT_TRUE(collector.CollectDueAlarms().isEmpty());
 }
 
-TEST_F(AlarmCollectTest, SoundsArePlayedInOrderOnlyForTheSoundBit) {
+TEST_F(ScheduleAlarmLinesTest, SoundsArePlayedInOrderOnlyForTheSoundBit) {
     AddDue(ScheduleSound).SoundFile = QStringLiteral("/sounds/a.wav");
     AddDue(ScheduleMessage).SoundFile = QStringLiteral("/sounds/ignored.wav");
     AddDue(ScheduleSound | ScheduleMessage).SoundFile = QStringLiteral("/sounds/b.wav");
@@ -90,7 +90,7 @@ TEST_F(AlarmCollectTest, SoundsArePlayedInOrderOnlyForTheSoundBit) {
               QStringList({QStringLiteral("/sounds/a.wav"), QStringLiteral("/sounds/b.wav")}));
 }
 
-TEST_F(AlarmCollectTest, ApplicationIsStartedWithTheEntrysSettings) {
+TEST_F(ScheduleAlarmLinesTest, ApplicationIsStartedWithTheEntrysSettings) {
     ScheduleEntry& entry = AddDue(ScheduleApplication);
     entry.APL_File = QStringLiteral("/opt/tool");
     entry.APL_Opt = QStringLiteral("-v \"a b\"");
@@ -105,7 +105,7 @@ TEST_F(AlarmCollectTest, ApplicationIsStartedWithTheEntrysSettings) {
     EXPECT_EQ(launcher.starts[0].showType, 2);
 }
 
-TEST_F(AlarmCollectTest, LaunchApplicationReportsZeroOrMinusOne) {
+TEST_F(ScheduleAlarmLinesTest, LaunchApplicationReportsZeroOrMinusOne) {
     AddDue(ScheduleApplication);
     launcher.succeeds = true;
     EXPECT_EQ(collector.LaunchApplication(0), 0);

@@ -34,13 +34,13 @@ QStringList WaitForReport(const QString& report) {
     return text.split('\n');
 }
 
-class AppLauncherTest : public ::testing::Test {
+class ScheduleLauncherTest : public ::testing::Test {
 protected:
     TestFolder folder;
     std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
 };
 
-TEST_F(AppLauncherTest, OptionsArriveAsArgumentsWithoutAShell) {
+TEST_F(ScheduleLauncherTest, OptionsArriveAsArgumentsWithoutAShell) {
     const QString report = folder.FilePath("report.txt");
     const QString script = WriteReportingScript(folder, "tool.sh", report);
     const QString workFolder = folder.FilePath("work");
@@ -55,7 +55,7 @@ TEST_F(AppLauncherTest, OptionsArriveAsArgumentsWithoutAShell) {
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("pwned")));
 }
 
-TEST_F(AppLauncherTest, EmptyOrMissingFolderKeepsTheCurrentFolder) {
+TEST_F(ScheduleLauncherTest, EmptyOrMissingFolderKeepsTheCurrentFolder) {
     for (const QString& workFolder : {QString(), folder.FilePath("does-not-exist")}) {
         const QString report = folder.FilePath("report-" + QString::number(workFolder.size()));
         const QString script = WriteReportingScript(folder, "tool.sh", report);
@@ -64,7 +64,7 @@ TEST_F(AppLauncherTest, EmptyOrMissingFolderKeepsTheCurrentFolder) {
     }
 }
 
-TEST_F(AppLauncherTest, RefusesWhatCannotBeStarted) {
+TEST_F(ScheduleLauncherTest, RefusesWhatCannotBeStarted) {
     const QString report = folder.FilePath("report.txt");
     const QString script = WriteReportingScript(folder, "tool.sh", report);
     EXPECT_FALSE(launcher->Launch(folder.FilePath("missing.sh"), {}, {}, AppLauncher::ShowNormal));
@@ -75,13 +75,13 @@ TEST_F(AppLauncherTest, RefusesWhatCannotBeStarted) {
     EXPECT_FALSE(QFile::exists(report));
 }
 
-TEST_F(AppLauncherTest, ExecutableWithoutInterpreterLineIsARefusedStart) {
+TEST_F(ScheduleLauncherTest, ExecutableWithoutInterpreterLineIsARefusedStart) {
     const QString broken = folder.Write("broken", "not a program\n");
     QFile::setPermissions(broken, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(launcher->Launch(broken, {}, {}, AppLauncher::ShowNormal));
 }
 
-TEST_F(AppLauncherTest, DocumentsGoToTheDesktopOpener) {
+TEST_F(ScheduleLauncherTest, DocumentsGoToTheDesktopOpener) {
     // A stand-in for xdg-open, found first on the PATH, so no real application starts.
     const QString bin = folder.FilePath("bin");
     QDir().mkpath(bin);
