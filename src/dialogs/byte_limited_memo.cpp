@@ -11,6 +11,12 @@ ByteLimitedMemo::ByteLimitedMemo(int byteLimit, QWidget* parent)
     connect(document(), &QTextDocument::contentsChange, this, &ByteLimitedMemo::TrimInsertion);
 }
 
+void ByteLimitedMemo::ShowStoredText(const QString& text) {
+    trimming_ = true;
+    setPlainText(text);
+    trimming_ = false;
+}
+
 void ByteLimitedMemo::TrimInsertion(int position, int /*charsRemoved*/, int charsAdded) {
     if (trimming_ || charsAdded <= 0) {
         return;

@@ -10,6 +10,10 @@ class ByteLimitedMemo : public QPlainTextEdit {
 public:
     ByteLimitedMemo(int byteLimit, QWidget* parent = nullptr);
 
+    // Shows a stored text as it is: the limit applies to what the user types or pastes, so
+    // a longer text brought from elsewhere is not cut short merely by being shown.
+    void ShowStoredText(const QString& text);
+
 private:
     void TrimInsertion(int position, int charsRemoved, int charsAdded);
 

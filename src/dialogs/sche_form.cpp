@@ -382,7 +382,7 @@ void TScheForm::WriteEditor(const ScheduleEntry& entry) {
     CBX_ScheSelect->setCurrentIndex(PatternIndexOf(entry.Attribute));
     UPD_Sche_Hour->setValue(entry.Hour);
     UPD_Sche_Min->setValue(entry.Min);
-    MM_Message->setPlainText(entry.Message);
+    MM_Message->ShowStoredText(entry.Message);
     EDT_ScheSound->setText(entry.SoundFile);
     EDT_ScheAppName->setText(entry.APL_Name);
     EDT_RunFile->setText(entry.APL_File);

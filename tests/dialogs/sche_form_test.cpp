@@ -505,4 +505,13 @@ TEST_F(ScheduleDialogTest, MessageMemoTakesAtMostFiftyBytes) {
     EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), QString(49, 'a') + "b");
 }
 
+TEST_F(ScheduleDialogTest, LoadingALongerStoredMessageKeepsItWhole) {
+    const QString stored = QString(60, 'x');
+    table.entries[0].Message = stored;
+    DoubleClickLine(0);
+    EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), stored);
+    TypeMessage(QStringLiteral("y"));
+    EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), stored);
+}
+
 } // namespace
