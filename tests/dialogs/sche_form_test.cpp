@@ -1,10 +1,13 @@
 #include "dialogs/sche_form.h"
 #include "fake_prompt.h"
 #include "schedule_fakes.h"
+#include "temp_dir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -512,6 +516,41 @@ TEST_F(ScheduleDialogTest, LoadingALongerStoredMessageKeepsItWhole) {
     EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), stored);
     TypeMessage(QStringLiteral("y"));
     EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), stored);
+}
+
+TEST_F(ScheduleDialogTest, BrowseButtonsFillTheirFields) {
+    const TestFolder folder;
+    struct BrowseCase {
+        const char* toggle;
+        const char* button;
+        const char* field;
+        QString choice;
+        QString title;
+        QString filter;
+    };
+    const BrowseCase cases[] = {
+        {"CBX_ScheSound", "Dialog_ScheSound", "EDT_ScheSound", folder.Write("bell.wav", "RIFF"),
+         QStringLiteral("サウンドファイルの選択"), QStringLiteral("WAVファイル (*.wav)")},
+        {"CBX_AppRun", "Dialog_RunFile", "EDT_RunFile", folder.Write("tool", "#!/bin/sh\n"),
+         QStringLiteral("実行ファイルの選択"), QStringLiteral("すべてのファイル (*)")},
+    };
+    for (const BrowseCase& browse : cases) {
+        Click(browse.toggle);
+        QString title;
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            dialog->selectFile(browse.choice);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        Click(browse.button);
+        EXPECT_EQ(title, browse.title);
+        EXPECT_EQ(filters, QStringList{browse.filter});
+        EXPECT_EQ(Find<QLineEdit>(browse.field)->text(), browse.choice);
+    }
 }
 
 } // namespace
