@@ -385,7 +385,7 @@ TEST(NetSocketStatus, ReportLevelSelectsTheReports) {
         bool reply;      // a server reply (level 1)
     };
     for (const Case& sample : {Case{0, false, false}, Case{1, false, true}, Case{8, true, true}}) {
-        QStringList reports;  // outlives the client, which reports its own destruction
+        QStringList reports; // outlives the client, which reports its own destruction
         Connection connection;
         connection.peer.Expect("HELO").Send("250 hi\r\n");
         connection.client.ReportLevel = sample.level;
