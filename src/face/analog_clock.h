@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/clock_time.h"
+#include "core/window_bits.h"
+#include "face/hand_geometry.h"
+#include "platform/canvas.h"
+#include "settings/clock_settings.h"
+
+#include <cstdint>
+
+// Everything the dial and the hands are drawn with, taken from one copy of the settings, so
+// the clock window and the display dialog's preview draw with the same routines.
+struct AnalogSettings {
+    std::uint32_t attrib = 0;
+    Colour minuteOutline = 0;
+    Colour minuteFill = 0;
+    Colour hourOutline = 0;
+    Colour hourFill = 0;
+    Colour secondColour = 0;
+    Colour smallMarkColour = 0;
+    Colour largeMarkColour = 0;
+    int lineWidth = 1;
+    int markInterval = 1;
+    int markDesign = 0;
+    int longLength = 0;
+    int shortLength = 0;
+    int secondLength = 0;
+    QPoint centre;
+    CanvasFont numeralFont;
+    PlacementMode placementMode = PlacementNone;
+
+    bool Has(AttribBit bit) const { return (attrib & bit) != 0; }
+};
+
+AnalogSettings AnalogSettingsFrom(const ClockSettings& settings, PlacementMode placementMode);
+
+enum class HandOutline { Filled, OutlineOnly };
+
+// One hand: the kite filled with the fill colour and outlined, or its outline only; then the
+// black centre dot. The pen is dotted and the brush hatched while the clock is being placed.
+void DrawHand(Canvas& canvas, HandKind kind, int penWidth, HandOutline outline,
+              PlacementMode placementMode, Colour outlineColour, Colour fillColour, int length,
+              QPoint centre, float angle);
+
+// Hour, minute and (when shown) second hand, merged when the clock is see-through.
+void DrawHands(Canvas& canvas, const AnalogSettings& settings, const ClockTime& time);
+
+// Minute marks and the numerals 1..12 on the ring of the marks.
+void DrawDial(Canvas& canvas, const AnalogSettings& settings);

@@ -1,0 +1,13 @@
+#include "face/face_snapshot.h"
+
+#include "face/clock_size_rules.h"
+
+QImage RenderFaceSnapshot(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                          const QString& dataFolder) {
+    FaceRenderer renderer(dataFolder);
+    ApplyClockSizeRules(settings, in.clientSize.width(), in.clientSize.height());
+    renderer.Compose(settings, time, in);
+    QImage image = renderer.Compose(settings, time, in);
+    image.detach();
+    return image;
+}

@@ -1,0 +1,120 @@
+#include "face/icon_bar.h"
+
+#include "face/default_icons.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int WorkImageSize = 32;
+constexpr int LargeIconSize = 36;
+constexpr int SmallIconSize = 20;
+
+bool AnyAccountFailed(const AccountTable* accounts) {
+    if (accounts == nullptr) {
+        return false;
+    }
+    for (const MailAccount& account : accounts->entries) {
+        if (account.Has(CheckOn) && account.ErrorCode != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+IconBar::IconBar() : workImage_(WorkImageSize, WorkImageSize, QImage::Format_RGB32) {}
+
+void IconBar::BeginIcon(Canvas& canvas, const IconBarPlacement& placement, const QRect& square) {
+    workImage_.fill(ToQColor(placement.fillColour));
+    if ((placement.attrib & IconBkFill) != 0) {
+        canvas.FillRectangle(square, placement.fillColour);
+    }
+}
+
+void IconBar::Layer(Canvas& canvas, const QImage& image, const QRect& square) {
+    if (!image.isNull()) {
+        QPainter painter(&workImage_);
+        painter.drawImage(QRect(0, 0, WorkImageSize, WorkImageSize), image);
+    }
+    // The scratch image's bottom-left colour is see-through, so the fill colour around the
+    // artwork does not cover the face.
+    const Colour transparent = FromQColor(workImage_.pixelColor(0, WorkImageSize - 1));
+    canvas.StretchImage(workImage_, square, transparent);
+}
+
+void IconBar::DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
+                             const IconBarSources& sources, const QRect& square) {
+    BeginIcon(canvas, placement, square);
+    Layer(canvas, BuiltInIcon(StatusIcon), square);
+    if (sources.mailCheckRunning) {
+        Layer(canvas, BuiltInIcon(MailCheckMark), square);
+    }
+    if (sources.manualCorrectionRunning) {
+        Layer(canvas, BuiltInIcon(CorrectionMark), square);
+    }
+    const bool busy = sources.mailCheckRunning || sources.manualCorrectionRunning;
+    if (busy) {
+        Layer(canvas, BuiltInIcon(activityFrame_), square);
+    }
+    if (AnyAccountFailed(sources.accounts) || sources.correctionError) {
+        Layer(canvas, BuiltInIcon(ErrorMark), square);
+    }
+    activityFrame_ = busy ? (activityFrame_ + 1) % 3 : 0;
+}
+
+void IconBar::DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
+                              const IconBarSources& sources, const MailAccount& account,
+                              const QRect& square) {
+    BeginIcon(canvas, placement, square);
+    const QImage* image = &BuiltInIcon(DefaultMailIcon);
+    if (!account.Has(DefaultIcon) && sources.accountImages != nullptr && account.ImageIndex >= 0 &&
+        account.ImageIndex < int(sources.accountImages->size())) {
+        image = &(*sources.accountImages)[account.ImageIndex];
+    }
+    Layer(canvas, *image, square);
+    if (account.Has(BlinkCount) && blinkPhase_ == -1) {
+        return;
+    }
+    const QString count = QString::number(account.MessageCount);
+    canvas.SetFont(CanvasFont{QString::fromUtf16(u"ＭＳ Ｐゴシック"), 10, account.TextColor, 0});
+    const QSize extent = canvas.TextExtent(count);
+    canvas.TextOut(
+        QPoint(square.right() + 1 - extent.width(), square.bottom() + 1 - extent.height()), count,
+        TextBackground::Opaque, account.TextBKColor);
+}
+
+IconBarLayout IconBar::Draw(Canvas& canvas, const IconBarPlacement& placement,
+                            const IconBarSources& sources) {
+    const int size = (placement.attrib & LargeIcon) != 0 ? LargeIconSize : SmallIconSize;
+    int x = placement.topLeft.x();
+    const int y = placement.topLeft.y();
+    int iconCount = 0;
+    const auto nextSquare = [&] {
+        const QRect square(x, y, size, size);
+        x += size;
+        ++iconCount;
+        return square;
+    };
+
+    DrawStatusIcon(canvas, placement, sources, nextSquare());
+    if (sources.hasScheduleToday) {
+        const QRect square = nextSquare();
+        BeginIcon(canvas, placement, square);
+        Layer(canvas, BuiltInIcon(ScheduleIcon), square);
+    }
+    if ((sources.mailTickCount & 3u) == 0) {
+        blinkPhase_ = -blinkPhase_;
+    }
+    if (sources.accounts != nullptr) {
+        const int configured = std::min(sources.accountListCount, AccountTable::Capacity);
+        for (int slot = 0; slot < configured; ++slot) {
+            const MailAccount& account = sources.accounts->entries[slot];
+            if (account.MessageCount > 0) {
+                DrawAccountIcon(canvas, placement, sources, account, nextSquare());
+            }
+        }
+    }
+    return IconBarLayout{size, size * iconCount + 2, size + 2, iconCount};
+}

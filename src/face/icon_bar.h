@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/canvas.h"
+#include "settings/clock_settings.h"
+#include "settings/mail_account.h"
+
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+// The run-time state of the mail check, the clock correction and the schedules that the icon
+// bar shows. The clock window fills it before each draw; with nothing configured it is all
+// zero and the bar is the status icon alone.
+struct IconBarSources {
+    bool mailCheckRunning = false;
+    bool manualCorrectionRunning = false;
+    bool correctionError = false;
+    bool hasScheduleToday = false;
+    std::uint32_t mailTickCount = 0;
+    const AccountTable* accounts = nullptr;
+    int accountListCount = 0;
+    // The accounts' own bitmaps, indexed by MailAccount::ImageIndex.
+    const std::vector<QImage>* accountImages = nullptr;
+};
+
+// Where the bar is drawn and how: a copy of the settings' values so the dialog preview can
+// pass its own.
+struct IconBarPlacement {
+    QPoint topLeft;
+    std::uint32_t attrib = 0;
+    Colour fillColour = 0;
+};
+
+// What the bar measured, written back into IconWidth, IconHeight and IconBarWidth.
+struct IconBarLayout {
+    int iconSize = 0;
+    int barWidth = 0;
+    int barHeight = 0;
+    int iconCount = 0;
+};
+
+// Draws the bar: status icon with its overlays, the schedule icon, and one icon per account
+// holding messages with the count at its bottom-right corner. Keeps the blink phase and the
+// activity animation frame between draws.
+class IconBar {
+public:
+    IconBar();
+
+    IconBarLayout Draw(Canvas& canvas, const IconBarPlacement& placement,
+                       const IconBarSources& sources);
+
+    int BlinkPhase() const { return blinkPhase_; }
+    int ActivityFrame() const { return activityFrame_; }
+
+private:
+    // Starts a new icon: the scratch image in the fill colour and, with IconBkFill, the
+    // square on the face too.
+    void BeginIcon(Canvas& canvas, const IconBarPlacement& placement, const QRect& square);
+    // Draws an image over the scratch image and stretches the scratch image onto the square.
+    void Layer(Canvas& canvas, const QImage& image, const QRect& square);
+    void DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
+                        const IconBarSources& sources, const QRect& square);
+    void DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
+                         const IconBarSources& sources, const MailAccount& account,
+                         const QRect& square);
+
+    QImage workImage_;
+    int blinkPhase_ = 1;
+    int activityFrame_ = 0;
+};

@@ -1,0 +1,74 @@
+#include "face/picture_loader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <cstdlib>
+
+namespace {
+
+quint32 LittleEndian(const QByteArray& bytes, int offset, int size) {
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = (value << 8) | quint8(bytes[offset + i]);
+    }
+    return value;
+}
+
+// Qt's bitmap reader fills a truncated file's missing rows with garbage instead of failing,
+// so the pixel data of an uncompressed bitmap is checked against the file size first.
+bool UncompressedBitmapIsComplete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray header = file.read(34);
+    if (header.size() < 34 || LittleEndian(header, 14, 4) < 40) {
+        return true; // too short for an info header, or an OS/2 header: the reader decides
+    }
+    const qint64 width = qint32(LittleEndian(header, 18, 4));
+    const qint64 height = std::abs(qint64(qint32(LittleEndian(header, 22, 4))));
+    const qint64 bitsPerPixel = LittleEndian(header, 28, 2);
+    const quint32 compression = LittleEndian(header, 30, 4);
+    const bool uncompressed = compression == 0 || compression == 3; // BI_RGB, BI_BITFIELDS
+    if (!uncompressed || width <= 0 || bitsPerPixel == 0) {
+        return true;
+    }
+    const qint64 rowBytes = ((width * bitsPerPixel + 31) / 32) * 4;
+    const qint64 dataOffset = LittleEndian(header, 10, 4);
+    return file.size() >= dataOffset + rowBytes * height;
+}
+
+DecodedPicture LoadBitmap(const QString& path) {
+    QImageReader reader(path, "bmp");
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (!size.isValid()) {
+        return {QImage(), QStringLiteral("not a bitmap")};
+    }
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide ||
+        qint64(size.width()) * size.height() > MaxPicturePixels) {
+        return {QImage(), QStringLiteral("picture too large")};
+    }
+    if (!UncompressedBitmapIsComplete(path)) {
+        return {QImage(), QStringLiteral("truncated bitmap")};
+    }
+    QImage image;
+    if (!reader.read(&image)) {
+        return {QImage(), reader.errorString()};
+    }
+    return {image.convertToFormat(QImage::Format_RGB888), QString()};
+}
+
+} // namespace
+
+DecodedPicture PictureLoader::Load(const QString& path) {
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"jpg" || extension == u"jpeg") {
+        return JpegDecoder::DecodeFile(path);
+    }
+    if (extension == u"bmp") {
+        return LoadBitmap(path);
+    }
+    return {QImage(), QStringLiteral("unknown picture type")};
+}

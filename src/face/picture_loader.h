@@ -1,0 +1,13 @@
+#pragma once
+
+#include "face/jpeg_decoder.h"
+
+#include <QString>
+
+// Loads a background picture, choosing the decoder by the file name's extension
+// (case-insensitive): .jpg and .jpeg through libjpeg, .bmp through Qt's bitmap reader.
+// Anything else, and pictures over the size limits, are rejected.
+class PictureLoader {
+public:
+    static DecodedPicture Load(const QString& path);
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <QFont>
+#include <QPainter>
+
+// A Canvas that paints with QPainter on a QImage of Format_RGB32, antialiasing off, so that
+// the OR raster operation of the merge mode is available. The image must outlive the canvas.
+//
+// GDI's boxes exclude their right and bottom edge while QPainter's outlined QRect covers
+// left..left+width; outlined shapes are therefore drawn in QRect(left, top, right - left - 1,
+// bottom - top - 1), which puts a one-pixel pen on exactly the pixels GDI would use.
+// Lines are drawn with a flat cap, so like GDI's LineTo they end at the end point.
+class QImageCanvas : public Canvas {
+public:
+    explicit QImageCanvas(QImage& image);
+
+    QSize Size() const override;
+
+    void SetPen(Colour colour, int width, PenStyle style) override;
+    void SetBrush(Colour colour, BrushStyle style) override;
+    void SetMixMode(MixMode mode) override;
+    void SetFont(const CanvasFont& font) override;
+
+    void Polygon(std::span<const QPoint> points) override;
+    void Polyline(std::span<const QPoint> points) override;
+    void Line(QPoint from, QPoint to) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void RoundRectangle(int left, int top, int right, int bottom, int cornerWidth,
+                        int cornerHeight) override;
+
+    void FillRectangle(const QRect& area, Colour colour) override;
+    void StretchImage(const QImage& image, const QRect& target,
+                      std::optional<Colour> transparent) override;
+    void DrawImage(QPoint topLeft, const QImage& image) override;
+
+    void TextOut(QPoint topLeft, const QString& text, TextBackground background,
+                 Colour backgroundColour) override;
+    QSize TextExtent(const QString& text) const override;
+
+    // The pixel size Windows gives a font of this many points on a 96 dpi screen.
+    static int PointsToPixels(int points);
+
+private:
+    QRect OutlineBox(int left, int top, int right, int bottom) const;
+    // Copies and stretches ignore the mix mode, as GDI's blits ignore the pen's raster op.
+    class CopyModeScope;
+
+    QImage& image_;
+    QPainter painter_;
+    QFont font_;
+    QColor fontColour_;
+};

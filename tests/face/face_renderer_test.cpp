@@ -1,0 +1,237 @@
+#include "face/face_renderer.h"
+#include "face/face_snapshot.h"
+#include "face_defaults.h"
+#include "platform/font_substitution.h"
+#include "temp_dir.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+ClockTime At(int hour, int minute, int second) {
+    ClockTime time =
+        ClockTime::FromDateTime(QDateTime(QDate(2001, 8, 24), QTime(hour, minute, second)));
+    return time;
+}
+
+// Only the hands on a plain background, so pixels can be read along them.
+ClockSettings HandsOnly() {
+    ClockSettings settings = DefaultFaceSettings();
+    settings.Attrib = AnalogDisp | HandFill | NoImage | LargeIcon;
+    settings.IconBarX = 1000; // off the image
+    settings.BG_Color = 0x000000;
+    settings.LongLength = 90;
+    settings.ShortLength = 60;
+    settings.SL_In_Color = 0x00FF00;
+    settings.SL_Color = 0x00FF00;
+    settings.SE_In_Color = 0xFF0000;
+    settings.SE_Color = 0xFF0000;
+    return settings;
+}
+
+FaceInputs Client(int width, int height) {
+    FaceInputs in;
+    in.clientSize = QSize(width, height);
+    return in;
+}
+
+QString Resources() {
+    return QDir(SourceDir()).filePath("resources/images");
+}
+
+} // namespace
+
+TEST(FaceRenderer, FirstDrawShowsOnlyTheBackgroundColour) {
+    ClockSettings settings = DefaultFaceSettings();
+    settings.BG_Color = 0x204060;
+    FaceRenderer renderer(Resources());
+    const QImage& first = renderer.Compose(settings, At(10, 10, 0), Client(320, 200));
+    EXPECT_EQ(first.pixel(5, 190), qRgb(0x60, 0x40, 0x20));
+    EXPECT_TRUE(renderer.PictureSize().isEmpty()) << "the picture waits for the next draw";
+    const QImage& second = renderer.Compose(settings, At(10, 10, 0), Client(320, 200));
+    EXPECT_EQ(renderer.PictureSize(), QSize(320, 200));
+    EXPECT_NE(second.pixel(5, 190), qRgb(0x60, 0x40, 0x20)) << "the sample picture is shown";
+    EXPECT_FALSE(settings.Has(NoImage));
+    EXPECT_EQ(settings.IconWidth, 36);
+    EXPECT_EQ(settings.IconHeight, 38);
+    EXPECT_EQ(settings.IconBarWidth, 38);
+}
+
+TEST(FaceRenderer, HandsFilledAlongTheirDirection) {
+    ClockSettings settings = HandsOnly();
+    FaceRenderer renderer;
+    const QImage& image = renderer.Compose(settings, At(3, 0, 0), Client(320, 200));
+    for (int distance = 10; distance <= 70; distance += 10) {
+        EXPECT_EQ(image.pixel(160, 100 - distance), qRgb(0, 255, 0))
+            << "minute hand up " << distance;
+    }
+    for (int distance = 10; distance <= 45; distance += 5) {
+        EXPECT_EQ(image.pixel(160 + distance, 100), qRgb(0, 0, 255))
+            << "hour hand right " << distance;
+    }
+    EXPECT_EQ(image.pixel(160 - 30, 100), qRgb(0, 0, 0)) << "nothing behind the short tail";
+    EXPECT_EQ(image.pixel(160, 100), qRgb(0, 0, 0)) << "black centre dot";
+}
+
+TEST(FaceRenderer, MergeOrsTheHandIntoTheBackground) {
+    ClockSettings settings = HandsOnly();
+    settings.BG_Color = 0x0000FF;    // red
+    settings.SL_In_Color = 0xFF0000; // blue
+    settings.SL_Color = 0xFF0000;
+    settings.Set(AnalogClear, true);
+    FaceRenderer renderer;
+    const QImage& image = renderer.Compose(settings, At(3, 0, 0), Client(320, 200));
+    EXPECT_EQ(image.pixel(160, 50), qRgb(255, 0, 255)) << "blue over red reads magenta";
+    settings.Set(AnalogClear, false);
+    const QImage& copied = renderer.Compose(settings, At(3, 0, 0), Client(320, 200));
+    EXPECT_EQ(copied.pixel(160, 50), qRgb(0, 0, 255));
+}
+
+TEST(FaceRenderer, DigiAnaDecidesWhatLiesOnTop) {
+    ClockSettings settings = HandsOnly();
+    settings.Attrib |= DigiTimeDisp | DigiTimeFill;
+    settings.Digi_x = 150;
+    settings.Digi_y = 20;
+    settings.Digi_Color = 0x00FFFF; // yellow segments
+    settings.Digi_Edge_Color = 0x00FFFF;
+    // At 11:00 the tens digit 1 lights its right segments over the minute hand's line.
+    const int x = 150 + 27;
+    const int y = 20 + 40;
+    FaceRenderer renderer;
+    settings.Set(DigiAna, true);
+    EXPECT_EQ(renderer.Compose(settings, At(11, 0, 0), Client(320, 200)).pixel(x, y),
+              qRgb(255, 255, 0))
+        << "digits cover the hands";
+    settings.Set(DigiAna, false);
+    settings.Digi_x = 160 - 27;
+    EXPECT_EQ(renderer.Compose(settings, At(11, 0, 0), Client(320, 200)).pixel(160, y),
+              qRgb(0, 255, 0))
+        << "hands cover the digits";
+    EXPECT_EQ(renderer.MeasuredTimeSize(), QSize(5 * 37 + 1, 54)) << "no seconds";
+}
+
+TEST(FaceRenderer, MissingPictureSetsNoImageAndShowsTheColour) {
+    ClockSettings settings = DefaultFaceSettings();
+    settings.Image_File = QStringLiteral("/nonexistent/picture.jpg");
+    settings.BG_Color = 0x00FF00;
+    FaceRenderer renderer;
+    renderer.Compose(settings, At(1, 2, 3), Client(100, 80));
+    const QImage& image = renderer.Compose(settings, At(1, 2, 3), Client(100, 80));
+    EXPECT_TRUE(settings.Has(NoImage));
+    EXPECT_EQ(image.pixel(99, 79), qRgb(0, 255, 0));
+    EXPECT_EQ(image.size(), QSize(100, 80));
+}
+
+TEST(FaceRenderer, NoImageNeverOpensThePicture) {
+    ClockSettings settings = DefaultFaceSettings();
+    settings.Set(NoImage, true);
+    FaceRenderer renderer(Resources());
+    renderer.Compose(settings, At(1, 2, 3), Client(320, 200));
+    renderer.Compose(settings, At(1, 2, 3), Client(320, 200));
+    EXPECT_TRUE(renderer.PictureSize().isEmpty());
+}
+
+TEST(FaceRenderer, PlacementFrameAroundTheMeasuredTime) {
+    ClockSettings settings = HandsOnly();
+    settings.Attrib = DigiTimeDisp | DigiTimeFill | NoImage;
+    settings.Digi_x = 40;
+    settings.Digi_y = 60;
+    FaceInputs in = Client(320, 200);
+    in.placementMode = PlacementTime;
+    FaceRenderer renderer;
+    const QImage& image = renderer.Compose(settings, At(12, 34, 56), in);
+    const QSize block = renderer.MeasuredTimeSize();
+    // The dashed white frame runs from (x - width, y - width) to the block's far corner.
+    int white = 0;
+    for (int x = 39; x < 40 + block.width(); ++x) {
+        white += image.pixel(x, 59) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+    EXPECT_GT(white, block.width() / 4);
+    EXPECT_LT(white, block.width()) << "dashed, not solid";
+}
+
+TEST(FaceRenderer, EllipseRimDrawnOnlyForRoundShapes) {
+    ClockSettings settings = HandsOnly();
+    settings.Attrib = NoImage;
+    settings.BG_Color = 0x000000;
+    FaceRenderer renderer;
+    settings.Form_Window_Type = 0;
+    EXPECT_EQ(renderer.Compose(settings, At(0, 0, 0), Client(100, 100)).pixel(50, 1),
+              qRgb(0, 0, 0));
+    settings.Form_Window_Type = 1;
+    EXPECT_NE(renderer.Compose(settings, At(0, 0, 0), Client(100, 100)).pixel(50, 1),
+              qRgb(0, 0, 0));
+    EXPECT_NE(renderer.Compose(settings, At(0, 0, 0), Client(100, 100)).pixel(50, 98),
+              qRgb(0, 0, 0));
+    EXPECT_EQ(renderer.Compose(settings, At(0, 0, 0), Client(100, 100)).pixel(50, 50),
+              qRgb(0, 0, 0));
+}
+
+TEST(FaceFonts, NamedJapaneseFontsMapToIpaFonts) {
+    InstallFontSubstitutions();
+    const struct {
+        const char16_t* named;
+        const char* family;
+    } cases[] = {{u"ＭＳ Ｐ明朝", "IPAPMincho"},
+                 {u"ＭＳ Ｐゴシック", "IPAPGothic"},
+                 {u"ＭＳ 明朝", "IPAMincho"},
+                 {u"ＭＳ ゴシック", "IPAGothic"}};
+    for (const auto& c : cases) {
+        const QFont font(QString::fromUtf16(c.named));
+        EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(c.family));
+    }
+}
+
+// Writes the faces to ZORBEL_FACE_RENDER_DIR when set, for a person to look at.
+TEST(FaceSnapshot, RendersTheFaceWithThePictureAtSeveralSettings) {
+    InstallFontSubstitutions();
+    const QString outputFolder = qEnvironmentVariable("ZORBEL_FACE_RENDER_DIR");
+    struct Case {
+        const char* name;
+        ClockTime time;
+        std::uint32_t setBits;
+        std::uint32_t clearBits;
+        int shape;
+        QSize client;
+    };
+    const Case cases[] = {
+        {"default-0930", At(9, 30, 15), 0, 0, 0, {320, 200}},
+        {"numerals-text-1545",
+         At(15, 45, 25),
+         StringDisp | TimeFont | DateFont | DigiDateScene,
+         0,
+         1,
+         {320, 200}},
+        {"ellipse-large-2359", At(23, 59, 59), AnalogCenter, 0, 1, {400, 300}},
+        {"roundrect-noseconds-0000",
+         At(0, 0, 0),
+         DigiDateScene,
+         DigiTimeSecDisp | AnalogFixWin,
+         2,
+         {320, 200}},
+    };
+    for (const Case& c : cases) {
+        ClockSettings settings = DefaultFaceSettings();
+        settings.Attrib = (settings.Attrib | c.setBits) & ~c.clearBits;
+        settings.Form_Window_Type = c.shape;
+        settings.DigiTimeDispType = 4;
+        settings.DigiDateDispType = 3;
+        if ((c.setBits & TimeFont) != 0) {
+            settings.Digi_x = 170;
+            settings.Digi_y = 160;
+            settings.Date_x = 6;
+            settings.Date_y = 8;
+        }
+        FaceInputs in;
+        in.clientSize = c.client;
+        const QImage image = RenderFaceSnapshot(settings, c.time, in, Resources());
+        EXPECT_EQ(image.size(), c.client) << c.name;
+        EXPECT_FALSE(settings.Has(NoImage)) << c.name;
+        if (!outputFolder.isEmpty()) {
+            EXPECT_TRUE(
+                image.save(QDir(outputFolder).filePath(QString::fromLatin1(c.name) + ".png")));
+        }
+    }
+}
