@@ -1,0 +1,134 @@
+#include "face/clock_size_rules.h"
+#include "face/face_renderer.h"
+#include "face/jpeg_decoder.h"
+#include "platform/font_substitution.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The first-start settings: picture, marks, hands, segment time with seconds, date, icon bar.
+ClockSettings DefaultFace() {
+    ClockSettings s;
+    s.Width = 320;
+    s.Height = 200;
+    s.Attrib = DefaultAttrib;
+    s.SL_Color = 0xC0C0C0;
+    s.SL_In_Color = 0x0000FF;
+    s.SE_Color = 0xC0C0C0;
+    s.SE_In_Color = 0x0000FF;
+    s.SS_Color = 0xFFFFFF;
+    s.SM_Color = 0xFFFF00;
+    s.SM_Point_Color = 0x00FFFF;
+    s.Line_Width = 1;
+    s.Mem_Interval = 1;
+    s.LongLength = 128;
+    s.ShortLength = 80;
+    s.SecondLength = 128;
+    s.HandCenterX = 160;
+    s.HandCenterY = 100;
+    s.FontName = QString::fromUtf16(u"ＭＳ Ｐ明朝");
+    s.FontSize = 20;
+    s.FontColor = 0x00FF00;
+    s.FontStyle = 2;
+    s.Digi_x = 184;
+    s.Digi_y = 148;
+    s.Digi_Size = 5;
+    s.Digi_Width = 1;
+    s.Digi_Color = 0xFF0000;
+    s.Digi_Edge_Color = 0x00FFFF;
+    s.Date_Size = 5;
+    s.Date_Width = 1;
+    s.Date_x = -7;
+    s.Date_y = 10;
+    s.Date_Color = 0xFF0000;
+    s.Date_Edge_Color = 0x00FFFF;
+    s.Image_File = QStringLiteral("sample.jpg");
+    s.IconBkColor = 0x8000000F;
+    return s;
+}
+
+// A photograph-like 4000 × 3000 JPEG (smooth gradients with grain), made once per run.
+QString LargeJpegPath() {
+    const QString path = QDir::temp().filePath(QStringLiteral("zorbel-bench-4000x3000.jpg"));
+    if (!QFileInfo::exists(path)) {
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        QRandomGenerator random(1234);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grain = int(random.bounded(24));
+                row[x] = qRgb((x / 16 + grain) & 0xFF, (y / 12 + grain) & 0xFF,
+                              ((x + y) / 28 + grain) & 0xFF);
+            }
+        }
+        image.save(path, "JPG", 90);
+    }
+    return path;
+}
+
+void ComposeLoop(benchmark::State& state, ClockSettings settings, QSize client,
+                 const QString& dataFolder) {
+    FaceRenderer renderer(dataFolder);
+    FaceInputs in;
+    in.clientSize = client;
+    ClockTime time;
+    renderer.Compose(settings, time, in); // the first draw shows only the colour
+    renderer.Compose(settings, time, in); // decodes the picture and stretches it once
+    int tick = 0;
+    for (auto _ : state) {
+        time.second = tick % 60;
+        time.minute = (tick / 60) % 60;
+        ++tick;
+        ApplyClockSizeRules(settings, client.width(), client.height());
+        benchmark::DoNotOptimize(renderer.Compose(settings, time, in).constBits());
+    }
+    if (settings.Has(NoImage)) {
+        state.SkipWithError("the picture did not load");
+    }
+}
+
+void BM_ComposeDefaultFace320x200(benchmark::State& state) {
+    ComposeLoop(state, DefaultFace(), QSize(320, 200),
+                QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"));
+}
+BENCHMARK(BM_ComposeDefaultFace320x200)->Unit(benchmark::kMillisecond);
+
+void BM_ComposeFace1024x768With4000x3000Jpeg(benchmark::State& state) {
+    ClockSettings settings = DefaultFace();
+    settings.Image_File = LargeJpegPath();
+    settings.Width = 1024;
+    settings.Height = 768;
+    ComposeLoop(state, settings, QSize(1024, 768), QString());
+}
+BENCHMARK(BM_ComposeFace1024x768With4000x3000Jpeg)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeJpeg4000x3000(benchmark::State& state) {
+    const QString path = LargeJpegPath();
+    for (auto _ : state) {
+        const DecodedPicture decoded = JpegDecoder::DecodeFile(path);
+        if (!decoded.Ok()) {
+            state.SkipWithError("decoding failed");
+            break;
+        }
+        benchmark::DoNotOptimize(decoded.image.constBits());
+    }
+}
+BENCHMARK(BM_DecodeJpeg4000x3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
