@@ -236,3 +236,13 @@ TEST(FaceAspectFit, LandscapeKeepsWidthPortraitAndSquareKeepHeight) {
     noFile.Image_File.clear();
     EXPECT_EQ(FitClientSizeToPicture(noFile, {640, 480}), std::nullopt);
 }
+
+TEST(FacePictureDecoding, ProgressiveDecodesFourComponentIsRejected) {
+    const QString fixtures = QDir(SourceDir()).filePath("tests/fixtures/face");
+    const DecodedPicture progressive = JpegDecoder::DecodeFile(fixtures + "/progressive.jpg");
+    ASSERT_TRUE(progressive.Ok()) << progressive.reason.toStdString();
+    EXPECT_EQ(progressive.image.size(), QSize(48, 32));
+    EXPECT_GT(qRed(progressive.image.pixel(24, 0)), 200) << "red at the top";
+    EXPECT_GT(qBlue(progressive.image.pixel(24, 31)), 200) << "blue at the bottom";
+    EXPECT_FALSE(JpegDecoder::DecodeFile(fixtures + "/cmyk.jpg").Ok());
+}

@@ -1,0 +1,116 @@
+#include "platform/qimage_canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Black(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+// The columns of one row that are not black.
+std::vector<int> LitColumns(const QImage& image, int y) {
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+            columns.push_back(x);
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
+TEST(FaceCanvas, BoxesExcludeTheirRightAndBottomEdge) {
+    QImage image = Black(20, 20);
+    {
+        QImageCanvas canvas(image);
+        canvas.SetPen(0xFFFFFF, 1, PenStyle::Solid);
+        canvas.SetBrush(0, BrushStyle::Clear);
+        canvas.Rectangle(2, 2, 8, 8);
+        canvas.Ellipse(10, 0, 20, 10);
+    }
+    EXPECT_EQ(LitColumns(image, 4), (std::vector<int>{2, 7, 10, 19}));
+    EXPECT_EQ(image.pixel(4, 7), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(4, 8), qRgb(0, 0, 0));
+}
+
+TEST(FaceCanvas, LinesStopBeforeTheirEndPoint) {
+    QImage image = Black(10, 3);
+    {
+        QImageCanvas canvas(image);
+        canvas.SetPen(0xFFFFFF, 1, PenStyle::Solid);
+        canvas.Line({1, 1}, {6, 1});
+    }
+    EXPECT_EQ(LitColumns(image, 1), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST(FaceCanvas, MergeOrsShapesButNeverText) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(qRgb(255, 0, 0));
+    {
+        QImageCanvas canvas(image);
+        canvas.SetMixMode(MixMode::Merge);
+        canvas.SetPen(0xFF0000, 1, PenStyle::Solid);
+        canvas.SetBrush(0xFF0000, BrushStyle::Solid);
+        canvas.Rectangle(0, 0, 10, 10);
+        canvas.FillRectangle(QRect(20, 0, 10, 10), 0x00FF00);
+        canvas.SetFont(CanvasFont{QStringLiteral("IPAPGothic"), 20, 0x00FF00, 0});
+        canvas.TextOut({0, 12}, QStringLiteral("■"), TextBackground::Opaque, 0xFF0000);
+    }
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 0, 255)) << "blue over red reads magenta";
+    EXPECT_EQ(image.pixel(25, 5), qRgb(0, 255, 0)) << "fills are plain copies";
+    bool sawGreen = false;
+    bool sawBlue = false;
+    for (int y = 12; y < 40; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            sawGreen |= image.pixel(x, y) == qRgb(0, 255, 0);
+            sawBlue |= image.pixel(x, y) == qRgb(0, 0, 255);
+            EXPECT_NE(image.pixel(x, y), qRgb(255, 255, 0)) << "text is not ORed in";
+        }
+    }
+    EXPECT_TRUE(sawGreen);
+    EXPECT_TRUE(sawBlue) << "opaque text background";
+}
+
+TEST(FaceCanvas, StretchKeysOutTheTransparentColour) {
+    QImage icon(2, 2, QImage::Format_RGB32);
+    icon.fill(qRgb(10, 20, 30));
+    icon.setPixel(1, 0, qRgb(200, 0, 0));
+    QImage image = Black(8, 8);
+    {
+        QImageCanvas canvas(image);
+        canvas.SetMixMode(MixMode::Merge); // stretches ignore the mix mode
+        canvas.StretchImage(icon, QRect(0, 0, 8, 8), RgbColour(10, 20, 30));
+    }
+    EXPECT_EQ(image.pixel(1, 6), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(6, 1), qRgb(200, 0, 0));
+}
+
+TEST(FaceCanvas, DottedDashedPensAndHatchedBrush) {
+    QImage image = Black(60, 30);
+    {
+        QImageCanvas canvas(image);
+        canvas.SetPen(0xFFFFFF, 1, PenStyle::Dot);
+        canvas.Line({0, 2}, {60, 2});
+        canvas.SetPen(0xFFFFFF, 1, PenStyle::Dash);
+        canvas.Line({0, 5}, {60, 5});
+        canvas.SetPen(0x0000FF, 1, PenStyle::Solid);
+        canvas.SetBrush(0x00FF00, BrushStyle::DiagonalCross);
+        canvas.Rectangle(0, 10, 60, 30);
+    }
+    const size_t dotted = LitColumns(image, 2).size();
+    const size_t dashed = LitColumns(image, 5).size();
+    EXPECT_GT(dotted, 15u);
+    EXPECT_LT(dotted, 45u);
+    EXPECT_GT(dashed, dotted) << "dashes are longer than dots";
+    EXPECT_LT(dashed, 60u);
+    int green = 0, black = 0;
+    for (int x = 1; x < 59; ++x) {
+        (image.pixel(x, 20) == qRgb(0, 255, 0) ? green : black)++;
+    }
+    EXPECT_GT(green, 3) << "hatch lines";
+    EXPECT_GT(black, 20) << "the hatch lets the background through";
+}
