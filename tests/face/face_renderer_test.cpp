@@ -38,7 +38,7 @@ FaceInputs Client(int width, int height) {
 }
 
 QString Resources() {
-    return QDir(SourceDir()).filePath("resources/images");
+    return QDir(QStringLiteral(FACE_SOURCE_DIR)).filePath("resources/images");
 }
 
 } // namespace

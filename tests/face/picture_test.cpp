@@ -238,7 +238,7 @@ TEST(FaceAspectFit, LandscapeKeepsWidthPortraitAndSquareKeepHeight) {
 }
 
 TEST(FacePictureDecoding, ProgressiveDecodesFourComponentIsRejected) {
-    const QString fixtures = QDir(SourceDir()).filePath("tests/fixtures/face");
+    const QString fixtures = QDir(QStringLiteral(FACE_SOURCE_DIR)).filePath("tests/fixtures/face");
     const DecodedPicture progressive = JpegDecoder::DecodeFile(fixtures + "/progressive.jpg");
     ASSERT_TRUE(progressive.Ok()) << progressive.reason.toStdString();
     EXPECT_EQ(progressive.image.size(), QSize(48, 32));
