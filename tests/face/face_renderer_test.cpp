@@ -235,3 +235,37 @@ TEST(FaceSnapshot, RendersTheFaceWithThePictureAtSeveralSettings) {
         }
     }
 }
+
+TEST(FaceSnapshot, IconBarWithMailAndPlacementFrame) {
+    InstallFontSubstitutions();
+    AccountTable accounts;
+    accounts.entries[0].MessageCount = 3;
+    accounts.entries[0].Attribute = CheckOn | DefaultIcon;
+    accounts.entries[1].MessageCount = 12;
+    accounts.entries[1].Attribute = CheckOn | DefaultIcon;
+    accounts.entries[1].ErrorCode = 1;
+    accounts.entries[1].TextColor = 0xFFFFFF;
+    accounts.entries[1].TextBKColor = 0x800000;
+    ClockSettings settings = DefaultFaceSettings();
+    settings.IconBarX = 10;
+    settings.IconBarY = 150;
+    settings.Digi_x = 150;
+    settings.Digi_y = 130;
+    settings.Set(DigiTimeSecDisp, false);
+    FaceInputs in;
+    in.clientSize = QSize(320, 200);
+    in.placementMode = PlacementTime;
+    in.iconBar.accounts = &accounts;
+    in.iconBar.accountListCount = 2;
+    in.iconBar.hasScheduleToday = true;
+    in.iconBar.mailCheckRunning = true;
+    in.iconBar.mailTickCount = 1;
+    const QImage image = RenderFaceSnapshot(settings, At(10, 8, 30), in, Resources());
+    EXPECT_EQ(settings.IconBarWidth, 4 * 36 + 2);
+    // The account count's opaque background sits in the last icon's bottom-right corner.
+    EXPECT_EQ(image.pixel(10 + 4 * 36 - 1, 150 + 36 - 1), qRgb(0, 0, 0x80));
+    const QString outputFolder = qEnvironmentVariable("ZORBEL_FACE_RENDER_DIR");
+    if (!outputFolder.isEmpty()) {
+        EXPECT_TRUE(image.save(QDir(outputFolder).filePath("placing-time-with-mail.png")));
+    }
+}
