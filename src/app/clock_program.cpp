@@ -5,9 +5,14 @@
 #include "app/program_icon.h"
 #include "app/store_persistence.h"
 #include "app/widget_prompt.h"
+#include "face/face_snapshot.h"
+#include "platform/app_launcher.h"
 #include "platform/clock_source.h"
+#include "platform/data_paths.h"
 #include "platform/desktop_help_viewer.h"
+#include "platform/font_substitution.h"
 #include "platform/single_instance.h"
+#include "platform/sound_player.h"
 #include "platform/termination_signals.h"
 
 #include <QApplication>
@@ -24,8 +29,18 @@ void Print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// Message boxes are real boxes, unless ZORBEL_PROMPTS_ON_STDERR asks for them as lines on
+// stderr (for scripted runs, where nobody is there to press OK).
+std::unique_ptr<UserPrompt> MakePrompt() {
+    if (qEnvironmentVariableIsSet("ZORBEL_PROMPTS_ON_STDERR")) {
+        return std::make_unique<StderrPrompt>();
+    }
+    return std::make_unique<WidgetPrompt>();
+}
+
 int RunClock(QApplication& application, const CommandLine& command) {
-    WidgetPrompt prompt;
+    const std::unique_ptr<UserPrompt> promptOwner = MakePrompt();
+    UserPrompt& prompt = *promptOwner;
     SingleInstance instance;
     switch (instance.Acquire()) {
     case SingleInstance::Result::Failed:
@@ -42,7 +57,9 @@ int RunClock(QApplication& application, const CommandLine& command) {
     SystemClockSource clock;
     const std::unique_ptr<SettingsPersistence> settings =
         MakeStorePersistence(command.settingsFile, prompt);
-    TMainForm form(ClockServices{prompt, help, clock, *settings});
+    const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
+    const std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
+    TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;
@@ -53,6 +70,32 @@ int RunClock(QApplication& application, const CommandLine& command) {
 
     form.show();
     return application.exec();
+}
+
+// Starts up as the clock does, composes the face the third tick would show and writes it
+// as PNG; then saves the settings as the clock's exit does.
+int RenderFace(const CommandLine& command) {
+    StderrPrompt prompt;
+    const std::unique_ptr<SettingsPersistence> settings =
+        MakeStorePersistence(command.settingsFile, prompt);
+    SettingsRecords records;
+    settings->EnsureDefaults(records);
+    settings->LoadSettings(records);
+
+    const QDateTime at =
+        command.renderAt.isValid() ? command.renderAt : QDateTime::currentDateTime();
+    FaceInputs inputs;
+    inputs.clientSize = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
+    inputs.iconBar.accounts = &records.accounts;
+    inputs.iconBar.accountListCount = records.clock.AccountListCount;
+    const QImage face =
+        RenderFaceSnapshot(records.clock, ClockTime::FromDateTime(at), inputs, DataFolder());
+    if (!face.save(command.renderOutput, "PNG")) {
+        Print(stderr, QStringLiteral("zorbel: cannot write %1\n").arg(command.renderOutput));
+        return 1;
+    }
+    settings->SaveSettings(records);
+    return 0;
 }
 
 } // namespace
@@ -75,8 +118,11 @@ int RunClockProgram(QApplication& application) {
         Print(stdout, QStringLiteral("Zorbel 4.0\n"));
         return 0;
     case CommandLine::Mode::Render:
+        InstallFontSubstitutions();
+        return RenderFace(command);
     case CommandLine::Mode::Clock:
         break;
     }
+    InstallFontSubstitutions();
     return RunClock(application, command);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QString>
+
+class AppLauncher;
 class ClockSource;
 class HelpViewer;
 class SettingsPersistence;
+class SoundPlayer;
 class UserPrompt;
 
 // What the clock window is given from outside. Tests give fakes, so that no message box
@@ -12,4 +16,8 @@ struct ClockServices {
     HelpViewer& help;
     const ClockSource& clock;
     SettingsPersistence& settings;
+    SoundPlayer& sound;
+    AppLauncher& launcher;
+    // Where relative picture paths are looked up when not found in the current directory.
+    QString dataFolder;
 };

@@ -4,6 +4,10 @@
 #include "app/settings_persistence.h"
 #include "app/tray_icon.h"
 #include "app/window_shape.h"
+#include "dialogs/alarm_form.h"
+#include "dialogs/sche_form.h"
+#include "face/aspect_fit.h"
+#include "face/clock_size_rules.h"
 #include "platform/clock_source.h"
 #include "platform/help_viewer.h"
 
@@ -22,7 +26,8 @@
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
-      windows_(*this, services.prompt) {
+      windows_(*this, services.prompt), face_(services.dataFolder),
+      scheduleChecker_(records_.schedules, *this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,13 +60,14 @@ void TMainForm::FormCreate() {
     PlaceWindow();
     SetDisplayMode(DisplayModeFromAttrib());
     ApplyZOrder(DisplayModeFromAttrib());
-    menu_->CheckWindowShape(records_.clock.Form_Window_Type);
+    ChooseWindowShape(records_.clock.Form_Window_Type);
 
     if (records_.clock.AccountListCount <= 0) {
         menu_->Menu_MailCheck->setEnabled(false);
     }
 
     placementMode_ = PlacementNone;
+    face_.SetFirstDraw();
     quitState_ = QuitStateValue::Running;
     mailTickCount_ = 0;
     correctionTicks_ = 0;
@@ -99,16 +105,72 @@ void TMainForm::ConnectMenu() {
         ApplyZOrder(2);
         SetDisplayMode(2);
     });
+    connect(menu_->WinStyle_Normal, &QAction::triggered, this, [this] { ChooseWindowShape(0); });
+    connect(menu_->WinStyle_Ellipse, &QAction::triggered, this, [this] { ChooseWindowShape(1); });
+    connect(menu_->WinStyle_RoundRect, &QAction::triggered, this, [this] { ChooseWindowShape(2); });
+    connect(menu_->SetRatio, &QAction::triggered, this, &TMainForm::SetRatioClick);
+    connect(menu_->Menu_ScheCust, &QAction::triggered, this, &TMainForm::Menu_ScheCustClick);
     connect(menu_->Help1, &QAction::triggered, this, &TMainForm::Help1Click);
     connect(menu_->Menu_Close, &QAction::triggered, this, &TMainForm::Menu_CloseClick);
 
     // Commands of subsystems that are not part of this build yet stay visible but disabled.
     for (QAction* pending :
-         {menu_->SetRatio, menu_->PP_DayTime, menu_->PP_DayTimeCheck, menu_->Menu_DispCust,
-          menu_->Menu_ScheCust, menu_->Menu_MailCust, menu_->Menu_DayTimeCust, menu_->PP_About,
-          menu_->Menu_MailCheck, menu_->WinStyle_Normal, menu_->WinStyle_Ellipse,
-          menu_->WinStyle_RoundRect}) {
+         {menu_->PP_DayTime, menu_->PP_DayTimeCheck, menu_->Menu_DispCust, menu_->Menu_MailCust,
+          menu_->Menu_DayTimeCust, menu_->PP_About, menu_->Menu_MailCheck}) {
         pending->setEnabled(false);
+    }
+}
+
+// ---- Window shape ----
+
+void TMainForm::ChooseWindowShape(int type) {
+    records_.clock.Form_Window_Type = type;
+    menu_->CheckWindowShape(type);
+    ApplyWindowShape();
+}
+
+void TMainForm::ApplyWindowShape() {
+    const bool wasVisible = isVisible();
+    hide();
+    const int frame = (frameGeometry().width() - width()) / 2;
+    if (const auto region =
+            WindowShapeRegion(records_.clock.Form_Window_Type, frameGeometry().size(), frame,
+                              records_.clock.Rect_Raund_Size)) {
+        setMask(*region);
+    }
+    if (wasVisible) {
+        show();
+    }
+}
+
+void TMainForm::SetRatioClick() {
+    if (const auto fitted = FitClientSizeToPicture(records_.clock, face_.PictureSize())) {
+        resize(*fitted);
+    }
+    ApplyWindowShape();
+}
+
+// ---- Secondary windows of the subsystems ----
+
+void TMainForm::Menu_ScheCustClick() {
+    OpenSecondaryWindow(ScheduleSettingsWindow, [this] {
+        const ClockSource& clock = services_.clock;
+        return new TScheForm(records_.schedules, *this, services_.prompt, services_.help,
+                             [&clock] { return clock.Now(); });
+    });
+}
+
+void TMainForm::OpenAlarmWindow() {
+    OpenSecondaryWindow(AlarmWindow, [this] {
+        return new TAlarmForm(records_.schedules, clockTime_, services_.sound, services_.launcher);
+    });
+}
+
+void TMainForm::CollectIntoOpenAlarmWindow() {
+    if (auto* alarm = qobject_cast<TAlarmForm*>(OpenWindow(AlarmWindow))) {
+        alarm->CollectDueAlarms();
+        alarm->activateWindow();
+        alarm->setFocus();
     }
 }
 
@@ -197,8 +259,8 @@ void TMainForm::StoreWindowGeometry() {
 }
 
 void TMainForm::PaintButtonFace() {
-    frame_ = QImage(size(), QImage::Format_RGB32);
-    frame_.fill(palette().color(QPalette::Button));
+    blank_ = QImage(size(), QImage::Format_RGB32);
+    blank_.fill(palette().color(QPalette::Button));
 }
 
 void TMainForm::RequestRepaint() {
@@ -250,39 +312,37 @@ void TMainForm::ReadClockTime() {
 }
 
 void TMainForm::FollowClockGeometry() {
-    ClockSettings& clock = records_.clock;
-    if (clock.Has(AnalogCenter)) {
-        clock.HandCenterX = width() / 2;
-        clock.HandCenterY = height() / 2;
-    }
-    if (clock.Has(AnalogFixWin)) {
-        const int r = std::min(width() / 2, height() / 2);
-        clock.LongLength = int(0.95 * r);
-        clock.ShortLength = int(0.8 * r);
-        clock.SecondLength = int(0.95 * r);
-    }
+    ApplyClockSizeRules(records_.clock, width(), height());
 }
 
 void TMainForm::DrawFace() {
     ++faceDrawCount_;
-    if (frame_.size() != size()) {
-        frame_ = QImage(size(), QImage::Format_RGB32);
-    }
-    frame_.fill(ToQColor(records_.clock.BG_Color));
+    FaceInputs inputs;
+    inputs.clientSize = size();
+    inputs.placementMode = PlacementMode(placementMode_);
+    inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
+    inputs.iconBar.mailTickCount = mailTickCount_;
+    inputs.iconBar.accounts = &records_.accounts;
+    inputs.iconBar.accountListCount = records_.clock.AccountListCount;
+    face_.Compose(records_.clock, clockTime_, inputs);
     update();
 }
 
-void TMainForm::CheckSchedules() {}
+void TMainForm::CheckSchedules() {
+    scheduleChecker_.CheckSchedules(clockTime_.year, clockTime_.month, clockTime_.day,
+                                    clockTime_.hour, clockTime_.minute);
+}
 
 // ---- Window events ----
 
 void TMainForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (frame_.isNull()) {
+    const QImage& shown = faceDrawCount_ > 0 ? face_.Image() : blank_;
+    if (shown.isNull()) {
         painter.fillRect(rect(), palette().color(QPalette::Button));
         return;
     }
-    painter.drawImage(0, 0, frame_);
+    painter.drawImage(0, 0, shown);
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,9 @@
 #include "app/secondary_window_protocol.h"
 #include "app/tick_sequencer.h"
 #include "core/clock_time.h"
+#include "face/face_renderer.h"
+#include "schedule/alarm_host.h"
+#include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
 #include "settings/settings_saver.h"
 
@@ -18,12 +21,15 @@
 #include <map>
 
 class ClockMenu;
-
 class TrayIcon;
 
 // The clock window. It owns every settings record and the run-time state for the whole
 // run, drives the 250 ms tick, and wires the subsystems together; the subsystems decide.
-class TMainForm : public QWidget, private TickSteps, private WindowBandHost, public SettingsSaver {
+class TMainForm : public QWidget,
+                  private TickSteps,
+                  private WindowBandHost,
+                  private AlarmHost,
+                  public SettingsSaver {
     Q_OBJECT
 public:
     enum class QuitStateValue { Running = 0, ExitChosen = 1, MailStopped = 3 };
@@ -36,12 +42,13 @@ public:
     const ClockTime& CurrentClockTime() const { return clockTime_; }
     TickSequencer::Phase StartupPhase() const { return tick_.StartupPhase(); }
     QuitStateValue QuitState() const { return quitState_; }
-    std::uint32_t OpenWindowMask() const { return windows_.OpenWindowMask(); }
+    std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
     ClockMenu& Menu() const { return *menu_; }
     QTimer& DrawTimer() { return drawTimer_; }
     std::uint32_t MailTickCount() const { return mailTickCount_; }
     std::uint32_t CorrectionTicks() const { return correctionTicks_; }
     int FaceDrawCount() const { return faceDrawCount_; }
+    const FaceRenderer& Face() const { return face_; }
 
     // Opens a secondary window modally through the common protocol; `create` builds it
     // (nullptr when it cannot be created). Returns when the window has closed.
@@ -88,6 +95,10 @@ private:
     void DrawFace() override;
     void CheckSchedules() override;
 
+    // AlarmHost
+    void OpenAlarmWindow() override;
+    void CollectIntoOpenAlarmWindow() override;
+
     // WindowBandHost
     void ResetHideDelay() override;
     void LeaveTopmostBand() override;
@@ -98,6 +109,10 @@ private:
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
 
+    void ApplyWindowShape();
+    void ChooseWindowShape(int type);
+    void SetRatioClick();
+    void Menu_ScheCustClick();
     void Menu_CloseClick();
     void Help1Click();
 
@@ -107,6 +122,8 @@ private:
     SecondaryWindowProtocol windows_;
     HideUnderMouse hideUnderMouse_;
     QTimer drawTimer_;
+    FaceRenderer face_;
+    ScheduleChecker scheduleChecker_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;
 
@@ -118,7 +135,7 @@ private:
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 
-    QImage frame_; // the last composed face, painted by paintEvent
+    QImage blank_; // what the window shows before the first face is composed
     int faceDrawCount_ = 0;
     bool closing_ = false;
 

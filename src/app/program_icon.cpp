@@ -1,5 +1,7 @@
 #include "app/program_icon.h"
 
+#include "face/default_icons.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPixmap>
@@ -25,7 +27,8 @@ QPixmap DrawnIcon() {
 
 QIcon ProgramIcon() {
     static const QIcon icon = [] {
-        const QString resource = QStringLiteral(":/images/zorbel.png");
+        InitFaceResources();
+        const QString resource = ProgramIconPath();
         return QFile::exists(resource) ? QIcon(resource) : QIcon(DrawnIcon());
     }();
     return icon;

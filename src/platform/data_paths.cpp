@@ -19,8 +19,8 @@ QString DataFolder() {
         return QStringLiteral(ZORBEL_INSTALLED_DATA_DIR);
     }
 #endif
-#ifdef ZORBEL_SOURCE_RESOURCES_DIR
-    return QStringLiteral(ZORBEL_SOURCE_RESOURCES_DIR);
+#ifdef ZORBEL_BUILD_DATA_DIR
+    return QStringLiteral(ZORBEL_BUILD_DATA_DIR);
 #else
     return QString();
 #endif

@@ -3,8 +3,8 @@
 #include <QString>
 
 // Where the program's own data lives (sample picture, help pages): the folder named by
-// ZORBEL_DATA_DIR, else the installed data folder, else the resources folder of the source
-// tree the program was built from (so a build runs without installing).
+// ZORBEL_DATA_DIR, else the installed data folder, else the data folder laid out in the build
+// tree the program was built in (so a build runs without installing).
 QString DataFolder();
 
 // Resolves a relative picture or sound path the way the clock does: against the current

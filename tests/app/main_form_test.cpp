@@ -2,8 +2,10 @@
 #include "app/main_form.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
+#include "platform/app_launcher.h"
 #include "platform/clock_source.h"
 #include "platform/help_viewer.h"
+#include "platform/sound_player.h"
 
 #include <QAction>
 #include <QDialog>
@@ -21,14 +23,29 @@ public:
     std::vector<int> topics;
 };
 
+class SilentSound : public SoundPlayer {
+public:
+    void PlayAsync(const QString& file) override { played.push_back(file); }
+    QStringList played;
+};
+
+class RefusingLauncher : public AppLauncher {
+public:
+    bool Launch(const QString&, const QString&, const QString&, int) override { return false; }
+    bool Open(const QString&) override { return false; }
+};
+
 struct MainFormFixture : ::testing::Test {
     FakePrompt prompt;
     RecordingHelp help;
     FixedClockSource clock{QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9))};
     FakePersistence persistence;
+    SilentSound sound;
+    RefusingLauncher launcher;
 
     std::unique_ptr<TMainForm> Start() {
-        auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence});
+        auto form = std::make_unique<TMainForm>(
+            ClockServices{prompt, help, clock, persistence, sound, launcher, QString()});
         form->show();
         return form;
     }

@@ -16,4 +16,4 @@ QString TestFolder::Write(const QString& name, const QByteArray& bytes) const {
     return path;
 }
 
-QString SourceDir() { return qEnvironmentVariable("ZORBEL_SOURCE_DIR", QStringLiteral(".")); }
+QString SourceDir() { return QStringLiteral(ZORBEL_SOURCE_DIR); }

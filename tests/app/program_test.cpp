@@ -1,0 +1,78 @@
+#include "temp_dir.h"
+
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+
+// The real program, started as a user would start it, on the off-screen platform.
+namespace {
+
+struct ProgramFixture : ::testing::Test {
+    TestFolder folder;
+    QString settings = folder.FilePath("zrbl.reg");
+
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_RUNTIME_DIR", folder.Path());
+        environment.insert("ZORBEL_PROMPTS_ON_STDERR", "1");
+        return environment;
+    }
+
+    void Start(QProcess& process, const QStringList& arguments) const {
+        process.setProcessEnvironment(Environment());
+        process.start(QStringLiteral(ZORBEL_PROGRAM), arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramFixture, SecondStartIsRefusedAndTheFirstKeepsRunning) {
+    QProcess first;
+    Start(first, {"--settings", settings});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(settings); }, 10000));
+
+    QProcess second;
+    Start(second, {"--settings", folder.FilePath("other.reg")});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 255);
+    EXPECT_TRUE(
+        QString::fromUtf8(second.readAllStandardError()).contains("すでに起動されています。"));
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // Log-off and shutdown end the clock as its menu's exit does: saved, exit code 0.
+    QFile::remove(settings);
+    ::kill(pid_t(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(settings)) << "the settings were saved at the end";
+}
+
+TEST_F(ProgramFixture, RenderWritesThePictureAndSavesTheSettings) {
+    QProcess render;
+    const QString output = folder.FilePath("face.png");
+    Start(render, {"--settings", settings, "--render", output, "--at", "2002-12-06 07:05:09"});
+    ASSERT_TRUE(render.waitForFinished(20000));
+    EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().constData();
+    const QImage face(output);
+    EXPECT_EQ(face.size(), QSize(320, 200));
+    EXPECT_TRUE(QFile::exists(settings));
+}
+
+TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
+    QProcess bad;
+    Start(bad, {"--frobnicate"});
+    ASSERT_TRUE(bad.waitForFinished(10000));
+    EXPECT_EQ(bad.exitCode(), 2);
+    EXPECT_TRUE(bad.readAllStandardError().contains("Usage"));
+
+    QProcess unwritable;
+    Start(unwritable,
+          {"--settings", settings, "--render", folder.FilePath("no/such/dir/face.png")});
+    ASSERT_TRUE(unwritable.waitForFinished(20000));
+    EXPECT_EQ(unwritable.exitCode(), 1);
+    EXPECT_TRUE(unwritable.readAllStandardError().contains("cannot write"));
+}
