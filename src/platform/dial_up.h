@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+// Whether the first dial-up (point-to-point) connection is up. Used by the mail check for
+// accounts limited to dial-up, and by the clock correction. Any error answers not connected.
+class DialUpMonitor {
+public:
+    virtual ~DialUpMonitor() = default;
+    virtual bool CheckDialUpConnected() = 0;
+};
+
+// The platform's monitor.
+std::unique_ptr<DialUpMonitor> CreateSystemDialUpMonitor();
