@@ -12,3 +12,10 @@ public:
 
 // The platform's monitor.
 std::unique_ptr<DialUpMonitor> CreateSystemDialUpMonitor();
+
+#ifndef _WIN32
+#include <QString>
+// The point-to-point interfaces under a folder laid out as /sys/class/net; tests give it a
+// fake tree.
+std::unique_ptr<DialUpMonitor> CreateSysfsDialUpMonitor(const QString& netClassFolder);
+#endif

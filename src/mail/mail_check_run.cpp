@@ -1,0 +1,311 @@
+#include "mail/mail_check_run.h"
+
+#include "core/window_bits.h"
+#include "mail/mail_error.h"
+#include "net/pop3_client.h"
+
+#include <algorithm>
+
+namespace {
+
+enum QuitStateValue : int { Running = 0, ExitChosen = 1, MailStopped = 3 };
+
+bool ValidPort(int port) {
+    return port >= 1 && port <= 65535;
+}
+
+} // namespace
+
+MailCheckRun::MailCheckRun(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
+                           DialUpMonitor& dialUp, MailRunHost& host)
+    : accounts_(accounts), settings_(settings), pop3_(pop3), dialUp_(dialUp), host_(host) {
+    pop3_.OnConnect = [this](TSocketClient&) { POP3Connect(); };
+    pop3_.OnDisconnect = [this](TSocketClient&) { POP3Disconnect(); };
+    pop3_.OnConnectionFailed = [this](TSocketClient&) { POP3ConnectionFailed(); };
+    pop3_.OnConnectionRequired = [this](bool& handled) { POP3ConnectionRequired(handled); };
+    pop3_.OnInvalidHost = [this](bool& handled) { POP3InvalidHost(handled); };
+    pop3_.OnAuthenticationFailed = [this](bool& handled) { POP3AuthenticationFailed(handled); };
+    // The component raises no failure event for the operations a check uses, so
+    // POP3Failure has nothing to be attached to.
+}
+
+MailCheckRun::~MailCheckRun() {
+    // The component may outlive the run; its events must not reach a run that is gone.
+    pop3_.OnConnect = nullptr;
+    pop3_.OnDisconnect = nullptr;
+    pop3_.OnConnectionFailed = nullptr;
+    pop3_.OnConnectionRequired = nullptr;
+    pop3_.OnInvalidHost = nullptr;
+    pop3_.OnAuthenticationFailed = nullptr;
+}
+
+QString MailCheckRun::IdleCaption() {
+    return QStringLiteral("メールチェック(&C)");
+}
+
+QString MailCheckRun::StopCaption() {
+    return QStringLiteral("メールチェック強制終了(&C)");
+}
+
+void MailCheckRun::AdvanceTickCounter() {
+    ++mailTickCount_;
+}
+
+int MailCheckRun::ConfiguredCount() const {
+    return std::clamp(settings_.AccountListCount, 0, AccountTable::Capacity);
+}
+
+bool MailCheckRun::AnyNewMail() const {
+    return std::any_of(
+        accounts_.entries.begin(), accounts_.entries.end(),
+        [](const MailAccount& account) { return account.Has(InUse) && account.NewMail != 0; });
+}
+
+void MailCheckRun::MailCheckTick() {
+    if (host_.QuitState() == MailStopped) {
+        return;
+    }
+    if (mailNotifyPending_ == 1 || AnyNewMail()) {
+        ShowNotification();
+    }
+    if ((host_.OpenWindowMask() & (MailSettingsWindow | CorrectionSettingsWindow)) != 0) {
+        return;
+    }
+    if (mailCheckForced_ == 0 && (settings_.MailCheckAttr & PeriodicCheck) == 0) {
+        return;
+    }
+    if (mailCheckRunning_ == 1) {
+        MailCheckStep();
+    } else if (std::int64_t(mailTickCount_ / TicksPerSecond) >=
+                   std::int64_t(settings_.Checkinterval) * 60 ||
+               mailCheckForced_ == 1) {
+        StartRun();
+    }
+    if ((mailCheckRunning_ != 0 && mailCheckRunning_ != 1) || mailCheckIndex_ < 0 ||
+        mailCheckIndex_ > AccountTable::Capacity) {
+        host_.ShowMessage(
+            QStringLiteral("警告"),
+            QStringLiteral("Zorbelの動作が不安定です。一度終了してから再度起動してください。"));
+    }
+}
+
+void MailCheckRun::ShowNotification() {
+    if ((host_.OpenWindowMask() & MailNotificationWindow) != 0) {
+        host_.RefreshMailNotificationWindow();
+    } else {
+        host_.OpenMailNotificationWindow();
+    }
+}
+
+void MailCheckRun::StartRun() {
+    mailCheckRunning_ = 1;
+    mailCheckIndex_ = 0;
+    host_.SetRunCommandsEnabled(CommandState::Disabled);
+    // The command stays available as the stop of the run in progress.
+    host_.SetMailCheckCommand(CommandState::Enabled, StopCaption());
+}
+
+void MailCheckRun::EndRun() {
+    mailCheckRunning_ = 0;
+    mailTickCount_ = 0;
+    mailCheckIndex_ = 0;
+    mailCheckForced_ = 0;
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
+    host_.SetMailCheckCommand(CommandState::Enabled, IdleCaption());
+}
+
+void MailCheckRun::MailCheckStep() {
+    if (mailCheckBusy_ == 1) {
+        return;
+    }
+    if (host_.QuitState() == ExitChosen) {
+        host_.SetQuitState(MailStopped);
+        mailCheckRunning_ = 0;
+        mailTickCount_ = 0;
+        mailCheckIndex_ = 0;
+        mailCheckForced_ = 0;
+        mailNotifyPending_ = 0;
+        return;
+    }
+    if (mailCheckIndex_ >= ConfiguredCount()) {
+        if (mailCheckForced_ == 1) {
+            mailNotifyPending_ = 1; // a run asked for from the menu always reports
+        }
+        EndRun();
+        CompareMailCounts();
+        return;
+    }
+    if (accounts_.entries[mailCheckIndex_].Has(CheckOn)) {
+        CheckMailAccount(mailCheckIndex_);
+    }
+    if (stopRequested_) {
+        // The conversation was cut short by the stop command; its result is not valid.
+        stopRequested_ = false;
+        SetMailError(ServerUnreachableError);
+        EndRun();
+        return;
+    }
+    ++mailCheckIndex_;
+}
+
+void MailCheckRun::EndAccountCheck() {
+    mailSessionOpen_ = 0;
+    mailCheckBusy_ = 0;
+}
+
+void MailCheckRun::CheckMailAccount(int slot) {
+    if (mailCheckBusy_ == 1) {
+        return;
+    }
+    MailAccount& account = accounts_.entries[slot];
+    if (!account.Has(CheckOn)) {
+        EndAccountCheck();
+        return;
+    }
+    if (account.Has(DialUpOnly) && !CheckDialUpConnected()) {
+        SetMailError(NoDialUpWarning);
+        account.ErrorCode = MailNoError; // a warning, not an error for the icon bar
+        return;
+    }
+    mailCheckBusy_ = 1;
+    pop3_.Host = account.POP3;
+    pop3_.UserID = account.UserID;
+    pop3_.Password = account.PassWord;
+    pop3_.Port = quint16(ValidPort(account.Port) ? account.Port : 0);
+    pop3_.TimeOut = CheckTimeOut;
+    if (mailSessionOpen_ == 1) {
+        SetMailError(AlreadyConnectedWarning);
+        EndAccountCheck();
+        return;
+    }
+    if (!ValidPort(account.Port)) {
+        // A port outside 1..65535 would otherwise be cut to some other port.
+        SetMailError(ServerUnreachableError);
+        EndAccountCheck();
+        return;
+    }
+    if (host_.QuitState() == ExitChosen) {
+        EndAccountCheck();
+        host_.SetQuitState(MailStopped);
+        return;
+    }
+    mailSessionOpen_ = 1;
+    account.ErrorCode = MailNoError;
+    try {
+        pop3_.Connect();
+    } catch (...) {
+        SetMailError(ServerUnreachableError);
+        EndAccountCheck();
+        return;
+    }
+    if (host_.QuitState() != Running) {
+        // The program is ending: no logout, the socket closes with the program.
+        EndAccountCheck();
+        host_.SetQuitState(MailStopped);
+        return;
+    }
+    try {
+        account.MessageCount = pop3_.MailCount();
+        account.ResultText.clear();
+        if (pop3_.Connected()) {
+            pop3_.Disconnect();
+        }
+    } catch (...) {
+        SetMailError(ServerUnreachableError);
+        EndAccountCheck();
+        return;
+    }
+    EndAccountCheck();
+}
+
+void MailCheckRun::CompareMailCounts() {
+    if (mailCheckRunning_ != 0) {
+        return;
+    }
+    bool newMail = false;
+    for (MailAccount& account : accounts_.entries) {
+        if (!account.Has(CheckOn)) {
+            continue;
+        }
+        if (account.MessageCount > account.PreviousCount) {
+            account.NewMail = 1;
+            newMail = true;
+        }
+        account.PreviousCount = account.MessageCount;
+    }
+    if (newMail) {
+        mailNotifyPending_ = 1;
+    }
+}
+
+void MailCheckRun::SetMailError(int code) {
+    if (mailCheckIndex_ < 0 || mailCheckIndex_ >= AccountTable::Capacity) {
+        return;
+    }
+    MailAccount& account = accounts_.entries[mailCheckIndex_];
+    account.ResultText = MailErrorText(code);
+    account.ErrorCode = code;
+}
+
+void MailCheckRun::Menu_MailCheckClick() {
+    if (mailCheckRunning_ == 1) {
+        StopRun();
+        return;
+    }
+    host_.SetRunCommandsEnabled(CommandState::Disabled);
+    mailTickCount_ = std::uint32_t(-1); // reads 0 after the next tick's increase
+    mailCheckForced_ = 1;
+}
+
+void MailCheckRun::StopRun() {
+    if (mailCheckBusy_ == 1) {
+        // The step waiting for this conversation ends the run once it returns.
+        stopRequested_ = true;
+        pop3_.Abort();
+        return;
+    }
+    EndRun();
+}
+
+bool MailCheckRun::CheckDialUpConnected() {
+    try {
+        return dialUp_.CheckDialUpConnected();
+    } catch (...) {
+        return false;
+    }
+}
+
+void MailCheckRun::POP3Connect() {
+    mailSessionOpen_ = 1;
+}
+
+void MailCheckRun::POP3Disconnect() {}
+
+void MailCheckRun::POP3ConnectionFailed() {
+    SetMailError(ConnectionFailedError);
+}
+
+void MailCheckRun::POP3ConnectionRequired(bool& handled) {
+    handled = true;
+    SetMailError(ConnectionRequiredWarning);
+}
+
+void MailCheckRun::POP3InvalidHost(bool& handled) {
+    handled = true; // the host is looked up once more
+    SetMailError(InvalidHostError);
+}
+
+void MailCheckRun::POP3AuthenticationFailed(bool& handled) {
+    SetMailError(LoginFailedError);
+    // Log out at once; the refusal reaches the check as an exception after this.
+    try {
+        pop3_.Disconnect();
+    } catch (...) {
+    }
+    handled = false;
+}
+
+void MailCheckRun::POP3Failure(bool& handled) {
+    handled = false;
+    SetMailError(MailIdError);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The codes a mail check records on an account, with the text shown for each.
+enum MailErrorCode : int {
+    MailNoError = 0,
+    ConnectionFailedError = 129,
+    ConnectionRequiredWarning = 130,
+    MailIdError = 131,
+    InvalidHostError = 132,
+    ServerUnreachableError = 145,
+    AlreadyConnectedWarning = 146,
+    MailInformationError = 147,
+    LoginFailedError = 148,
+    NoDialUpWarning = 149,
+};
+
+// The text of a code; "Error:未知のエラー発生" for a code outside the table.
+QString MailErrorText(int code);

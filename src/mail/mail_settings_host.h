@@ -1,0 +1,15 @@
+#pragma once
+
+#include "mail/command_state.h"
+
+// What the mail settings dialog asks of the clock window once it has written its changes
+// back: the account icons, the check command and the interval start again from them.
+class MailSettingsHost {
+public:
+    virtual ~MailSettingsHost() = default;
+    // Clears the account images and runs LoadAccountIcons again.
+    virtual void ReloadAccountIcons() = 0;
+    virtual void SetMailCheckEnabled(CommandState state) = 0;
+    // MailTickCount := 0, so the next periodic run comes a full interval later.
+    virtual void ResetMailTickCount() = 0;
+};
