@@ -1,0 +1,8 @@
+#pragma once
+
+// The Qt application object every fuzz target needs (fonts, images, sockets, event loops),
+// created once on the off-screen platform before the first input.
+class FuzzApplication {
+public:
+    static void Ensure();
+};
