@@ -3,6 +3,7 @@
 #include "app/clock_menu.h"
 #include "app/settings_persistence.h"
 #include "app/tray_icon.h"
+#include "app/window_frame.h"
 #include "app/window_shape.h"
 #include "dialogs/alarm_form.h"
 #include "dialogs/sche_form.h"
@@ -23,6 +24,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <qdrawutil.h>
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
@@ -31,8 +33,10 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The limits of the outer rectangle when the user resizes the clock.
     setMinimumSize(10, 10);
-    setMaximumSize(1024, 768);
+    setMaximumSize(640, 480);
+    setMouseTracking(true);
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(12);
     setFont(font);
@@ -76,8 +80,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::PlaceWindow() {
     ClockSettings& clock = records_.clock;
-    resize(qBound(minimumWidth(), clock.Width, maximumWidth()),
-           qBound(minimumHeight(), clock.Height, maximumHeight()));
+    ResizeClient(QSize(clock.Width, clock.Height));
     QPoint position(clock.Left, clock.Top);
     const QRect wanted(position, size());
     bool onSomeScreen = false;
@@ -132,10 +135,9 @@ void TMainForm::ChooseWindowShape(int type) {
 void TMainForm::ApplyWindowShape() {
     const bool wasVisible = isVisible();
     hide();
-    const int frame = (frameGeometry().width() - width()) / 2;
-    if (const auto region =
-            WindowShapeRegion(records_.clock.Form_Window_Type, frameGeometry().size(), frame,
-                              records_.clock.Rect_Raund_Size)) {
+    const int frame = (width() - ClientSize().width()) / 2;
+    if (const auto region = WindowShapeRegion(records_.clock.Form_Window_Type, size(), frame,
+                                              records_.clock.Rect_Raund_Size)) {
         setMask(*region);
     }
     if (wasVisible) {
@@ -145,7 +147,7 @@ void TMainForm::ApplyWindowShape() {
 
 void TMainForm::SetRatioClick() {
     if (const auto fitted = FitClientSizeToPicture(records_.clock, face_.PictureSize())) {
-        resize(*fitted);
+        ResizeClient(*fitted);
     }
     ApplyWindowShape();
 }
@@ -254,12 +256,12 @@ void TMainForm::StoreWindowGeometry() {
     ClockSettings& clock = records_.clock;
     clock.Left = frameGeometry().left();
     clock.Top = frameGeometry().top();
-    clock.Width = width();
-    clock.Height = height();
+    clock.Width = ClientSize().width();
+    clock.Height = ClientSize().height();
 }
 
 void TMainForm::PaintButtonFace() {
-    blank_ = QImage(size(), QImage::Format_RGB32);
+    blank_ = QImage(ClientSize(), QImage::Format_RGB32);
     blank_.fill(palette().color(QPalette::Button));
 }
 
@@ -312,13 +314,13 @@ void TMainForm::ReadClockTime() {
 }
 
 void TMainForm::FollowClockGeometry() {
-    ApplyClockSizeRules(records_.clock, width(), height());
+    ApplyClockSizeRules(records_.clock, ClientSize().width(), ClientSize().height());
 }
 
 void TMainForm::DrawFace() {
     ++faceDrawCount_;
     FaceInputs inputs;
-    inputs.clientSize = size();
+    inputs.clientSize = ClientSize();
     inputs.placementMode = PlacementMode(placementMode_);
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailTickCount_;
@@ -335,14 +337,28 @@ void TMainForm::CheckSchedules() {
 
 // ---- Window events ----
 
+QSize TMainForm::ClientSize() const {
+    return (size() - QSize(2 * FrameThickness, 2 * FrameThickness)).expandedTo(QSize(1, 1));
+}
+
+void TMainForm::ResizeClient(QSize client) {
+    resize(client + QSize(2 * FrameThickness, 2 * FrameThickness));
+}
+
+Qt::Edges TMainForm::ResizeEdgesAt(QPoint local) const {
+    // Only the rectangle shows its frame; the other shapes cut it off.
+    return records_.clock.Form_Window_Type == 0 ? FrameEdgesAt(local, size()) : Qt::Edges();
+}
+
 void TMainForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QBrush buttonFace = palette().brush(QPalette::Button);
+    qDrawWinPanel(&painter, rect(), palette(), false, &buttonFace);
     const QImage& shown = faceDrawCount_ > 0 ? face_.Image() : blank_;
     if (shown.isNull()) {
-        painter.fillRect(rect(), palette().color(QPalette::Button));
         return;
     }
-    painter.drawImage(0, 0, shown);
+    painter.drawImage(FrameThickness, FrameThickness, shown);
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
@@ -351,24 +367,53 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
         ShowPopupMenu();
         return;
     }
-    if (event->button() == Qt::LeftButton) {
-        // The system's own move, as if the caption were dragged; by hand without a window
-        // manager, where the system offers none.
-        const bool systemMove = windowHandle() != nullptr && windowHandle()->startSystemMove();
-        manualMove_ = !systemMove;
-        moveOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    if (event->button() != Qt::LeftButton) {
+        return;
     }
+    // The system's own move or resize, as if the caption or the frame were dragged; by hand
+    // without a window manager, where the system offers neither.
+    QWindow* window = windowHandle();
+    dragEdges_ = ResizeEdgesAt(event->position().toPoint());
+    const bool systemDrag = window != nullptr && (dragEdges_ ? window->startSystemResize(dragEdges_)
+                                                             : window->startSystemMove());
+    manualDrag_ = !systemDrag;
+    dragStartCursor_ = event->globalPosition().toPoint();
+    dragStartGeometry_ = frameGeometry();
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
-    if (manualMove_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - moveOffset_);
+    if (manualDrag_ && (event->buttons() & Qt::LeftButton)) {
+        const QPoint delta = event->globalPosition().toPoint() - dragStartCursor_;
+        if (dragEdges_) {
+            setGeometry(ResizedFrameGeometry(dragStartGeometry_, dragEdges_, delta, minimumSize(),
+                                             maximumSize()));
+        } else {
+            move(dragStartGeometry_.topLeft() + delta);
+        }
+        return;
+    }
+    UpdateResizeCursor(ResizeEdgesAt(event->position().toPoint()));
+}
+
+void TMainForm::UpdateResizeCursor(Qt::Edges edges) {
+    const bool leftOrRight = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool topOrBottom = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (leftOrRight && topOrBottom) {
+        const bool falling =
+            edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+        setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+    } else if (leftOrRight) {
+        setCursor(Qt::SizeHorCursor);
+    } else if (topOrBottom) {
+        setCursor(Qt::SizeVerCursor);
+    } else {
+        unsetCursor();
     }
 }
 
 void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        manualMove_ = false;
+        manualDrag_ = false;
     }
 }
 

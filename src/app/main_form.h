@@ -48,6 +48,9 @@ public:
     std::uint32_t MailTickCount() const { return mailTickCount_; }
     std::uint32_t CorrectionTicks() const { return correctionTicks_; }
     int FaceDrawCount() const { return faceDrawCount_; }
+    // The client area is the window inside its sizing frame.
+    QSize ClientSize() const;
+    void ResizeClient(QSize client);
     const FaceRenderer& Face() const { return face_; }
 
     // Opens a secondary window modally through the common protocol; `create` builds it
@@ -105,6 +108,8 @@ private:
     void RestoreDisplayBand() override;
     void RestartTick() override;
 
+    Qt::Edges ResizeEdgesAt(QPoint local) const;
+    void UpdateResizeCursor(Qt::Edges edges);
     void StoreWindowGeometry();
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
@@ -139,7 +144,9 @@ private:
     int faceDrawCount_ = 0;
     bool closing_ = false;
 
-    // Moving by hand where the window system offers no move of its own.
-    bool manualMove_ = false;
-    QPoint moveOffset_;
+    // Moving and resizing by hand where the window system offers neither.
+    bool manualDrag_ = false;
+    Qt::Edges dragEdges_;
+    QPoint dragStartCursor_;
+    QRect dragStartGeometry_;
 };

@@ -63,7 +63,8 @@ TEST_F(MainFormFixture, CreationLoadsSettingsAndPlacesTheWindow) {
     persistence.stored.clock.Height = 150;
     auto form = Start();
     EXPECT_EQ(persistence.ensureCalls, 1);
-    EXPECT_EQ(form->size(), QSize(300, 150));
+    EXPECT_EQ(form->ClientSize(), QSize(300, 150));
+    EXPECT_EQ(form->size(), QSize(308, 158)) << "the sizing frame is around the client area";
     EXPECT_EQ(form->DrawTimer().interval(), TMainForm::TickInterval);
     EXPECT_TRUE(form->Menu().WinHide->isChecked())
         << "the default display mode hides under the mouse";
@@ -163,7 +164,7 @@ TEST_F(MainFormFixture, HelpOpensTopic100) {
 TEST_F(MainFormFixture, ExitSavesPositionAndTheResizedClientSize) {
     auto form = Start();
     WaitForRunning(*form);
-    form->resize(280, 170);
+    form->ResizeClient(QSize(280, 170));
     form->move(150, 90);
     QCoreApplication::processEvents();
     form->Menu().Menu_Close->trigger();

@@ -1,0 +1,5 @@
+#pragma once
+
+// Earlier Windows editions left an uninstall entry under HKEY_LOCAL_MACHINE that the program
+// removes at start. Elsewhere there is nothing to remove.
+void RemoveLegacyUninstallEntry();

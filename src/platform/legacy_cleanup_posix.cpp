@@ -1,0 +1,3 @@
+#include "platform/legacy_cleanup.h"
+
+void RemoveLegacyUninstallEntry() {}
