@@ -2,6 +2,7 @@
 
 #include "face/analog_clock.h"
 #include "face/digital_display.h"
+#include "face/drawable_settings.h"
 #include "face/placement_overlay.h"
 #include "face/window_edge.h"
 #include "platform/qimage_canvas.h"
@@ -35,7 +36,8 @@ const QImage& FaceRenderer::Compose(ClockSettings& settings, const ClockTime& ti
     DrawBackground(settings, clientSize);
 
     QImageCanvas canvas(work_);
-    const AnalogSettings analog = AnalogSettingsFrom(settings, in.placementMode);
+    const ClockSettings drawable = DrawableSettings(settings);
+    const AnalogSettings analog = AnalogSettingsFrom(drawable, in.placementMode);
     const auto drawAnalog = [&] {
         DrawDial(canvas, analog);
         DrawHands(canvas, analog, time);
@@ -44,23 +46,23 @@ const QImage& FaceRenderer::Compose(ClockSettings& settings, const ClockTime& ti
         drawAnalog();
     }
     if (settings.Has(DigiDateDisp)) {
-        dateSize_ = DrawDate(canvas, DateBlockFrom(settings, in.placementMode), time);
+        dateSize_ = DrawDate(canvas, DateBlockFrom(drawable, in.placementMode), time);
     }
     if (settings.Has(DigiTimeDisp)) {
-        timeSize_ = DrawTime(canvas, TimeBlockFrom(settings, in.placementMode), time);
+        timeSize_ = DrawTime(canvas, TimeBlockFrom(drawable, in.placementMode), time);
     }
     if (settings.Has(AnalogDisp) && !settings.Has(DigiAna)) {
         drawAnalog();
     }
 
-    const IconBarPlacement bar{QPoint(settings.IconBarX, settings.IconBarY), settings.Attrib,
+    const IconBarPlacement bar{QPoint(drawable.IconBarX, drawable.IconBarY), settings.Attrib,
                                settings.IconBkColor};
     const IconBarLayout layout = iconBar_.Draw(canvas, bar, in.iconBar);
     settings.IconWidth = layout.iconSize;
     settings.IconHeight = layout.barHeight;
     settings.IconBarWidth = layout.barWidth;
 
-    DrawPlacementOverlay(canvas, in.placementMode, settings, clientSize, timeSize_, dateSize_);
-    DrawWindowEdge(canvas, clientSize, settings.Form_Window_Type, settings.Rect_Raund_Size);
+    DrawPlacementOverlay(canvas, in.placementMode, drawable, clientSize, timeSize_, dateSize_);
+    DrawWindowEdge(canvas, clientSize, drawable.Form_Window_Type, drawable.Rect_Raund_Size);
     return work_;
 }
