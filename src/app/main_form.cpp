@@ -297,12 +297,12 @@ void TMainForm::HideUnderMouseStep() {
     case HideUnderMouse::Action::SendToBottom:
         SetStaysOnTop(false);
         lower();
-        DrawFace();
+        RedrawFace();
         break;
     case HideUnderMouse::Action::BringToTop:
         SetStaysOnTop(true);
         raise();
-        DrawFace();
+        RedrawFace();
         break;
     case HideUnderMouse::Action::None:
         break;
@@ -317,8 +317,7 @@ void TMainForm::FollowClockGeometry() {
     ApplyClockSizeRules(records_.clock, ClientSize().width(), ClientSize().height());
 }
 
-void TMainForm::DrawFace() {
-    ++faceDrawCount_;
+FaceInputs TMainForm::CurrentFaceInputs() const {
     FaceInputs inputs;
     inputs.clientSize = ClientSize();
     inputs.placementMode = PlacementMode(placementMode_);
@@ -326,7 +325,31 @@ void TMainForm::DrawFace() {
     inputs.iconBar.mailTickCount = mailTickCount_;
     inputs.iconBar.accounts = &records_.accounts;
     inputs.iconBar.accountListCount = records_.clock.AccountListCount;
+    return inputs;
+}
+
+void TMainForm::DrawFace() {
+    const FaceInputs inputs = CurrentFaceInputs();
+    // The tick composes only when the picture would change.
+    if (redrawPolicy_.NeedsCompose(records_.clock, clockTime_, inputs)) {
+        ComposeFace(inputs);
+    }
+}
+
+void TMainForm::RedrawFace() {
+    ComposeFace(CurrentFaceInputs());
+}
+
+void TMainForm::ComposeFace(const FaceInputs& inputs) {
+    ++faceDrawCount_;
+    // The first draw shows only the background colour, so the next tick must draw again.
+    const bool firstDraw = face_.IsFirstDraw();
     face_.Compose(records_.clock, clockTime_, inputs);
+    if (firstDraw) {
+        redrawPolicy_.Forget();
+    } else {
+        redrawPolicy_.Remember(records_.clock, clockTime_, inputs);
+    }
     update();
 }
 
@@ -423,7 +446,7 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
         return;
     }
     FollowWindowGeometry();
-    DrawFace();
+    RedrawFace();
 }
 
 void TMainForm::ShowPopupMenu() {

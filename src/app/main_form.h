@@ -5,6 +5,7 @@
 #include "app/secondary_window_protocol.h"
 #include "app/tick_sequencer.h"
 #include "core/clock_time.h"
+#include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
@@ -111,6 +112,10 @@ private:
     Qt::Edges ResizeEdgesAt(QPoint local) const;
     void UpdateResizeCursor(Qt::Edges edges);
     void StoreWindowGeometry();
+    FaceInputs CurrentFaceInputs() const;
+    // Composes the face now, whether or not anything changed.
+    void RedrawFace();
+    void ComposeFace(const FaceInputs& inputs);
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
 
@@ -128,6 +133,7 @@ private:
     HideUnderMouse hideUnderMouse_;
     QTimer drawTimer_;
     FaceRenderer face_;
+    FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;

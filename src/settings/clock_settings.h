@@ -43,6 +43,8 @@ constexpr int PeriodicCheck = 0x2;
 struct PictureList {
     static constexpr int Capacity = 50;
     std::array<QString, Capacity> paths;
+
+    bool operator==(const PictureList&) const = default;
 };
 
 // The values of the main settings key; each field is named after its stored value.
@@ -122,6 +124,8 @@ struct ClockSettings {
     QString MailSound;
 
     PictureList pictureList;
+
+    bool operator==(const ClockSettings&) const = default;
 
     bool Has(AttribBit bit) const { return (Attrib & bit) != 0; }
     void Set(AttribBit bit, bool on) { Attrib = on ? (Attrib | bit) : (Attrib & ~std::uint32_t(bit)); }

@@ -36,6 +36,8 @@ struct MailAccount {
     QString ResultText;
     QString Mailer;
 
+    bool operator==(const MailAccount&) const = default;
+
     bool Has(MailAccountAttribute bit) const { return (Attribute & bit) != 0; }
 };
 
@@ -43,4 +45,6 @@ struct MailAccount {
 struct AccountTable {
     static constexpr int Capacity = 5;
     std::array<MailAccount, Capacity> entries;
+
+    bool operator==(const AccountTable&) const = default;
 };

@@ -95,22 +95,39 @@ TEST_F(MainFormFixture, FaceIsDrawnFromTheThirdTickOn) {
     EXPECT_GE(form->MailTickCount(), 1u);
 }
 
+TEST_F(MainFormFixture, TickComposesOnlyWhenThePictureWouldChange) {
+    auto form = Start();
+    // The first draw shows the background colour only; the next one the whole face.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
+    const int draws = form->FaceDrawCount();
+    const std::uint32_t ticks = form->MailTickCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->MailTickCount() >= ticks + 3; }, 3000));
+    EXPECT_EQ(form->FaceDrawCount(), draws) << "the same second: nothing to draw again";
+
+    clock.Set(clock.Now().addSecs(1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() == draws + 1; }, 3000));
+    form->Records().clock.SS_Color = 0x123456;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() == draws + 2; }, 3000))
+        << "a changed setting is drawn";
+}
+
 TEST_F(MainFormFixture, TickKeepsRunningWhileASecondaryWindowIsOpen) {
     auto form = Start();
     WaitForRunning(*form);
     std::uint32_t maskInside = 0;
-    int drawsInside = 0;
+    const std::uint32_t ticksBefore = form->MailTickCount();
+    std::uint32_t ticksInside = 0;
     form->OpenSecondaryWindow(AboutWindow, [&] {
         auto* dialog = new QDialog;
         QTimer::singleShot(900, dialog, [&, dialog] {
             maskInside = form->OpenWindowMask();
-            drawsInside = form->FaceDrawCount();
+            ticksInside = form->MailTickCount() - ticksBefore;
             dialog->reject();
         });
         return dialog;
     });
     EXPECT_EQ(maskInside, std::uint32_t(AboutWindow));
-    EXPECT_GE(drawsInside, 2);
+    EXPECT_GE(ticksInside, 2u);
     EXPECT_EQ(form->OpenWindowMask(), 0u);
 }
 
