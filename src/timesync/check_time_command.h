@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/clock_source.h"
+#include "settings/time_server_settings.h"
+#include "timesync/daytime_client_factory.h"
+
+#include <QString>
+#include <QStringList>
+
+// What `--check-time [HOST[:PORT]]` prints and how it ends.
+struct CheckTimeOutcome {
+    int exitCode = 1;  // 0 when the server's time was read
+    QStringList lines; // the computer's and the server's time, or the failure's message
+};
+
+// Reads the server's time as the menu's check does, and never sets the clock. The host and
+// port come from the stored settings unless `hostAndPort` names them; a server that accepts
+// and stays silent ends the check after the stored iiTimeOut.
+CheckTimeOutcome
+CheckServerTime(const TimeServerSettings& stored, const QString& hostAndPort,
+                const ClockSource& clock,
+                const DaytimeClientFactory& clients = DefaultDaytimeClientFactory());

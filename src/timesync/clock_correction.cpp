@@ -1,0 +1,119 @@
+#include "timesync/clock_correction.h"
+
+#include "timesync/clock_adjustment.h"
+#include "timesync/correction_texts.h"
+#include "timesync/server_time_fetch.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+ClockCorrection::ClockCorrection(TimeServerSettings& settings, CorrectionHost& host,
+                                 UserPrompt& prompt, DialUpMonitor& dialUp,
+                                 SystemClockSetter& clock, DaytimeClientFactory clients)
+    : settings_(settings), host_(host), prompt_(prompt), dialUp_(dialUp), clock_(clock),
+      clients_(std::move(clients)) {}
+
+void ClockCorrection::RunCorrection(TimeServerSettings settings) {
+    state_.correctionError = 0;
+    ServerTime server;
+    {
+        // The client lives only as long as the exchange.
+        const std::unique_ptr<TDaytimeClient> client = clients_();
+        server =
+            FetchServerTime(*client, {settings.asHostName, settings.iPort, settings.iiTimeOut});
+    }
+    if (server.failure != CorrectionFailure::None) {
+        Fail(server.failure);
+        return;
+    }
+    if (state_.correctionTestMode) {
+        state_.pcTimeText = PcTimeText(clock_.LocalTime());
+    } else if (!SetComputerClock(clock_, server.value)) {
+        Fail(CorrectionFailure::ClockNotSet);
+        return;
+    }
+    state_.serverTimeText = ServerTimeText(server.value);
+
+    if (state_.manualCorrectionRunning) {
+        if (!state_.correctionTestMode) {
+            state_.correctionResultText = CorrectionResultText(state_.serverTimeText);
+        }
+        host_.OpenCorrectionResultWindow();
+        state_.manualCorrectionRunning = false;
+        state_.correctionTicks = 0;
+    }
+    if (state_.autoCorrectionRunning) {
+        state_.correctionTicks = 0;
+        host_.ResetHideDelay();
+        state_.autoCorrectionRunning = false;
+        host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    }
+}
+
+void ClockCorrection::Fail(CorrectionFailure failure) {
+    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    state_.correctionError = -1;
+    if (state_.manualCorrectionRunning) {
+        prompt_.ShowMessage(QStringLiteral("警告"), CorrectionFailureMessage(failure));
+        state_.manualCorrectionRunning = false;
+    }
+    // An automatic run fails silently; the icon bar shows the error mark until the next run.
+    state_.autoCorrectionRunning = false;
+}
+
+void ClockCorrection::PP_DayTimeClick() {
+    StartManualRun(RunMode::Correct);
+}
+
+void ClockCorrection::PP_DayTimeCheckClick() {
+    StartManualRun(RunMode::Check);
+}
+
+void ClockCorrection::StartManualRun(RunMode mode) {
+    // A menu run never overlaps another run; the items are disabled meanwhile, but the tray
+    // menu may still hold a command chosen just before.
+    if (state_.AnyRunInProgress()) {
+        return;
+    }
+    if (mode == RunMode::Check) {
+        state_.correctionError = 0;
+    }
+    if ((settings_.Attribute & CorrectOnlyDialUp) != 0 && !dialUp_.CheckDialUpConnected()) {
+        prompt_.ShowMessage(QStringLiteral("警告"),
+                            CorrectionFailureMessage(CorrectionFailure::NoDialUpConnection));
+        return;
+    }
+    host_.SetRunCommandsEnabled(RunCommands::Disabled);
+    const TimeServerSettings copy = settings_;
+    state_.manualCorrectionRunning = true;
+    settings_.correctionDone = true;
+    state_.correctionTestMode = mode == RunMode::Check;
+    try {
+        RunCorrection(copy);
+    } catch (...) {
+        // Whatever escapes the run must not take the clock window down with it.
+    }
+    state_.manualCorrectionRunning = false;
+    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+}
+
+void ClockCorrection::StartAutomaticRun() {
+    host_.SetRunCommandsEnabled(RunCommands::Disabled);
+    const TimeServerSettings copy = settings_;
+    state_.autoCorrectionRunning = true;
+    settings_.correctionDone = true;
+    state_.correctionTestMode = false;
+    try {
+        RunCorrection(copy);
+    } catch (...) {
+        state_.autoCorrectionRunning = false;
+        state_.correctionError = -1;
+    }
+    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+}
+
+void ClockCorrection::WaitWhileMailRuns() {
+    while (host_.MailCheckRunning()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}

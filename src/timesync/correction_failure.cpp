@@ -1,0 +1,19 @@
+#include "timesync/correction_failure.h"
+
+QString CorrectionFailureMessage(CorrectionFailure failure) {
+    switch (failure) {
+    case CorrectionFailure::None:
+        return {};
+    case CorrectionFailure::NoReply:
+        return QStringLiteral("接続できませんでした");
+    case CorrectionFailure::NotConvertible:
+        return QStringLiteral("サーバーからの受信したデータの変換に失敗しました");
+    case CorrectionFailure::RollOverFailed:
+        return QStringLiteral("日時の補正または変換に失敗しました");
+    case CorrectionFailure::ClockNotSet:
+        return QStringLiteral("パソコンの日時補正に失敗しました");
+    case CorrectionFailure::NoDialUpConnection:
+        return QStringLiteral("ダイヤルアップ接続されていません");
+    }
+    return {};
+}

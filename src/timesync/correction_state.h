@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The run-time state of the clock correction, kept for the whole program run. The result
+// window reads the texts; the icon bar shows its error mark while correctionError is -1.
+struct CorrectionState {
+    // Ticks of the clock window since the last interval run, successful run or confirmed
+    // settings dialog; four ticks are a second.
+    std::uint32_t correctionTicks = 0;
+    bool autoCorrectionRunning = false;
+    bool manualCorrectionRunning = false;
+    // The running run only compares the clocks and leaves the computer's clock alone.
+    bool correctionTestMode = false;
+    // A due automatic run waits for the mail check to finish.
+    bool correctionDeferred = false;
+    // 0 at the start of every run, -1 after a failed one.
+    int correctionError = 0;
+    QString pcTimeText;
+    QString serverTimeText;
+    QString correctionResultText;
+
+    bool AnyRunInProgress() const { return autoCorrectionRunning || manualCorrectionRunning; }
+};
