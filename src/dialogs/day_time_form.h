@@ -1,0 +1,90 @@
+#pragma once
+
+#include "net/daytime_client.h"
+#include "platform/help_viewer.h"
+#include "platform/system_clock.h"
+#include "settings/settings_saver.h"
+#include "settings/time_server_settings.h"
+#include "timesync/clock_correction.h"
+#include "timesync/correction_host.h"
+#include "timesync/correction_state.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+// The clock-correction settings dialog. It edits a copy of the clock window's time-server
+// settings, hands it back only through "設定", and can fetch the server's time at once,
+// comparing ("テスト実行") or correcting ("日時補正"), with the outcome in its status memo.
+class TDayTimeForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 304;
+
+    // Five public Daytime servers that answer in the NIST form.
+    static QStringList DefaultServers();
+
+    TDayTimeForm(TimeServerSettings& settings, CorrectionState& state, CorrectionHost& host,
+                 SystemClockSetter& clock, SettingsSaver& saver, HelpViewer& help,
+                 const QStringList& servers = DefaultServers(), QWidget* parent = nullptr);
+
+    // Closing is refused while an immediate run waits for the server: the run still uses
+    // the window.
+    void done(int result) override;
+
+private:
+    void BuildControls(const QStringList& servers);
+    QGroupBox* BuildServerGroup(const QStringList& servers);
+    QGroupBox* BuildProcessGroup();
+    void BuildStatusAndButtons();
+    void ConnectControls();
+    void ShowSettings();
+
+    // The pattern's controls: which are shown, what the list offers, the unit text.
+    void LayOutPattern(int pattern);
+    void UpdateEnabling();
+
+    void RunNow(ClockCorrection::RunMode mode);
+    void RunFailed(CorrectionFailure failure);
+    QString SelectedServer() const;
+    void Apply();
+
+    TimeServerSettings& settings_;
+    CorrectionState& state_;
+    CorrectionHost& host_;
+    SystemClockSetter& clock_;
+    SettingsSaver& saver_;
+    HelpViewer& help_;
+    TimeServerSettings working_;
+    TDaytimeClient DaytimeClient;
+    bool runInProgress_ = false;
+
+    QComboBox* CBX_ServerList = nullptr;
+    QCheckBox* CBX_AutoAdjust = nullptr;
+    QCheckBox* CBX_DialUp = nullptr;
+    QLabel* LBL_Pattern = nullptr;
+    QComboBox* CBX_Pattern = nullptr;
+    QComboBox* CBX_List = nullptr;
+    QSpinBox* UPD_Interval = nullptr;
+    QLabel* LBL_Name = nullptr;
+    QRadioButton* RB_DayTimeRun = nullptr;
+    QRadioButton* RB_DayTimeTime = nullptr;
+    QSpinBox* UPD_DayTime_Hour = nullptr;
+    QLabel* LBL_DayTime_Hour = nullptr;
+    QSpinBox* UPD_DayTime_Min = nullptr;
+    QLabel* LBL_DayTime_Min = nullptr;
+    QPushButton* BTN_AdjustCheck = nullptr;
+    QPushButton* BTN_Adjust = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* BTN_Pop3Refrect = nullptr;
+    QPushButton* BTN_Close = nullptr;
+    QPushButton* BTN_Help = nullptr;
+};

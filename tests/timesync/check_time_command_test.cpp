@@ -1,0 +1,76 @@
+#include "correction_fakes.h"
+#include "nist_time_server.h"
+#include "platform/clock_source.h"
+#include "timesync/check_time_command.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TimeServerSettings Stored(quint16 port) {
+    TimeServerSettings settings;
+    settings.asHostName = QStringLiteral("127.0.0.1");
+    settings.iPort = port;
+    settings.iiTimeOut = 300;
+    return settings;
+}
+
+const FixedClockSource Computer(QDateTime(QDate(2002, 12, 7), QTime(6, 30, 4, 120)));
+
+TEST(TimesyncCheckTime, PrintsBothTimesFromTheStoredServer) {
+    NistTimeServer server;
+    const CheckTimeOutcome outcome = CheckServerTime(Stored(server.Port()), {}, Computer);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.lines,
+              QStringList({QStringLiteral("パソコンの時刻:2002/12/07 06:30.04 120"),
+                           QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450")}));
+}
+
+TEST(TimesyncCheckTime, HostAndPortOnTheCommandLine) {
+    NistTimeServer server;
+    struct Case {
+        QString argument;
+        TimeServerSettings stored;
+        int exitCode;
+    };
+    TimeServerSettings elsewhere = Stored(NistTimeServer::ClosedPort());
+    elsewhere.asHostName = QStringLiteral("no-such-host.invalid");
+    TimeServerSettings storedPort = Stored(server.Port());
+    storedPort.asHostName = QStringLiteral("no-such-host.invalid");
+    const std::vector<Case> cases = {
+        {QStringLiteral("127.0.0.1:%1").arg(server.Port()), elsewhere, 0},
+        {QStringLiteral("127.0.0.1"), storedPort, 0}, // the stored port
+        {QStringLiteral("127.0.0.1:0"), storedPort, 1},
+        {QStringLiteral("127.0.0.1:70000"), storedPort, 1},
+        {QStringLiteral("127.0.0.1:abc"), storedPort, 1},
+        {QStringLiteral(":13"), storedPort, 1},
+    };
+    for (const Case& sample : cases) {
+        const CheckTimeOutcome outcome = CheckServerTime(sample.stored, sample.argument, Computer);
+        EXPECT_EQ(outcome.exitCode, sample.exitCode) << sample.argument.toStdString();
+        EXPECT_EQ(outcome.lines.size(), sample.exitCode == 0 ? 2 : 1)
+            << sample.argument.toStdString();
+    }
+}
+
+TEST(TimesyncCheckTime, FailuresPrintTheirMessage) {
+    NistTimeServer silent;
+    silent.SetBehaviour(NistTimeServer::Behaviour::StaySilent);
+    NistTimeServer garbage;
+    garbage.SetReply("garbage\n");
+    struct Case {
+        quint16 port;
+        const char16_t* message;
+    };
+    for (const Case& sample :
+         {Case{silent.Port(), u"接続できませんでした"},
+          Case{NistTimeServer::ClosedPort(), u"接続できませんでした"},
+          Case{garbage.Port(), u"サーバーからの受信したデータの変換に失敗しました"}}) {
+        const CheckTimeOutcome outcome = CheckServerTime(Stored(sample.port), {}, Computer);
+        EXPECT_EQ(outcome.exitCode, 1);
+        EXPECT_EQ(outcome.lines, QStringList(QString::fromUtf16(sample.message)));
+    }
+    EXPECT_EQ(silent.Connections(), 1) << "the silent server was reached and the check ended";
+}
+
+} // namespace

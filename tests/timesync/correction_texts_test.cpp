@@ -1,0 +1,26 @@
+#include "timesync/correction_failure.h"
+#include "timesync/correction_texts.h"
+
+#include <gtest/gtest.h>
+
+TEST(TimesyncTexts, TimeLinesPadEveryField) {
+    EXPECT_EQ(PcTimeText(QDateTime(QDate(2003, 1, 2), QTime(3, 4, 5, 6))),
+              QStringLiteral("パソコンの時刻:2003/01/02 03:04.05 006"));
+    EXPECT_EQ(ServerTimeText(DaytimeValue{2099, 12, 31, 23, 59, 59, 999}),
+              QStringLiteral("サーバーの時刻:2099/12/31 23:59.59 999"));
+    EXPECT_EQ(CorrectionResultText(QStringLiteral("X")), QStringLiteral("Xに補正しました"));
+}
+
+TEST(TimesyncTexts, EveryFailureHasItsOwnMessage) {
+    const std::pair<CorrectionFailure, const char16_t*> table[] = {
+        {CorrectionFailure::None, u""},
+        {CorrectionFailure::NoReply, u"接続できませんでした"},
+        {CorrectionFailure::NotConvertible, u"サーバーからの受信したデータの変換に失敗しました"},
+        {CorrectionFailure::RollOverFailed, u"日時の補正または変換に失敗しました"},
+        {CorrectionFailure::ClockNotSet, u"パソコンの日時補正に失敗しました"},
+        {CorrectionFailure::NoDialUpConnection, u"ダイヤルアップ接続されていません"},
+    };
+    for (const auto& [failure, message] : table) {
+        EXPECT_EQ(CorrectionFailureMessage(failure), QString::fromUtf16(message));
+    }
+}

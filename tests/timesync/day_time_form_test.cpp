@@ -1,0 +1,337 @@
+#include "correction_fakes.h"
+#include "dialogs/day_time_form.h"
+#include "nist_time_server.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Dialog {
+    // Without a server list the dialog offers the test's server on 127.0.0.1 and a host
+    // that cannot be resolved.
+    explicit Dialog(TimeServerSettings stored = {}, QStringList servers = {}, int timeOut = 2000)
+        : settings(stored) {
+        if (servers.isEmpty()) {
+            servers = {QStringLiteral("127.0.0.1"), QStringLiteral("no-such-host.invalid")};
+            settings.iPort = server.Port();
+            settings.iiTimeOut = timeOut;
+        }
+        form = std::make_unique<TDayTimeForm>(settings, state, host, clock, saver, help, servers);
+    }
+    template <typename T> T* Find(const char* name) const {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    void Click(const char* name) const {
+        QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
+    }
+    QStringList MemoLines() const {
+        return Find<QPlainTextEdit>("Memo1")->toPlainText().split(QLatin1Char('\n'));
+    }
+    void SelectPattern(int pattern) const {
+        Find<QComboBox>("CBX_Pattern")->setCurrentIndex(pattern);
+    }
+    bool Hidden(const char* name) const { return Find<QWidget>(name)->isHidden(); }
+
+    NistTimeServer server;
+    TimeServerSettings settings;
+    CorrectionState state;
+    FakeCorrectionHost host;
+    FakeSystemClock clock;
+    CountingSaver saver;
+    RecordingHelp help;
+    std::unique_ptr<TDayTimeForm> form;
+};
+
+TimeServerSettings StoredPattern(int pattern, int attribute) {
+    TimeServerSettings stored;
+    stored.Pattern = pattern;
+    stored.Attribute = attribute;
+    stored.Day = 12;
+    stored.Week = 4;
+    stored.Hour = 7;
+    stored.Min = 30;
+    stored.Interval_Hour = 6;
+    stored.Interval_Min = 45;
+    return stored;
+}
+
+TEST(TimesyncDialog, ShowsTheStoredSettingsForEachPattern) {
+    struct Case {
+        int pattern;
+        bool listShown;
+        QString listText;
+        int listCount;
+        bool intervalShown;
+        int interval;
+        QString unit;
+        bool rowShown;
+    };
+    const std::vector<Case> cases = {
+        {CorrectMonthly, true, QStringLiteral("12"), 30, false, 0, QStringLiteral("日"), true},
+        {CorrectDaily, false, {}, 0, false, 0, {}, true},
+        {CorrectWeekly, true, QStringLiteral("水"), 7, false, 0, QStringLiteral("曜日"), true},
+        {CorrectEveryHours, false, {}, 0, true, 6, QStringLiteral("時間毎"), false},
+        {CorrectEveryMinutes, false, {}, 0, true, 45, QStringLiteral("分毎"), false},
+    };
+    for (const Case& sample : cases) {
+        Dialog dialog(StoredPattern(sample.pattern, AutoCorrection | CorrectAtTime));
+        const auto* list = dialog.Find<QComboBox>("CBX_List");
+        EXPECT_EQ(!list->isHidden(), sample.listShown) << sample.pattern;
+        EXPECT_EQ(list->count(), sample.listCount) << sample.pattern;
+        if (sample.listShown) {
+            EXPECT_EQ(list->currentText(), sample.listText) << sample.pattern;
+        }
+        const auto* interval = dialog.Find<QSpinBox>("UPD_Interval");
+        EXPECT_EQ(!interval->isHidden(), sample.intervalShown) << sample.pattern;
+        if (sample.intervalShown) {
+            EXPECT_EQ(interval->value(), sample.interval) << sample.pattern;
+        }
+        const auto* unit = dialog.Find<QLabel>("LBL_Name");
+        EXPECT_EQ(unit->isHidden(), sample.pattern == CorrectDaily) << sample.pattern;
+        EXPECT_EQ(unit->text(), sample.unit) << sample.pattern;
+        for (const char* rowControl :
+             {"RB_DayTimeRun", "RB_DayTimeTime", "UPD_DayTime_Hour", "UPD_DayTime_Min"}) {
+            EXPECT_EQ(!dialog.Hidden(rowControl), sample.rowShown) << sample.pattern << rowControl;
+        }
+        EXPECT_TRUE(dialog.Find<QCheckBox>("CBX_AutoAdjust")->isChecked());
+        EXPECT_TRUE(dialog.Find<QRadioButton>("RB_DayTimeTime")->isChecked());
+        EXPECT_EQ(dialog.Find<QSpinBox>("UPD_DayTime_Hour")->value(), 7);
+        EXPECT_EQ(dialog.Find<QSpinBox>("UPD_DayTime_Min")->value(), 30);
+    }
+}
+
+TEST(TimesyncDialog, CaptionsAndFixedServers) {
+    Dialog dialog(StoredPattern(CorrectDaily, CorrectAtStartup), TDayTimeForm::DefaultServers());
+    EXPECT_EQ(dialog.form->windowTitle(), QStringLiteral("日時補正の設定"));
+    EXPECT_EQ(dialog.form->size(), QSize(371, 322));
+    const auto* servers = dialog.Find<QComboBox>("CBX_ServerList");
+    ASSERT_EQ(servers->count(), 5);
+    for (int i = 0; i < servers->count(); ++i) {
+        EXPECT_TRUE(servers->itemText(i).endsWith(QStringLiteral(".nist.gov")));
+    }
+    const std::pair<const char*, const char16_t*> captions[] = {
+        {"BTN_AdjustCheck", u"テスト実行"},
+        {"BTN_Adjust", u"日時補正"},
+        {"BTN_Pop3Refrect", u"設定"},
+        {"BTN_Close", u"キャンセル"},
+        {"BTN_Help", u"ヘルプ"},
+    };
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(dialog.Find<QPushButton>(name)->text(), QString::fromUtf16(caption));
+    }
+    EXPECT_EQ(dialog.Find<QLabel>("StaticText1")->text(), QStringLiteral("<状態>"));
+    EXPECT_EQ(dialog.Find<QCheckBox>("CBX_DialUp")->text(),
+              QStringLiteral("ダイヤルアップ環境で接続中のみチェック"));
+    EXPECT_NE(dialog.form->findChild<QWidget*>(QStringLiteral("EDT_DayTime_Hour")), nullptr);
+    EXPECT_NE(dialog.form->findChild<QWidget*>(QStringLiteral("EDT_Interval")), nullptr);
+}
+
+TEST(TimesyncDialog, OutOfRangeStoredValuesShowTheNearestEntry) {
+    struct Case {
+        int pattern;
+        int day;
+        int week;
+        const char16_t* shown;
+    };
+    for (const Case& sample : {Case{CorrectMonthly, 31, 1, u"30"}, Case{CorrectMonthly, 0, 1, u"1"},
+                               Case{CorrectMonthly, -3, 1, u"1"}, Case{CorrectWeekly, 1, 0, u"日"},
+                               Case{CorrectWeekly, 1, 9, u"土"}}) {
+        TimeServerSettings stored =
+            StoredPattern(sample.pattern, AutoCorrection | CorrectAtStartup);
+        stored.Day = sample.day;
+        stored.Week = sample.week;
+        Dialog dialog(stored);
+        EXPECT_EQ(dialog.Find<QComboBox>("CBX_List")->currentText(),
+                  QString::fromUtf16(sample.shown));
+    }
+}
+
+TEST(TimesyncDialog, TheTimeRowReturnsWithTheRadiosState) {
+    Dialog dialog(StoredPattern(CorrectDaily, AutoCorrection | CorrectAtStartup));
+    auto* hour = dialog.Find<QSpinBox>("UPD_DayTime_Hour");
+    EXPECT_FALSE(hour->isEnabled()) << "disabled at start-up";
+    dialog.Find<QRadioButton>("RB_DayTimeTime")->setChecked(true);
+    EXPECT_TRUE(hour->isEnabled());
+
+    dialog.SelectPattern(CorrectEveryHours);
+    EXPECT_TRUE(hour->isHidden());
+    EXPECT_EQ(dialog.Find<QSpinBox>("UPD_Interval")->maximum(), 24);
+    dialog.SelectPattern(CorrectEveryMinutes);
+    EXPECT_EQ(dialog.Find<QSpinBox>("UPD_Interval")->maximum(), 59);
+    EXPECT_FALSE(dialog.Find<QRadioButton>("RB_DayTimeRun")->isEnabled());
+    dialog.SelectPattern(CorrectMonthly);
+    EXPECT_FALSE(hour->isHidden());
+    EXPECT_TRUE(hour->isEnabled());
+    EXPECT_EQ(dialog.Find<QComboBox>("CBX_List")->currentIndex(), 0);
+    dialog.Find<QRadioButton>("RB_DayTimeRun")->setChecked(true);
+    EXPECT_FALSE(hour->isEnabled());
+
+    // Without automatic correction the pattern and the time are out of reach.
+    dialog.Find<QCheckBox>("CBX_AutoAdjust")->setChecked(false);
+    for (const char* name : {"CBX_Pattern", "CBX_List", "RB_DayTimeRun", "RB_DayTimeTime"}) {
+        EXPECT_FALSE(dialog.Find<QWidget>(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(dialog.Find<QWidget>("CBX_DialUp")->isEnabled());
+}
+
+TEST(TimesyncDialog, ApplyHandsTheSettingsBackAndSaves) {
+    TimeServerSettings stored = StoredPattern(CorrectDaily, AutoCorrection | CorrectAtStartup);
+    stored.correctionDone = true;
+    Dialog dialog(stored);
+    dialog.state.correctionTicks = 999;
+    const int port = dialog.settings.iPort;
+    dialog.SelectPattern(CorrectWeekly);
+    dialog.Find<QComboBox>("CBX_List")->setCurrentIndex(2);
+    dialog.Find<QRadioButton>("RB_DayTimeTime")->setChecked(true);
+    dialog.Find<QSpinBox>("UPD_DayTime_Hour")->setValue(21);
+    dialog.Find<QSpinBox>("UPD_DayTime_Min")->setValue(5);
+    dialog.Find<QCheckBox>("CBX_DialUp")->setChecked(true);
+    dialog.Find<QComboBox>("CBX_ServerList")->setCurrentIndex(1);
+    dialog.Click("BTN_Pop3Refrect");
+
+    const TimeServerSettings& applied = dialog.settings;
+    EXPECT_EQ(applied.Pattern, CorrectWeekly);
+    EXPECT_EQ(applied.Week, 3);
+    EXPECT_EQ(applied.Hour, 21);
+    EXPECT_EQ(applied.Min, 5);
+    EXPECT_EQ(applied.Attribute, AutoCorrection | CorrectAtTime | CorrectOnlyDialUp);
+    EXPECT_EQ(applied.Index, 1);
+    EXPECT_EQ(applied.asHostName, QStringLiteral("no-such-host.invalid"));
+    EXPECT_EQ(applied.iPort, port) << "passed through unchanged";
+    EXPECT_EQ(applied.iiTimeOut, 2000);
+    EXPECT_FALSE(applied.correctionDone);
+    EXPECT_EQ(dialog.state.correctionTicks, 0u);
+    EXPECT_EQ(dialog.saver.saves, 1);
+    EXPECT_EQ(dialog.form->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.host.commandsEnabled);
+}
+
+TEST(TimesyncDialog, ApplyIntervalsAndAMissingServer) {
+    TimeServerSettings stored =
+        StoredPattern(CorrectEveryMinutes, AutoCorrection | CorrectAtStartup);
+    stored.Index = 9; // no such entry
+    Dialog dialog(stored);
+    dialog.Find<QSpinBox>("UPD_Interval")->setValue(15);
+    dialog.Click("BTN_Pop3Refrect");
+    EXPECT_EQ(dialog.settings.Interval_Min, 15);
+    EXPECT_EQ(dialog.settings.Interval_Hour, 6);
+    EXPECT_EQ(dialog.settings.Index, 0);
+    EXPECT_EQ(dialog.settings.asHostName, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(dialog.settings.Attribute, AutoCorrection | CorrectAtStartup);
+}
+
+TEST(TimesyncDialog, CancelLeavesTheSettingsButNotACorrectionMade) {
+    TimeServerSettings stored = StoredPattern(CorrectDaily, AutoCorrection | CorrectAtStartup);
+    stored.correctionDone = true;
+    Dialog dialog(stored);
+    const TimeServerSettings before = dialog.settings;
+    dialog.state.correctionTicks = 40;
+    dialog.SelectPattern(CorrectEveryHours);
+    dialog.Find<QCheckBox>("CBX_AutoAdjust")->setChecked(false);
+    dialog.Click("BTN_Adjust");
+    dialog.Click("BTN_Close");
+    EXPECT_EQ(dialog.form->result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.settings.Pattern, before.Pattern);
+    EXPECT_EQ(dialog.settings.Attribute, before.Attribute);
+    EXPECT_TRUE(dialog.settings.correctionDone);
+    EXPECT_EQ(dialog.state.correctionTicks, 40u) << "immediate runs leave the counter alone";
+    EXPECT_EQ(dialog.saver.saves, 0);
+    EXPECT_EQ(dialog.clock.settings.size(), 2u) << "the correction stays made";
+    EXPECT_TRUE(dialog.host.commandsEnabled);
+}
+
+TEST(TimesyncDialog, TestRunWritesBothTimesAndLeavesTheClock) {
+    Dialog dialog;
+    dialog.server.SetReply(NistTimeServer::NistReply("02-12-06", "21:30:05"));
+    dialog.Click("BTN_AdjustCheck");
+    EXPECT_EQ(dialog.MemoLines(),
+              QStringList({QStringLiteral("==テスト実行します=="),
+                           QStringLiteral("パソコンの時刻:2002/12/07 06:30.04 120"),
+                           QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450")}));
+    EXPECT_TRUE(dialog.clock.settings.empty());
+    EXPECT_EQ(dialog.state.correctionError, 0);
+    EXPECT_EQ(dialog.host.tickRestarts, 1);
+    EXPECT_TRUE(dialog.Find<QPushButton>("BTN_AdjustCheck")->isEnabled());
+    EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled());
+}
+
+TEST(TimesyncDialog, CorrectionRunShowsTheTimeBeforeAndSetsTheClock) {
+    Dialog dialog;
+    dialog.clock.now = QDateTime(QDate(2002, 12, 6), QTime(23, 0, 0, 0));
+    bool buttonsEnabledDuringRun = true;
+    dialog.clock.onSet = [&] {
+        buttonsEnabledDuringRun = dialog.Find<QPushButton>("BTN_Adjust")->isEnabled() ||
+                                  dialog.Find<QPushButton>("BTN_AdjustCheck")->isEnabled();
+    };
+    dialog.Click("BTN_Adjust");
+    EXPECT_EQ(dialog.MemoLines(),
+              QStringList({QStringLiteral("==日時を補正します=="),
+                           QStringLiteral("パソコンの時刻:2002/12/06 23:00.00 000"),
+                           QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450"),
+                           QStringLiteral("補正しました")}));
+    ASSERT_EQ(dialog.clock.settings.size(), 2u);
+    EXPECT_EQ(dialog.clock.settings[0].date(), QDate(2002, 12, 7));
+    EXPECT_EQ(dialog.clock.settings[1], QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450)));
+    EXPECT_FALSE(buttonsEnabledDuringRun);
+}
+
+TEST(TimesyncDialog, FailuresGoToTheMemoOnly) {
+    struct Case {
+        const char* what;
+        const char* button;
+        std::function<void(Dialog&)> arrange;
+        QStringList lines;
+    };
+    const std::vector<Case> cases = {
+        {"unreachable",
+         "BTN_AdjustCheck",
+         [](Dialog& d) { d.server.SetBehaviour(NistTimeServer::Behaviour::StaySilent); },
+         {QStringLiteral("==テスト実行します=="), QStringLiteral("接続できませんでした")}},
+        {"invalid host",
+         "BTN_AdjustCheck",
+         [](Dialog& d) { d.Find<QComboBox>("CBX_ServerList")->setCurrentIndex(1); },
+         {QStringLiteral("==テスト実行します=="), QStringLiteral("InvalidHost"),
+          QStringLiteral("接続できませんでした")}},
+        {"garbage",
+         "BTN_Adjust",
+         [](Dialog& d) { d.server.SetReply("garbage\n"); },
+         {QStringLiteral("==日時を補正します=="),
+          QStringLiteral("サーバーからの受信したデータの変換に失敗しました")}},
+        {"clock refused",
+         "BTN_Adjust",
+         [](Dialog& d) { d.clock.refuseFromAttempt = 1; },
+         {QStringLiteral("==日時を補正します=="),
+          QStringLiteral("パソコンの日時補正に失敗しました")}},
+    };
+    for (const Case& sample : cases) {
+        Dialog dialog({}, {}, 200);
+        sample.arrange(dialog);
+        dialog.host.commandsEnabled = false;
+        dialog.Click(sample.button);
+        EXPECT_EQ(dialog.MemoLines(), sample.lines) << sample.what;
+        EXPECT_EQ(dialog.state.correctionError, -1) << sample.what;
+        EXPECT_TRUE(dialog.host.commandsEnabled) << sample.what;
+        EXPECT_EQ(dialog.host.tickRestarts, 1) << sample.what;
+        EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled()) << sample.what;
+        EXPECT_TRUE(dialog.clock.settings.empty()) << sample.what;
+    }
+}
+
+TEST(TimesyncDialog, HelpOpensItsTopic) {
+    Dialog dialog;
+    dialog.Click("BTN_Help");
+    EXPECT_EQ(dialog.help.topics, std::vector<int>{304});
+    EXPECT_EQ(dialog.form->result(), 0) << "the dialog stays open";
+}
+
+} // namespace
