@@ -43,6 +43,10 @@ void TAbout_Form::BuildControls() {
     versionFont.setBold(true);
     versionFont.setItalic(true);
     Version->setFont(versionFont);
+    // Light on the logo's dark ground.
+    QPalette versionColours = Version->palette();
+    versionColours.setColor(QPalette::WindowText, Qt::white);
+    Version->setPalette(versionColours);
     Version->setAttribute(Qt::WA_TranslucentBackground);
     Version->setAutoFillBackground(false);
     Version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -57,6 +57,7 @@ void TDayTimeInfoForm::BuildControls() {
     MM_Message->setReadOnly(true);
     MM_Message->setFocusPolicy(Qt::NoFocus);
     MM_Message->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MM_Message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont fixedPitch(QStringLiteral("ＭＳ ゴシック"));
     fixedPitch.setPixelSize(12);
     fixedPitch.setStyleHint(QFont::TypeWriter);
