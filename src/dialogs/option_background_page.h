@@ -1,0 +1,50 @@
+#pragma once
+
+#include "dialogs/option_page.h"
+#include "face/picture_list_model.h"
+
+class OptionPictureListBox;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// The tab "背景画": the picture list, the current picture and the no-picture mode with its
+// background colour.
+class OptionBackgroundPage : public OptionPage {
+    Q_OBJECT
+public:
+    OptionBackgroundPage(OptionEditing& editing, UserPrompt& prompt, QString dataFolder,
+                         QWidget* parent);
+
+    void Fill() override;
+    void UpdateEnabling() override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void FillList();
+    bool FileExists(const QString& path) const;
+
+    void NoPictureToggled(bool checked);
+    void BrowseForPicture();
+    void PickEntry(int row);
+    void DeleteSelected();
+    void DeleteAll();
+    // An emptied list switches to no-picture mode through the box, as a click on it would.
+    void ShowListEmptied();
+
+    QString dataFolder_;
+    PictureListModel pictures_;
+
+    QCheckBox* CBX_ImageFile = nullptr;
+    QPushButton* BTN_BackColor = nullptr;
+    QLineEdit* EDT_ImageFile = nullptr;
+    QToolButton* ImageFileBrows = nullptr;
+    OptionPictureListBox* LBX_ImageFileList = nullptr;
+    QMenu* PP_Image = nullptr;
+    QAction* Del_Image = nullptr;
+    QAction* Del_AllImage = nullptr;
+};

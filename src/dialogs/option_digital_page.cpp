@@ -1,0 +1,21 @@
+#include "dialogs/option_digital_page.h"
+
+#include "dialogs/option_digital_group.h"
+
+OptionDigitalPage::OptionDigitalPage(OptionEditing& editing, QWidget* parent)
+    : OptionPage(editing, parent) {
+    setObjectName(QStringLiteral("TS_Digital"));
+    time_ = new OptionDigitalGroup(DigitalGroupSpec::Time(), editing, this, QRect(1, 0, 130, 240));
+    date_ =
+        new OptionDigitalGroup(DigitalGroupSpec::Date(), editing, this, QRect(133, 0, 157, 240));
+}
+
+void OptionDigitalPage::Fill() {
+    time_->Fill();
+    date_->Fill();
+}
+
+void OptionDigitalPage::UpdateEnabling() {
+    time_->UpdateEnabling();
+    date_->UpdateEnabling();
+}

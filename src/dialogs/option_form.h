@@ -1,0 +1,62 @@
+#pragma once
+
+#include "dialogs/option_editing.h"
+#include "dialogs/option_form_host.h"
+#include "face/face_preview.h"
+#include "platform/help_viewer.h"
+#include "platform/user_prompt.h"
+#include "settings/clock_settings.h"
+
+#include <QDialog>
+#include <vector>
+
+class OptionPage;
+class OptionPreview;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+
+// The display settings dialog "表示設定". It edits a copy of the clock window's settings,
+// shows it in a preview composed like the face, and writes it back on "適用" and "設定";
+// "キャンセル" leaves the clock window as it was.
+class TOptionForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 301;
+    static constexpr int PreviewSide = 260;
+
+    TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
+                HelpViewer& help, QWidget* parent = nullptr);
+    ~TOptionForm() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildPreview();
+    void BuildPages(UserPrompt& prompt);
+    void BuildButtons();
+    void FillControls();
+    void ControlsChanged();
+    void RedrawPreview();
+
+    void Apply();
+    void OkClose();
+
+    OptionFormHost& host_;
+    HelpViewer& help_;
+    ClockSettings copy_;
+    OptionEditing editing_;
+    FacePreview facePreview_;
+
+    QGroupBox* GRP_Preview = nullptr;
+    OptionPreview* IMG_Preview = nullptr;
+    QTabWidget* PG_Second = nullptr;
+    std::vector<OptionPage*> pages_;
+    QPushButton* BTM_okclose = nullptr;
+    QPushButton* BTM_Cansel = nullptr;
+    QPushButton* BTM_reflect = nullptr;
+    QPushButton* BTN_Help = nullptr;
+};

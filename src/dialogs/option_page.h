@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class OptionEditing;
+
+// One tab of the display settings dialog. It fills its controls from the working copy and
+// derives their enabling from it; its handlers edit the copy through OptionEditing.
+class OptionPage : public QWidget {
+    Q_OBJECT
+public:
+    OptionPage(OptionEditing& editing, QWidget* parent);
+
+    virtual void Fill() = 0;
+    virtual void UpdateEnabling() = 0;
+
+protected:
+    OptionEditing& editing_;
+};

@@ -1,0 +1,73 @@
+#include "display_fakes.h"
+
+#include "face/aspect_fit.h"
+#include "settings/settings_layout.h"
+
+#include <variant>
+
+void FakeOptionHost::SaveSettings() {
+    calls.append(QStringLiteral("SaveSettings"));
+    saved.push_back(settings);
+}
+
+void FakeOptionHost::FitWindowToPicture() {
+    calls.append(QStringLiteral("FitWindowToPicture"));
+    if (const auto fitted = FitClientSizeToPicture(settings, pictureSize)) {
+        settings.Width = fitted->width();
+        settings.Height = fitted->height();
+    }
+}
+
+void FakeOptionHost::SetRatioMenuItem(MenuItemState state) {
+    calls.append(state == MenuItemState::Enabled ? QStringLiteral("SetRatio on")
+                                                 : QStringLiteral("SetRatio off"));
+}
+
+void FakeOptionHost::SetDisplayMode(int mode) {
+    calls.append(QStringLiteral("SetDisplayMode %1").arg(mode));
+}
+
+namespace {
+
+template <class T> T Take(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) {
+        return fallback;
+    }
+    T next = queue.front();
+    queue.pop_front();
+    return next;
+}
+
+} // namespace
+
+std::optional<Colour> FakeChoosers::ChooseColour(QWidget*, Colour current) {
+    colourStarts.push_back(current);
+    return Take(colours, std::optional<Colour>());
+}
+
+std::optional<CanvasFont> FakeChoosers::ChooseFont(QWidget*, const CanvasFont& current) {
+    fontStarts.push_back(current);
+    return Take(fonts, std::optional<CanvasFont>());
+}
+
+std::optional<QString> FakeChoosers::ChoosePictureFile(QWidget*, const QString& startFolder) {
+    fileStarts.push_back(startFolder);
+    return Take(files, std::optional<QString>());
+}
+
+QStringList DifferingFields(const ClockSettings& left, const ClockSettings& right) {
+    QStringList differing;
+    for (const SettingsField<ClockSettings>& field : SettingsLayout::ClockValues().Fields()) {
+        const bool same =
+            std::visit([&](auto member) { return left.*member == right.*member; }, field.member);
+        if (!same) {
+            differing.append(QString::fromUtf16(field.name));
+        }
+    }
+    for (int i = 0; i < PictureList::Capacity; ++i) {
+        if (left.pictureList.paths[i] != right.pictureList.paths[i]) {
+            differing.append(QStringLiteral("Image_List\\%1").arg(i, 2, 10, QLatin1Char('0')));
+        }
+    }
+    return differing;
+}

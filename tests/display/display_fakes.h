@@ -1,0 +1,61 @@
+#pragma once
+
+#include "dialogs/option_choosers.h"
+#include "dialogs/option_form_host.h"
+#include "platform/help_viewer.h"
+
+#include <QSize>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+// The clock window's side of the display dialog: its settings, and a log of the steps the
+// dialog asked for, in order.
+class FakeOptionHost : public OptionFormHost {
+public:
+    ClockSettings& WindowSettings() override { return settings; }
+    void SaveSettings() override;
+    void InvalidatePicture() override { calls.append(QStringLiteral("InvalidatePicture")); }
+    void ApplyWindowShape() override { calls.append(QStringLiteral("ApplyWindowShape")); }
+    void DrawFaceNow() override { calls.append(QStringLiteral("DrawFaceNow")); }
+    // Fits as the clock window does, to a picture of `pictureSize`.
+    void FitWindowToPicture() override;
+    void SetRatioMenuItem(MenuItemState state) override;
+    void SetDisplayMode(int mode) override;
+    ClockTime CurrentClockTime() const override { return time; }
+    IconBarSources IconSources() const override { return {}; }
+    QString PictureDataFolder() const override { return dataFolder; }
+
+    ClockSettings settings;
+    QStringList calls;
+    std::vector<ClockSettings> saved; // the settings at each save
+    QSize pictureSize{640, 480};
+    ClockTime time;
+    QString dataFolder;
+};
+
+// Answers the choosers from queues (an empty queue cancels) and records where each started.
+class FakeChoosers : public OptionChoosers {
+public:
+    std::optional<Colour> ChooseColour(QWidget*, Colour current) override;
+    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont& current) override;
+    std::optional<QString> ChoosePictureFile(QWidget*, const QString& startFolder) override;
+
+    std::deque<std::optional<Colour>> colours;
+    std::deque<std::optional<CanvasFont>> fonts;
+    std::deque<std::optional<QString>> files;
+    std::vector<Colour> colourStarts;
+    std::vector<CanvasFont> fontStarts;
+    std::vector<QString> fileStarts;
+};
+
+class RecordingHelp : public HelpViewer {
+public:
+    void ShowTopic(int context) override { topics.push_back(context); }
+    std::vector<int> topics;
+};
+
+// Every stored field of the two settings that differs, by its value name; the picture list
+// entries in use are compared as "Image_List\NN".
+QStringList DifferingFields(const ClockSettings& left, const ClockSettings& right);
