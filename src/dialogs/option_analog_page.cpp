@@ -101,11 +101,11 @@ void OptionAnalogPage::BuildControls() {
 void OptionAnalogPage::BuildColourButtons() {
     constexpr int columns = 3;
     for (int i = 0; i < int(std::size(ColourButtons)); ++i) {
-        const ColourButton& spec = ColourButtons[i];
+        const ColourButton& entry = ColourButtons[i];
         const QRect place(6 + (i % columns) * 90, 164 + (i / columns) * 26, 88, 24);
         QPushButton* button =
-            MakeOptionButton(QString::fromUtf16(spec.caption), spec.name, this, place);
-        connect(button, &QPushButton::clicked, this, [this, field = spec.field] {
+            MakeOptionButton(QString::fromUtf16(entry.caption), entry.name, this, place);
+        connect(button, &QPushButton::clicked, this, [this, field = entry.field] {
             editing_.ChooseColour(this, field, ChooserApply::WhenChosen);
         });
         analogControls_.push_back(button);

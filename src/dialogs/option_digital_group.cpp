@@ -22,7 +22,7 @@ QStringList FromUtf16(std::initializer_list<const char16_t*> texts) {
 
 } // namespace
 
-DigitalGroupSpec DigitalGroupSpec::Time() {
+DigitalGroupTraits DigitalGroupTraits::Time() {
     return {"GRP_DigiTime",
             QStringLiteral("時計"),
             "CBX_DigiTimeDisp",
@@ -51,7 +51,7 @@ DigitalGroupSpec DigitalGroupSpec::Time() {
             FromUtf16({u"15:45", u"3:15 PM", u"15:45.25", u"15時45分", u"15時45分25秒"})};
 }
 
-DigitalGroupSpec DigitalGroupSpec::Date() {
+DigitalGroupTraits DigitalGroupTraits::Date() {
     return {"GRP_DigiDate",
             QStringLiteral("日付"),
             "CBX_DigiDateDisp",
@@ -83,10 +83,10 @@ DigitalGroupSpec DigitalGroupSpec::Date() {
                        u"24-Aug-01(Fri)"})};
 }
 
-OptionDigitalGroup::OptionDigitalGroup(DigitalGroupSpec spec, OptionEditing& editing,
+OptionDigitalGroup::OptionDigitalGroup(DigitalGroupTraits traits, OptionEditing& editing,
                                        QWidget* parent, const QRect& place)
-    : QGroupBox(spec.caption, parent), spec_(std::move(spec)), editing_(editing) {
-    setObjectName(QString::fromLatin1(spec_.groupName));
+    : QGroupBox(traits.caption, parent), traits_(std::move(traits)), editing_(editing) {
+    setObjectName(QString::fromLatin1(traits_.groupName));
     setGeometry(place);
     BuildControls();
     ConnectControls();
@@ -96,86 +96,88 @@ void OptionDigitalGroup::BuildControls() {
     // Fixed rows from the top; the format list takes the whole width, as the date formats
     // are long.
     const int inner = width() - 16;
-    disp_ = MakeOptionCheck(spec_.dispCaption, spec_.dispName, this, QRect(8, 18, inner, 18));
-    led_ = MakeOptionRadio(QStringLiteral("LED風"), spec_.ledName, this, QRect(8, 38, inner, 18));
-    fontRadio_ = MakeOptionRadio(QStringLiteral("フォント"), spec_.fontRadioName, this,
+    disp_ = MakeOptionCheck(traits_.dispCaption, traits_.dispName, this, QRect(8, 18, inner, 18));
+    led_ = MakeOptionRadio(QStringLiteral("LED風"), traits_.ledName, this, QRect(8, 38, inner, 18));
+    fontRadio_ = MakeOptionRadio(QStringLiteral("フォント"), traits_.fontRadioName, this,
                                  QRect(8, 56, inner, 18));
     // The two radios are one choice, apart from any other radio of the tab.
     auto* style = new QButtonGroup(this);
     style->addButton(led_);
     style->addButton(fontRadio_);
 
-    detail_ = MakeOptionCheck(spec_.detailCaption, spec_.detailName, this, QRect(8, 76, inner, 18));
-    fill_ = MakeOptionCheck(QStringLiteral("塗りつぶす"), spec_.fillName, this,
+    detail_ =
+        MakeOptionCheck(traits_.detailCaption, traits_.detailName, this, QRect(8, 76, inner, 18));
+    fill_ = MakeOptionCheck(QStringLiteral("塗りつぶす"), traits_.fillName, this,
                             QRect(8, 94, inner, 18));
-    edgeColour_ = MakeOptionButton(QStringLiteral("縁の色"), spec_.edgeColourName, this,
+    edgeColour_ = MakeOptionButton(QStringLiteral("縁の色"), traits_.edgeColourName, this,
                                    QRect(8, 114, 54, 22));
-    fillColour_ = MakeOptionButton(QStringLiteral("塗り潰し色"), spec_.fillColourName, this,
+    fillColour_ = MakeOptionButton(QStringLiteral("塗り潰し色"), traits_.fillColourName, this,
                                    QRect(64, 114, 64, 22));
     widthLabel_ = MakeOptionLabel(QStringLiteral("太さ"), nullptr, this, QRect(8, 143, 30, 16));
-    width_ = MakeOptionSpinner(spec_.widthSpinName, spec_.widthEditName, 1, 10, this,
+    width_ = MakeOptionSpinner(traits_.widthSpinName, traits_.widthEditName, 1, 10, this,
                                QRect(40, 140, 50, 22));
-    fontButton_ = MakeOptionButton(QStringLiteral("フォントの種類"), spec_.fontButtonName, this,
+    fontButton_ = MakeOptionButton(QStringLiteral("フォントの種類"), traits_.fontButtonName, this,
                                    QRect(8, 166, inner, 22));
     formatLabel_ =
         MakeOptionLabel(QStringLiteral("表示形式"), nullptr, this, QRect(8, 194, inner, 16));
     format_ =
-        MakeOptionCombo(spec_.formats, spec_.formatName, this, QRect(4, 211, width() - 8, 22));
+        MakeOptionCombo(traits_.formats, traits_.formatName, this, QRect(4, 211, width() - 8, 22));
 }
 
 void OptionDigitalGroup::ConnectControls() {
     connect(disp_, &QCheckBox::toggled, this,
-            [this](bool on) { editing_.SetBit(spec_.dispBit, on); });
+            [this](bool on) { editing_.SetBit(traits_.dispBit, on); });
     // Going back to the segments is taken by "設定" but does not make "適用" available.
     connect(led_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            editing_.SetBit(spec_.fontBit, false, ApplyEffect::LeavesModified);
+            editing_.SetBit(traits_.fontBit, false, ApplyEffect::LeavesModified);
         }
     });
     connect(fontRadio_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            editing_.SetBit(spec_.fontBit, true);
+            editing_.SetBit(traits_.fontBit, true);
         }
     });
     connect(detail_, &QCheckBox::toggled, this,
-            [this](bool on) { editing_.SetBit(spec_.detailBit, on); });
+            [this](bool on) { editing_.SetBit(traits_.detailBit, on); });
     connect(fill_, &QCheckBox::toggled, this,
-            [this](bool on) { editing_.SetBit(spec_.fillBit, on); });
+            [this](bool on) { editing_.SetBit(traits_.fillBit, on); });
     connect(edgeColour_, &QPushButton::clicked, this,
-            [this] { editing_.ChooseColour(this, spec_.edgeColour, ChooserApply::Always); });
+            [this] { editing_.ChooseColour(this, traits_.edgeColour, ChooserApply::Always); });
     connect(fillColour_, &QPushButton::clicked, this,
-            [this] { editing_.ChooseColour(this, spec_.fillColour, ChooserApply::Always); });
+            [this] { editing_.ChooseColour(this, traits_.fillColour, ChooserApply::Always); });
     connect(width_, &QSpinBox::valueChanged, this, [this](int value) {
         editing_.Edit(ApplyEffect::MarksModified,
-                      [this, value](ClockSettings& copy) { copy.*spec_.width = value; });
+                      [this, value](ClockSettings& copy) { copy.*traits_.width = value; });
     });
     connect(fontButton_, &QPushButton::clicked, this,
-            [this] { editing_.ChooseFont(this, spec_.font, ChooserApply::Always); });
+            [this] { editing_.ChooseFont(this, traits_.font, ChooserApply::Always); });
     connect(format_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            editing_.Edit(ApplyEffect::MarksModified,
-                          [this, index](ClockSettings& copy) { copy.*spec_.formatIndex = index; });
+            editing_.Edit(ApplyEffect::MarksModified, [this, index](ClockSettings& copy) {
+                copy.*traits_.formatIndex = index;
+            });
         }
     });
 }
 
 void OptionDigitalGroup::Fill() {
     const ClockSettings& copy = editing_.Copy();
-    disp_->setChecked(copy.Has(spec_.dispBit));
-    (copy.Has(spec_.fontBit) ? fontRadio_ : led_)->setChecked(true);
-    detail_->setChecked(copy.Has(spec_.detailBit));
-    fill_->setChecked(copy.Has(spec_.fillBit));
-    width_->setValue(copy.*spec_.width);
-    const int formatIndex = copy.*spec_.formatIndex;
+    disp_->setChecked(copy.Has(traits_.dispBit));
+    (copy.Has(traits_.fontBit) ? fontRadio_ : led_)->setChecked(true);
+    detail_->setChecked(copy.Has(traits_.detailBit));
+    fill_->setChecked(copy.Has(traits_.fillBit));
+    width_->setValue(copy.*traits_.width);
+    const int formatIndex = copy.*traits_.formatIndex;
     // An index the list does not hold shows the first item; the copy keeps its value.
     format_->setCurrentIndex(formatIndex >= 0 && formatIndex < format_->count() ? formatIndex : 0);
 }
 
 void OptionDigitalGroup::UpdateEnabling() {
     const ClockSettings& copy = editing_.Copy();
-    const bool shown = copy.Has(spec_.dispBit);
-    const bool segments = shown && !copy.Has(spec_.fontBit);
-    const bool font = shown && copy.Has(spec_.fontBit);
+    const bool shown = copy.Has(traits_.dispBit);
+    const bool segments = shown && !copy.Has(traits_.fontBit);
+    const bool font = shown && copy.Has(traits_.fontBit);
     led_->setEnabled(shown);
     fontRadio_->setEnabled(shown);
     for (QWidget* control : std::initializer_list<QWidget*>{detail_, fill_, edgeColour_,

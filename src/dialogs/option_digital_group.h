@@ -14,7 +14,7 @@ class QRadioButton;
 class QSpinBox;
 
 // What distinguishes the time group from the date group: names, captions, bits, fields.
-struct DigitalGroupSpec {
+struct DigitalGroupTraits {
     const char* groupName;
     QString caption;
     const char* dispName;
@@ -41,8 +41,8 @@ struct DigitalGroupSpec {
     int ClockSettings::*formatIndex;
     QStringList formats;
 
-    static DigitalGroupSpec Time();
-    static DigitalGroupSpec Date();
+    static DigitalGroupTraits Time();
+    static DigitalGroupTraits Date();
 };
 
 // One block of the tab "デジタル", the time or the date: shown or not, segments ("LED風")
@@ -50,7 +50,7 @@ struct DigitalGroupSpec {
 class OptionDigitalGroup : public QGroupBox {
     Q_OBJECT
 public:
-    OptionDigitalGroup(DigitalGroupSpec spec, OptionEditing& editing, QWidget* parent,
+    OptionDigitalGroup(DigitalGroupTraits traits, OptionEditing& editing, QWidget* parent,
                        const QRect& place);
 
     void Fill();
@@ -60,7 +60,7 @@ private:
     void BuildControls();
     void ConnectControls();
 
-    DigitalGroupSpec spec_;
+    DigitalGroupTraits traits_;
     OptionEditing& editing_;
 
     QCheckBox* disp_ = nullptr;
