@@ -11,6 +11,7 @@
 #include "face/clock_size_rules.h"
 #include "platform/clock_source.h"
 #include "platform/help_viewer.h"
+#include "platform/legacy_cleanup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,18 +19,26 @@
 #include <QCursor>
 #include <QDialog>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QUrl>
+#include <QWheelEvent>
 #include <QWindow>
 #include <qdrawutil.h>
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
       windows_(*this, services.prompt), face_(services.dataFolder),
-      scheduleChecker_(records_.schedules, *this) {
+      scheduleChecker_(records_.schedules, *this),
+      placement_(records_.clock, [this] { return tick_.IsRunning(); }),
+      pictureDrop_(records_.clock, services.prompt), drag_(*this) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,6 +57,9 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     drawTimer_.setTimerType(Qt::CoarseTimer);
     connect(&drawTimer_, &QTimer::timeout, this, [this] { tick_.DrawTimerTimer(); });
     ConnectMenu();
+    // Losing activation ends the placement of a face part as a double-click does.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            &TMainForm::ApplicationStateChanged);
     FormCreate();
 }
 
@@ -58,6 +70,7 @@ void TMainForm::FormCreate() {
     setAcceptDrops(true);
     tray_->Add();
 
+    RemoveLegacyUninstallEntry();
     services_.settings.EnsureDefaults(records_);
     services_.settings.LoadSettings(records_);
 
@@ -70,7 +83,6 @@ void TMainForm::FormCreate() {
         menu_->Menu_MailCheck->setEnabled(false);
     }
 
-    placementMode_ = PlacementNone;
     face_.SetFirstDraw();
     quitState_ = QuitStateValue::Running;
     mailTickCount_ = 0;
@@ -320,7 +332,7 @@ void TMainForm::FollowClockGeometry() {
 FaceInputs TMainForm::CurrentFaceInputs() const {
     FaceInputs inputs;
     inputs.clientSize = ClientSize();
-    inputs.placementMode = PlacementMode(placementMode_);
+    inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailTickCount_;
     inputs.iconBar.accounts = &records_.accounts;
@@ -390,32 +402,109 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
         ShowPopupMenu();
         return;
     }
-    if (event->button() != Qt::LeftButton) {
-        return;
+    if (event->button() == Qt::LeftButton && placement_.Mode() == PlacementNone) {
+        drag_.Press(event, ResizeEdgesAt(event->position().toPoint()));
     }
-    // The system's own move or resize, as if the caption or the frame were dragged; by hand
-    // without a window manager, where the system offers neither.
-    QWindow* window = windowHandle();
-    dragEdges_ = ResizeEdgesAt(event->position().toPoint());
-    const bool systemDrag = window != nullptr && (dragEdges_ ? window->startSystemResize(dragEdges_)
-                                                             : window->startSystemMove());
-    manualDrag_ = !systemDrag;
-    dragStartCursor_ = event->globalPosition().toPoint();
-    dragStartGeometry_ = frameGeometry();
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
-    if (manualDrag_ && (event->buttons() & Qt::LeftButton)) {
-        const QPoint delta = event->globalPosition().toPoint() - dragStartCursor_;
-        if (dragEdges_) {
-            setGeometry(ResizedFrameGeometry(dragStartGeometry_, dragEdges_, delta, minimumSize(),
-                                             maximumSize()));
-        } else {
-            move(dragStartGeometry_.topLeft() + delta);
-        }
+    if (placement_.Mode() != PlacementNone) {
+        CarryOut(placement_.MouseMove(CurrentPlacementGeometry()));
         return;
     }
-    UpdateResizeCursor(ResizeEdgesAt(event->position().toPoint()));
+    if (!drag_.Move(event)) {
+        UpdateResizeCursor(ResizeEdgesAt(event->position().toPoint()));
+    }
+}
+
+void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        drag_.Release();
+    }
+}
+
+void TMainForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        drag_.Release();
+        CarryOut(placement_.DoubleClick(CurrentPlacementGeometry()));
+    }
+}
+
+void TMainForm::wheelEvent(QWheelEvent* event) {
+    const int turn = event->angleDelta().y();
+    if (turn != 0) {
+        CarryOut(placement_.ChangeSize(turn > 0 ? PlacementController::SizeStep::Larger
+                                                : PlacementController::SizeStep::Smaller,
+                                       CurrentPlacementGeometry()));
+    }
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    CarryOut(placement_.KeyDown(event->key(), CurrentPlacementGeometry()));
+}
+
+void TMainForm::ApplicationStateChanged(Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive && placement_.Mode() != PlacementNone) {
+        CarryOut(placement_.Deactivated(CurrentPlacementGeometry()));
+    }
+}
+
+PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
+    PlacementGeometry geometry;
+    geometry.cursor = QCursor::pos();
+    geometry.windowTopLeft = frameGeometry().topLeft();
+    geometry.frame = FrameThickness;
+    geometry.clientSize = ClientSize();
+    geometry.timeSize = face_.MeasuredTimeSize();
+    geometry.dateSize = face_.MeasuredDateSize();
+    return geometry;
+}
+
+void TMainForm::CarryOut(const PlacementEffects& effects) {
+    switch (effects.tick) {
+    case PlacementEffects::Tick::Stop:
+        drawTimer_.stop();
+        break;
+    case PlacementEffects::Tick::Restart:
+        drawTimer_.start(TickInterval);
+        break;
+    case PlacementEffects::Tick::Keep:
+        break;
+    }
+    if (effects.redraw) {
+        RedrawFace();
+    }
+    // Asked for after the redraw: a new digit size changes the box the cursor goes to.
+    if (effects.cursor == PlacementEffects::Cursor::ToPartCentre) {
+        QCursor::setPos(placement_.PartCentreOnScreen(CurrentPlacementGeometry()));
+    }
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        paths.push_back(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    TakeDroppedFiles(paths);
+}
+
+void TMainForm::TakeDroppedFiles(const QStringList& paths) {
+    const PictureDropEffects effects = pictureDrop_.Take(paths);
+    if (effects.reloadPicture) {
+        face_.InvalidatePicture();
+        face_.EnsurePictureLoaded(records_.clock);
+        RedrawFace();
+    }
+    if (effects.enableSetRatio) {
+        menu_->SetRatio->setEnabled(true);
+    }
 }
 
 void TMainForm::UpdateResizeCursor(Qt::Edges edges) {
@@ -431,12 +520,6 @@ void TMainForm::UpdateResizeCursor(Qt::Edges edges) {
         setCursor(Qt::SizeVerCursor);
     } else {
         unsetCursor();
-    }
-}
-
-void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        manualDrag_ = false;
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include "app/clock_services.h"
 #include "app/hide_under_mouse.h"
+#include "app/picture_drop.h"
+#include "app/placement_controller.h"
 #include "app/secondary_window_protocol.h"
 #include "app/tick_sequencer.h"
+#include "app/window_drag.h"
 #include "core/clock_time.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
@@ -67,6 +70,10 @@ public:
 
     void SaveSettings() override;
 
+    // Takes files dropped on the clock (local paths, in the order of the drop).
+    void TakeDroppedFiles(const QStringList& paths);
+    PlacementMode CurrentPlacementMode() const { return placement_.Mode(); }
+
     // Runs the tray icon's right-button behaviour (used by the tray and by tests).
     void TrayContextRequested();
 
@@ -76,6 +83,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -111,6 +123,9 @@ private:
 
     Qt::Edges ResizeEdgesAt(QPoint local) const;
     void UpdateResizeCursor(Qt::Edges edges);
+    PlacementGeometry CurrentPlacementGeometry() const;
+    void CarryOut(const PlacementEffects& effects);
+    void ApplicationStateChanged(Qt::ApplicationState state);
     void StoreWindowGeometry();
     FaceInputs CurrentFaceInputs() const;
     // Composes the face now, whether or not anything changed.
@@ -135,6 +150,9 @@ private:
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
+    PlacementController placement_;
+    PictureDrop pictureDrop_;
+    WindowDrag drag_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;
 
@@ -142,17 +160,10 @@ private:
     QuitStateValue quitState_ = QuitStateValue::Running;
     std::uint32_t mailTickCount_ = 0;
     std::uint32_t correctionTicks_ = 0;
-    int placementMode_ = 0;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 
     QImage blank_; // what the window shows before the first face is composed
     int faceDrawCount_ = 0;
     bool closing_ = false;
-
-    // Moving and resizing by hand where the window system offers neither.
-    bool manualDrag_ = false;
-    Qt::Edges dragEdges_;
-    QPoint dragStartCursor_;
-    QRect dragStartGeometry_;
 };

@@ -6,8 +6,10 @@
 #include "platform/clock_source.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
+#include "temp_dir.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDialog>
 #include <QMenu>
 #include <QSignalSpy>
@@ -170,6 +172,50 @@ TEST_F(MainFormFixture, DisplayModeItemsSetTheBitsAndTheirChecks) {
     EXPECT_FALSE(form->Records().clock.Has(TopMost));
     EXPECT_FALSE(form->Records().clock.Has(MouseHide));
     EXPECT_TRUE(form->Menu().WinNorm->isChecked());
+}
+
+TEST_F(MainFormFixture, DoubleClickOnTheClockCentrePlacesTheClock) {
+    persistence.stored.clock.Attrib &= ~std::uint32_t(AnalogCenter);
+    auto form = Start();
+    WaitForRunning(*form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
+    const ClockSettings& clock = form->Records().clock;
+    const QPoint centre = form->mapToGlobal(QPoint(clock.HandCenterX, clock.HandCenterY));
+    QCursor::setPos(centre);
+    QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre));
+    EXPECT_EQ(form->CurrentPlacementMode(), PlacementAnalog);
+    EXPECT_FALSE(form->DrawTimer().isActive()) << "the tick stops while a part is placed";
+
+    QCursor::setPos(centre + QPoint(10, 5));
+    QTest::mouseMove(form.get(), form->mapFromGlobal(centre + QPoint(10, 5)));
+    QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre + QPoint(10, 5)));
+    EXPECT_EQ(form->CurrentPlacementMode(), PlacementNone);
+    EXPECT_TRUE(form->DrawTimer().isActive());
+}
+
+TEST_F(MainFormFixture, DroppedPictureJoinsTheListAndShowsAtOnce) {
+    auto form = Start();
+    WaitForRunning(*form);
+    TestFolder folder;
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString first = folder.FilePath("first.bmp");
+    ASSERT_TRUE(picture.save(first));
+    form->Records().clock.Set(NoImage, true);
+    form->Menu().SetRatio->setEnabled(false);
+
+    form->TakeDroppedFiles({first, folder.FilePath("second.bmp"), folder.FilePath("third.bmp")});
+    const ClockSettings& clock = form->Records().clock;
+    EXPECT_EQ(clock.ImageListCounter, 1);
+    EXPECT_EQ(clock.Image_File, first);
+    EXPECT_FALSE(clock.Has(NoImage));
+    EXPECT_TRUE(form->Menu().SetRatio->isEnabled());
+    EXPECT_EQ(form->Face().PictureSize(), QSize(64, 48)) << "loaded at once";
+
+    form->Records().clock.ImageListCounter = 50;
+    form->TakeDroppedFiles({first});
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, QStringLiteral("これ以上設定できません（最大50件）"));
 }
 
 TEST_F(MainFormFixture, HelpOpensTopic100) {
