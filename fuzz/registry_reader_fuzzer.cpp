@@ -21,19 +21,26 @@ void Fail(const char* what, const QString& detail) {
     std::abort();
 }
 
+// The file is written as UTF-8, where an unpaired surrogate of a UTF-16 file can only
+// become U+FFFD; every other text must come back exactly.
+QString AsWritten(const QString& text) {
+    return QString::fromUtf8(text.toUtf8());
+}
+
 void ExpectSameValues(const RegistryTree& before, const RegistryTree& after) {
     for (const RegistryTree::Key& key : before.Keys()) {
-        const RegistryTree::Key* again = after.Find(key.path);
+        const RegistryTree::Key* again = after.Find(AsWritten(key.path));
         if (again == nullptr) {
             Fail("key lost on the round trip", key.path);
         }
         for (const RegistryTree::Value& value : key.values) {
-            const RegistryTree::Value* copy = RegistryTree::FindValue(*again, value.name);
+            const RegistryTree::Value* copy =
+                RegistryTree::FindValue(*again, AsWritten(value.name));
             if (copy == nullptr) {
                 Fail("value lost on the round trip", key.path + "\\" + value.name);
             }
             if (copy->kind != value.kind || copy->integer != value.integer ||
-                copy->text != value.text) {
+                copy->text != AsWritten(value.text)) {
                 Fail("value changed on the round trip", key.path + "\\" + value.name);
             }
         }
