@@ -10,10 +10,13 @@
 #include "platform/clock_source.h"
 #include "platform/data_paths.h"
 #include "platform/desktop_help_viewer.h"
+#include "platform/dial_up.h"
 #include "platform/font_substitution.h"
 #include "platform/single_instance.h"
 #include "platform/sound_player.h"
+#include "platform/system_clock.h"
 #include "platform/termination_signals.h"
+#include "timesync/check_time_command.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -59,7 +62,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
         MakeStorePersistence(command.settingsFile, prompt);
     const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
     const std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
-    TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, DataFolder()});
+    const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
+    const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
+    TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
+                                 *clockSetter, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;
@@ -98,6 +104,21 @@ int RenderFace(const CommandLine& command) {
     return 0;
 }
 
+// Reads the time server as the menu's check does and prints what the result window would
+// show; never sets the clock and never writes the settings.
+int CheckTime(const CommandLine& command) {
+    StderrPrompt prompt;
+    const std::unique_ptr<SettingsPersistence> settings =
+        MakeStorePersistence(command.settingsFile, prompt, SettingsAccess::ReadOnly);
+    SettingsRecords records;
+    settings->EnsureDefaults(records);
+    settings->LoadSettings(records);
+    const CheckTimeOutcome outcome =
+        CheckServerTime(records.timeServer, command.timeServer, SystemClockSource());
+    Print(outcome.exitCode == 0 ? stdout : stderr, outcome.lines.join(QLatin1Char('\n')) + '\n');
+    return outcome.exitCode;
+}
+
 } // namespace
 
 int RunClockProgram(QApplication& application) {
@@ -120,6 +141,8 @@ int RunClockProgram(QApplication& application) {
     case CommandLine::Mode::Render:
         InstallFontSubstitutions();
         return RenderFace(command);
+    case CommandLine::Mode::CheckTime:
+        return CheckTime(command);
     case CommandLine::Mode::Clock:
         break;
     }

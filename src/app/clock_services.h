@@ -4,9 +4,11 @@
 
 class AppLauncher;
 class ClockSource;
+class DialUpMonitor;
 class HelpViewer;
 class SettingsPersistence;
 class SoundPlayer;
+class SystemClockSetter;
 class UserPrompt;
 
 // What the clock window is given from outside. Tests give fakes, so that no message box
@@ -18,6 +20,8 @@ struct ClockServices {
     SettingsPersistence& settings;
     SoundPlayer& sound;
     AppLauncher& launcher;
+    DialUpMonitor& dialUp;
+    SystemClockSetter& clockSetter; // sets the computer's clock for the correction
     // Where relative picture paths are looked up when not found in the current directory.
     QString dataFolder;
 };

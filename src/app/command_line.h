@@ -6,12 +6,13 @@
 
 // What the user asked for on the command line.
 struct CommandLine {
-    enum class Mode { Clock, Render, ShowHelp, ShowVersion, Invalid };
+    enum class Mode { Clock, Render, CheckTime, ShowHelp, ShowVersion, Invalid };
 
     Mode mode = Mode::Clock;
     QString settingsFile; // --settings FILE; empty for the default file
     QString renderOutput; // --render OUT.png
     QDateTime renderAt;   // --at "YYYY-MM-DD hh:mm:ss"; invalid for now
+    QString timeServer;   // --check-time HOST[:PORT]; empty for the stored server
     QString error;        // why the arguments were refused
 
     // Arguments without the program name.

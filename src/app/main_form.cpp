@@ -5,7 +5,10 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
+#include "dialogs/about_form.h"
 #include "dialogs/alarm_form.h"
+#include "dialogs/day_time_form.h"
+#include "dialogs/day_time_info_form.h"
 #include "dialogs/sche_form.h"
 #include "face/aspect_fit.h"
 #include "face/clock_size_rules.h"
@@ -37,6 +40,9 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
       windows_(*this, services.prompt), face_(services.dataFolder),
       scheduleChecker_(records_.schedules, *this),
+      correction_(records_.timeServer, *this, services.prompt, services.dialUp,
+                  services.clockSetter),
+      correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
       pictureDrop_(records_.clock, services.prompt), drag_(*this) {
     setObjectName(QStringLiteral("MainForm"));
@@ -86,7 +92,7 @@ void TMainForm::FormCreate() {
     face_.SetFirstDraw();
     quitState_ = QuitStateValue::Running;
     mailTickCount_ = 0;
-    correctionTicks_ = 0;
+    correction_.State() = CorrectionState();
     drawTimer_.start(TickInterval);
 }
 
@@ -125,13 +131,17 @@ void TMainForm::ConnectMenu() {
     connect(menu_->WinStyle_RoundRect, &QAction::triggered, this, [this] { ChooseWindowShape(2); });
     connect(menu_->SetRatio, &QAction::triggered, this, &TMainForm::SetRatioClick);
     connect(menu_->Menu_ScheCust, &QAction::triggered, this, &TMainForm::Menu_ScheCustClick);
+    connect(menu_->Menu_DayTimeCust, &QAction::triggered, this, &TMainForm::Menu_DayTimeCustClick);
+    connect(menu_->PP_DayTime, &QAction::triggered, this,
+            [this] { correction_.PP_DayTimeClick(); });
+    connect(menu_->PP_DayTimeCheck, &QAction::triggered, this,
+            [this] { correction_.PP_DayTimeCheckClick(); });
+    connect(menu_->PP_About, &QAction::triggered, this, &TMainForm::PP_AboutClick);
     connect(menu_->Help1, &QAction::triggered, this, &TMainForm::Help1Click);
     connect(menu_->Menu_Close, &QAction::triggered, this, &TMainForm::Menu_CloseClick);
 
     // Commands of subsystems that are not part of this build yet stay visible but disabled.
-    for (QAction* pending :
-         {menu_->PP_DayTime, menu_->PP_DayTimeCheck, menu_->Menu_DispCust, menu_->Menu_MailCust,
-          menu_->Menu_DayTimeCust, menu_->PP_About, menu_->Menu_MailCheck}) {
+    for (QAction* pending : {menu_->Menu_DispCust, menu_->Menu_MailCust, menu_->Menu_MailCheck}) {
         pending->setEnabled(false);
     }
 }
@@ -172,6 +182,31 @@ void TMainForm::Menu_ScheCustClick() {
         return new TScheForm(records_.schedules, *this, services_.prompt, services_.help,
                              [&clock] { return clock.Now(); });
     });
+}
+
+void TMainForm::Menu_DayTimeCustClick() {
+    correction_.WaitWhileMailRuns();
+    OpenSecondaryWindow(CorrectionSettingsWindow, [this] {
+        return new TDayTimeForm(records_.timeServer, correction_.State(), *this,
+                                services_.clockSetter, *this, services_.help);
+    });
+}
+
+void TMainForm::PP_AboutClick() {
+    OpenSecondaryWindow(AboutWindow, [] { return new TAbout_Form; });
+}
+
+void TMainForm::OpenCorrectionResultWindow() {
+    OpenSecondaryWindow(CorrectionResultWindow,
+                        [this] { return new TDayTimeInfoForm(correction_.State()); });
+}
+
+bool TMainForm::MailCheckRunning() const {
+    return false;
+}
+
+void TMainForm::SetRunCommandsEnabled(RunCommands state) {
+    menu_->SetRunCommandsEnabled(state == RunCommands::Enabled);
 }
 
 void TMainForm::OpenAlarmWindow() {
@@ -282,13 +317,15 @@ void TMainForm::RequestRepaint() {
 }
 
 void TMainForm::AdvanceTickCounters() {
-    ++correctionTicks_;
+    correctionScheduler_.AdvanceTickCounter();
     ++mailTickCount_;
 }
 
 void TMainForm::MailCheckTick() {}
 
-void TMainForm::CheckCorrectionDue() {}
+void TMainForm::CheckCorrectionDue() {
+    correctionScheduler_.CheckCorrectionDue();
+}
 
 bool TMainForm::IsExiting() const {
     return quitState_ != QuitStateValue::Running;
@@ -335,6 +372,8 @@ FaceInputs TMainForm::CurrentFaceInputs() const {
     inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailTickCount_;
+    inputs.iconBar.manualCorrectionRunning = correction_.State().manualCorrectionRunning;
+    inputs.iconBar.correctionError = correction_.State().correctionError == -1;
     inputs.iconBar.accounts = &records_.accounts;
     inputs.iconBar.accountListCount = records_.clock.AccountListCount;
     return inputs;

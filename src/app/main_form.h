@@ -14,6 +14,9 @@
 #include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
 #include "settings/settings_saver.h"
+#include "timesync/clock_correction.h"
+#include "timesync/correction_host.h"
+#include "timesync/correction_scheduler.h"
 
 #include <QDialog>
 #include <QImage>
@@ -33,6 +36,7 @@ class TMainForm : public QWidget,
                   private TickSteps,
                   private WindowBandHost,
                   private AlarmHost,
+                  private CorrectionHost,
                   public SettingsSaver {
     Q_OBJECT
 public:
@@ -50,7 +54,8 @@ public:
     ClockMenu& Menu() const { return *menu_; }
     QTimer& DrawTimer() { return drawTimer_; }
     std::uint32_t MailTickCount() const { return mailTickCount_; }
-    std::uint32_t CorrectionTicks() const { return correctionTicks_; }
+    std::uint32_t CorrectionTicks() const { return correction_.State().correctionTicks; }
+    const ClockCorrection& Correction() const { return correction_; }
     int FaceDrawCount() const { return faceDrawCount_; }
     // The client area is the window inside its sizing frame.
     QSize ClientSize() const;
@@ -115,6 +120,11 @@ private:
     void OpenAlarmWindow() override;
     void CollectIntoOpenAlarmWindow() override;
 
+    // CorrectionHost (with OpenWindowMask, ResetHideDelay and RestartTick shared)
+    bool MailCheckRunning() const override;
+    void SetRunCommandsEnabled(RunCommands state) override;
+    void OpenCorrectionResultWindow() override;
+
     // WindowBandHost
     void ResetHideDelay() override;
     void LeaveTopmostBand() override;
@@ -138,6 +148,8 @@ private:
     void ChooseWindowShape(int type);
     void SetRatioClick();
     void Menu_ScheCustClick();
+    void Menu_DayTimeCustClick();
+    void PP_AboutClick();
     void Menu_CloseClick();
     void Help1Click();
 
@@ -150,6 +162,8 @@ private:
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
+    ClockCorrection correction_;
+    CorrectionScheduler correctionScheduler_;
     PlacementController placement_;
     PictureDrop pictureDrop_;
     WindowDrag drag_;
@@ -159,7 +173,6 @@ private:
     ClockTime clockTime_;
     QuitStateValue quitState_ = QuitStateValue::Running;
     std::uint32_t mailTickCount_ = 0;
-    std::uint32_t correctionTicks_ = 0;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 

@@ -14,6 +14,20 @@
 
 namespace {
 
+// Lets the store fill in defaults in memory while nothing reaches the disk.
+class ReadOnlyRegistry : public RegistryBackend {
+public:
+    explicit ReadOnlyRegistry(std::unique_ptr<RegistryBackend> inner) : inner_(std::move(inner)) {}
+    std::unique_ptr<RegistryKey> OpenKey(const QString& path, OpenMode mode) override {
+        return inner_->OpenKey(path, mode);
+    }
+    bool DeleteKey(const QString& path) override { return inner_->DeleteKey(path); }
+    bool Flush() override { return true; }
+
+private:
+    std::unique_ptr<RegistryBackend> inner_;
+};
+
 // Connects the clock window to the settings store on one registry backend. The store keeps
 // nothing between calls, so each call makes its own.
 class StorePersistence : public SettingsPersistence {
@@ -39,12 +53,19 @@ private:
 
 } // namespace
 
-std::unique_ptr<SettingsPersistence> MakeStorePersistence(const QString& path, UserPrompt& prompt) {
+std::unique_ptr<SettingsPersistence> MakeStorePersistence(const QString& path, UserPrompt& prompt,
+                                                          SettingsAccess access) {
 #ifdef Q_OS_WIN
     Q_UNUSED(path);
-    return std::make_unique<StorePersistence>(std::make_unique<WindowsRegistry>(), prompt);
+    // The real registry writes each value through, so there a read-only run still writes
+    // the missing defaults, as any start does; what is stored is never changed.
+    std::unique_ptr<RegistryBackend> registry = std::make_unique<WindowsRegistry>();
 #else
     const QString file = path.isEmpty() ? RegistryFile::DefaultPath() : path;
-    return std::make_unique<StorePersistence>(std::make_unique<RegistryFile>(file), prompt);
+    std::unique_ptr<RegistryBackend> registry = std::make_unique<RegistryFile>(file);
 #endif
+    if (access == SettingsAccess::ReadOnly) {
+        registry = std::make_unique<ReadOnlyRegistry>(std::move(registry));
+    }
+    return std::make_unique<StorePersistence>(std::move(registry), prompt);
 }

@@ -4,11 +4,14 @@
 #include "fake_prompt.h"
 #include "platform/app_launcher.h"
 #include "platform/clock_source.h"
+#include "platform/dial_up.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
+#include "platform/system_clock.h"
 #include "temp_dir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QMenu>
@@ -37,6 +40,22 @@ public:
     bool Open(const QString&) override { return false; }
 };
 
+class NoDialUp : public DialUpMonitor {
+public:
+    bool CheckDialUpConnected() override { return false; }
+};
+
+// A computer clock that only records what it was set to.
+class RecordingClock : public SystemClockSetter {
+public:
+    QDateTime LocalTime() const override { return QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9)); }
+    bool SetLocalTime(const QDateTime& local) override {
+        set.push_back(local);
+        return true;
+    }
+    std::vector<QDateTime> set;
+};
+
 struct MainFormFixture : ::testing::Test {
     FakePrompt prompt;
     RecordingHelp help;
@@ -44,10 +63,12 @@ struct MainFormFixture : ::testing::Test {
     FakePersistence persistence;
     SilentSound sound;
     RefusingLauncher launcher;
+    NoDialUp dialUp;
+    RecordingClock clockSetter;
 
     std::unique_ptr<TMainForm> Start() {
-        auto form = std::make_unique<TMainForm>(
-            ClockServices{prompt, help, clock, persistence, sound, launcher, QString()});
+        auto form = std::make_unique<TMainForm>(ClockServices{
+            prompt, help, clock, persistence, sound, launcher, dialUp, clockSetter, QString()});
         form->show();
         return form;
     }
@@ -216,6 +237,39 @@ TEST_F(MainFormFixture, DroppedPictureJoinsTheListAndShowsAtOnce) {
     form->TakeDroppedFiles({first});
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, QStringLiteral("これ以上設定できません（最大50件）"));
+}
+
+TEST_F(MainFormFixture, ACorrectionFromTheMenuThatCannotReachTheServerWarns) {
+    persistence.stored.timeServer.asHostName = QStringLiteral("127.0.0.1");
+    persistence.stored.timeServer.iPort = 1; // nothing listens there
+    persistence.stored.timeServer.iiTimeOut = 2000;
+    auto form = Start();
+    WaitForRunning(*form);
+    form->Menu().PP_DayTime->trigger();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].caption, QStringLiteral("警告"));
+    EXPECT_EQ(prompt.messages[0].text, QStringLiteral("接続できませんでした"));
+    EXPECT_TRUE(clockSetter.set.empty());
+    EXPECT_EQ(form->Correction().State().correctionError, -1);
+    EXPECT_TRUE(form->Menu().PP_DayTime->isEnabled()) << "the run commands come back";
+}
+
+TEST_F(MainFormFixture, AboutBoxOpensAndTheTrayMenuWorksAfterwards) {
+    auto form = Start();
+    WaitForRunning(*form);
+    std::uint32_t maskInside = 0;
+    QTimer::singleShot(100, [&] {
+        maskInside = form->OpenWindowMask();
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            about->close();
+        }
+    });
+    form->Menu().PP_About->trigger();
+    EXPECT_EQ(maskInside, std::uint32_t(AboutWindow));
+    EXPECT_EQ(form->OpenWindowMask(), 0u);
+    form->TrayContextRequested();
+    EXPECT_TRUE(form->Menu().Menu()->isVisible());
+    form->Menu().Menu()->hide();
 }
 
 TEST_F(MainFormFixture, HelpOpensTopic100) {

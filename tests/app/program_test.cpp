@@ -1,6 +1,8 @@
 #include "temp_dir.h"
 
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -75,4 +77,30 @@ TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
     ASSERT_TRUE(unwritable.waitForFinished(20000));
     EXPECT_EQ(unwritable.exitCode(), 1);
     EXPECT_TRUE(unwritable.readAllStandardError().contains("cannot write"));
+}
+
+TEST_F(ProgramFixture, CheckTimePrintsBothClocksAndNeverWritesTheSettings) {
+    QTcpServer daytime;
+    ASSERT_TRUE(daytime.listen(QHostAddress::LocalHost));
+    QObject::connect(&daytime, &QTcpServer::newConnection, [&daytime] {
+        QTcpSocket* peer = daytime.nextPendingConnection();
+        peer->write("\n52615 02-12-06 21:30:05 00 0 0 450.0 UTC(NIST) *\n");
+        peer->disconnectFromHost();
+    });
+    QProcess check;
+    Start(check, {"--settings", settings, "--check-time",
+                  QStringLiteral("127.0.0.1:%1").arg(daytime.serverPort())});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().constData();
+    const QString output = QString::fromUtf8(check.readAllStandardOutput());
+    EXPECT_TRUE(output.startsWith(QStringLiteral("パソコンの時刻:"))) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450")))
+        << output.toStdString();
+
+    QProcess refused;
+    Start(refused, {"--settings", settings, "--check-time", "127.0.0.1:1"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(refused.readAllStandardError()).contains("接続できませんでした"));
+    EXPECT_FALSE(QFile::exists(settings)) << "a check reports and writes nothing";
 }
