@@ -5,6 +5,7 @@
 #include "app/program_icon.h"
 #include "app/store_persistence.h"
 #include "app/widget_prompt.h"
+#include "dialogs/option_standard_choosers.h"
 #include "face/face_snapshot.h"
 #include "platform/app_launcher.h"
 #include "platform/clock_source.h"
@@ -64,8 +65,9 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
+    OptionStandardChoosers choosers;
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
-                                 *clockSetter, DataFolder()});
+                                 *clockSetter, choosers, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;

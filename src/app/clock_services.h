@@ -6,6 +6,7 @@ class AppLauncher;
 class ClockSource;
 class DialUpMonitor;
 class HelpViewer;
+class OptionChoosers;
 class SettingsPersistence;
 class SoundPlayer;
 class SystemClockSetter;
@@ -22,6 +23,7 @@ struct ClockServices {
     AppLauncher& launcher;
     DialUpMonitor& dialUp;
     SystemClockSetter& clockSetter; // sets the computer's clock for the correction
+    OptionChoosers& choosers;       // colour, font and picture choosers of the display dialog
     // Where relative picture paths are looked up when not found in the current directory.
     QString dataFolder;
 };

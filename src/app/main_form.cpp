@@ -9,6 +9,7 @@
 #include "dialogs/alarm_form.h"
 #include "dialogs/day_time_form.h"
 #include "dialogs/day_time_info_form.h"
+#include "dialogs/option_form.h"
 #include "dialogs/sche_form.h"
 #include "face/aspect_fit.h"
 #include "face/clock_size_rules.h"
@@ -131,6 +132,7 @@ void TMainForm::ConnectMenu() {
     connect(menu_->WinStyle_RoundRect, &QAction::triggered, this, [this] { ChooseWindowShape(2); });
     connect(menu_->SetRatio, &QAction::triggered, this, &TMainForm::SetRatioClick);
     connect(menu_->Menu_ScheCust, &QAction::triggered, this, &TMainForm::Menu_ScheCustClick);
+    connect(menu_->Menu_DispCust, &QAction::triggered, this, &TMainForm::Menu_DispCustClick);
     connect(menu_->Menu_DayTimeCust, &QAction::triggered, this, &TMainForm::Menu_DayTimeCustClick);
     connect(menu_->PP_DayTime, &QAction::triggered, this,
             [this] { correction_.PP_DayTimeClick(); });
@@ -141,7 +143,7 @@ void TMainForm::ConnectMenu() {
     connect(menu_->Menu_Close, &QAction::triggered, this, &TMainForm::Menu_CloseClick);
 
     // Commands of subsystems that are not part of this build yet stay visible but disabled.
-    for (QAction* pending : {menu_->Menu_DispCust, menu_->Menu_MailCust, menu_->Menu_MailCheck}) {
+    for (QAction* pending : {menu_->Menu_MailCust, menu_->Menu_MailCheck}) {
         pending->setEnabled(false);
     }
 }
@@ -168,10 +170,39 @@ void TMainForm::ApplyWindowShape() {
 }
 
 void TMainForm::SetRatioClick() {
+    FitWindowToPicture();
+    ApplyWindowShape();
+}
+
+void TMainForm::FitWindowToPicture() {
     if (const auto fitted = FitClientSizeToPicture(records_.clock, face_.PictureSize())) {
         ResizeClient(*fitted);
+        StoreWindowGeometry();
     }
-    ApplyWindowShape();
+}
+
+// ---- The display settings dialog's side of applying ----
+
+void TMainForm::Menu_DispCustClick() {
+    OpenSecondaryWindow(DisplaySettingsWindow, [this] {
+        return new TOptionForm(*this, services_.choosers, services_.prompt, services_.help);
+    });
+}
+
+void TMainForm::InvalidatePicture() {
+    face_.InvalidatePicture();
+}
+
+void TMainForm::DrawFaceNow() {
+    RedrawFace();
+}
+
+void TMainForm::SetRatioMenuItem(MenuItemState state) {
+    menu_->SetRatio->setEnabled(state == MenuItemState::Enabled);
+}
+
+IconBarSources TMainForm::IconSources() const {
+    return CurrentFaceInputs().iconBar;
 }
 
 // ---- Secondary windows of the subsystems ----

@@ -8,6 +8,7 @@
 #include "app/tick_sequencer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
+#include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
 #include "schedule/alarm_host.h"
@@ -37,6 +38,7 @@ class TMainForm : public QWidget,
                   private WindowBandHost,
                   private AlarmHost,
                   private CorrectionHost,
+                  private OptionFormHost,
                   public SettingsSaver {
     Q_OBJECT
 public:
@@ -47,7 +49,8 @@ public:
     ~TMainForm() override;
 
     SettingsRecords& Records() { return records_; }
-    const ClockTime& CurrentClockTime() const { return clockTime_; }
+    // The local time read by the last tick.
+    ClockTime CurrentClockTime() const override { return clockTime_; }
     TickSequencer::Phase StartupPhase() const { return tick_.StartupPhase(); }
     QuitStateValue QuitState() const { return quitState_; }
     std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
@@ -69,7 +72,7 @@ public:
     QDialog* OpenWindow(WindowBit bit) const;
 
     // Display mode 0 normal, 1 always on top, 2 hide under the mouse.
-    void SetDisplayMode(int mode);
+    void SetDisplayMode(int mode) override;
     void ApplyZOrder(int mode);
     int DisplayModeFromAttrib() const;
 
@@ -120,6 +123,15 @@ private:
     void OpenAlarmWindow() override;
     void CollectIntoOpenAlarmWindow() override;
 
+    // OptionFormHost (with SaveSettings, ApplyWindowShape and SetDisplayMode shared)
+    ClockSettings& WindowSettings() override { return records_.clock; }
+    void InvalidatePicture() override;
+    void DrawFaceNow() override;
+    void FitWindowToPicture() override;
+    void SetRatioMenuItem(MenuItemState state) override;
+    IconBarSources IconSources() const override;
+    QString PictureDataFolder() const override { return services_.dataFolder; }
+
     // CorrectionHost (with OpenWindowMask, ResetHideDelay and RestartTick shared)
     bool MailCheckRunning() const override;
     void SetRunCommandsEnabled(RunCommands state) override;
@@ -144,10 +156,11 @@ private:
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
 
-    void ApplyWindowShape();
+    void ApplyWindowShape() override;
     void ChooseWindowShape(int type);
     void SetRatioClick();
     void Menu_ScheCustClick();
+    void Menu_DispCustClick();
     void Menu_DayTimeCustClick();
     void PP_AboutClick();
     void Menu_CloseClick();

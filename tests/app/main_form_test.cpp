@@ -1,5 +1,6 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
+#include "dialogs/option_choosers.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
 #include "platform/app_launcher.h"
@@ -15,6 +16,8 @@
 #include <QCursor>
 #include <QDialog>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +59,18 @@ public:
     std::vector<QDateTime> set;
 };
 
+// Every chooser is cancelled.
+class CancellingChoosers : public OptionChoosers {
+public:
+    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
+    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> ChoosePictureFile(QWidget*, const QString&) override {
+        return std::nullopt;
+    }
+};
+
 struct MainFormFixture : ::testing::Test {
     FakePrompt prompt;
     RecordingHelp help;
@@ -65,10 +80,12 @@ struct MainFormFixture : ::testing::Test {
     RefusingLauncher launcher;
     NoDialUp dialUp;
     RecordingClock clockSetter;
+    CancellingChoosers choosers;
 
     std::unique_ptr<TMainForm> Start() {
-        auto form = std::make_unique<TMainForm>(ClockServices{
-            prompt, help, clock, persistence, sound, launcher, dialUp, clockSetter, QString()});
+        auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence,
+                                                              sound, launcher, dialUp, clockSetter,
+                                                              choosers, QString()});
         form->show();
         return form;
     }
@@ -270,6 +287,28 @@ TEST_F(MainFormFixture, AboutBoxOpensAndTheTrayMenuWorksAfterwards) {
     form->TrayContextRequested();
     EXPECT_TRUE(form->Menu().Menu()->isVisible());
     form->Menu().Menu()->hide();
+}
+
+TEST_F(MainFormFixture, DisplaySettingsDialogAppliesToTheClockWindow) {
+    auto form = Start();
+    WaitForRunning(*form);
+    bool clicked = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* topMost = dialog->findChild<QRadioButton*>("RB_TopMost");
+        auto* ok = dialog->findChild<QPushButton*>("BTM_okclose");
+        ASSERT_TRUE(topMost && ok);
+        topMost->click();
+        ok->click();
+        clicked = true;
+    });
+    form->Menu().Menu_DispCust->trigger();
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(form->OpenWindowMask(), 0u);
+    EXPECT_TRUE(form->Records().clock.Has(TopMost));
+    EXPECT_TRUE(form->Menu().WinTop->isChecked());
+    EXPECT_TRUE(persistence.stored.clock.Has(TopMost)) << "applied and saved";
 }
 
 TEST_F(MainFormFixture, HelpOpensTopic100) {
