@@ -1,0 +1,9 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QImage>
+
+// The mail settings dialog's 32 × 32 preview: the icon on the button face with the sample
+// count "999" at its bottom-right corner, in the colours the count will have on the bar.
+QImage DrawMailIconPreview(const QImage& icon, Colour textColour, Colour backgroundColour);

@@ -1,0 +1,336 @@
+#include "dialogs/pop3_form.h"
+#include "fake_prompt.h"
+#include "mail_fakes.h"
+#include "temp_dir.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingSettingsHost : public MailSettingsHost {
+public:
+    void ReloadAccountIcons() override { calls << "icons"; }
+    void SetMailCheckEnabled(CommandState state) override {
+        calls << (state == CommandState::Enabled ? "enable" : "disable");
+    }
+    void ResetMailTickCount() override { calls << "ticks"; }
+    QStringList calls;
+};
+
+class CountingSaver : public SettingsSaver {
+public:
+    void SaveSettings() override { ++saves; }
+    int saves = 0;
+};
+
+class RecordingHelp : public HelpViewer {
+public:
+    void ShowTopic(int context) override { topics.push_back(context); }
+    std::vector<int> topics;
+};
+
+class MailPop3FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    }
+    std::unique_ptr<TPop3Form> MakeForm() {
+        return std::make_unique<TPop3Form>(accounts_, settings_, host_, saver_, prompt_, help_,
+                                           sound_, [this] {
+                                               ++testClients_;
+                                               return std::make_unique<FakePop3>();
+                                           });
+    }
+    template <typename T> T* Find(TPop3Form& form, const char* name) {
+        T* found = form.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void FillEditor(TPop3Form& form, const QString& name) {
+        Find<QLineEdit>(form, "EDT_AccountName")->setText(name);
+        Find<QLineEdit>(form, "EDT_UserID")->setText(QStringLiteral("alice"));
+        Find<QLineEdit>(form, "EDT_Password")->setText(QStringLiteral("secret"));
+        Find<QLineEdit>(form, "EDT_PopServer")->setText(QStringLiteral("pop.example"));
+    }
+    void Click(TPop3Form& form, const char* name) { Find<QAbstractButton>(form, name)->click(); }
+    QStringList Lines(TPop3Form& form) {
+        QStringList lines;
+        auto* list = Find<QListWidget>(form, "CLBX_Pop3List");
+        for (int row = 0; row < list->count(); ++row) {
+            lines << list->item(row)->text() +
+                         (list->item(row)->checkState() == Qt::Checked ? " +" : " -");
+        }
+        return lines;
+    }
+    QStringList Messages() const {
+        QStringList texts;
+        for (const auto& shown : prompt_.messages) {
+            texts << shown.caption + ": " + shown.text;
+        }
+        return texts;
+    }
+
+    AccountTable accounts_;
+    ClockSettings settings_;
+    RecordingSettingsHost host_;
+    CountingSaver saver_;
+    FakePrompt prompt_;
+    RecordingHelp help_;
+    RecordingSound sound_;
+    int testClients_ = 0;
+    TestFolder folder_;
+};
+
+TEST_F(MailPop3FormTest, ValidateShowsTheFirstMissingField) {
+    auto form = MakeForm();
+    const QString wave = folder_.Write("a.wav", "RIFF");
+    struct Case {
+        const char* field;
+        QString text;
+        const char16_t* message;
+    };
+    const Case cases[] = {
+        {"EDT_AccountName", {}, u"アカウント名称を入力してください"},
+        {"EDT_UserID", {}, u"ユーザーIDを設定してください"},
+        {"EDT_Password", {}, u"パスワードを設定してください"},
+        {"EDT_PopServer", {}, u"POP3サーバーのアドレスを設定してください"},
+        {"EDT_Port", {}, u"POP3サーバーのポートを指定してください"},
+        {"EDT_MailSound", {}, u"サウンドファイルを指定してください"},
+        {"EDT_MailSound", folder_.FilePath("gone.wav"), u"サウンドファイルが見つかりません"},
+    };
+    Find<QCheckBox>(*form, "CBX_MailSound")->setChecked(true);
+    for (const Case& test : cases) {
+        FillEditor(*form, QStringLiteral("home"));
+        Find<QLineEdit>(*form, "EDT_Port")->setText("110");
+        Find<QLineEdit>(*form, "EDT_MailSound")->setText(wave);
+        Find<QLineEdit>(*form, test.field)->setText(test.text);
+        prompt_.messages.clear();
+        EXPECT_FALSE(form->Validate()) << test.field;
+        ASSERT_EQ(prompt_.messages.size(), 1u);
+        EXPECT_EQ(prompt_.messages[0].caption, QStringLiteral("メールチェック設定方法について"));
+        EXPECT_EQ(prompt_.messages[0].text, QString::fromUtf16(test.message));
+    }
+    Find<QLineEdit>(*form, "EDT_MailSound")->setText(wave);
+    EXPECT_TRUE(form->Validate());
+}
+
+TEST_F(MailPop3FormTest, AddingListsTicksAndRefusesASixthBeforeValidating) {
+    auto form = MakeForm();
+    auto* sound = Find<QCheckBox>(*form, "CBX_MailSound");
+    EXPECT_FALSE(Find<QLineEdit>(*form, "EDT_MailSound")->isEnabled());
+    sound->setChecked(true);
+    EXPECT_TRUE(Find<QLineEdit>(*form, "EDT_MailSound")->isEnabled());
+    Find<QLineEdit>(*form, "EDT_MailSound")->setText(folder_.Write("a.wav", "RIFF"));
+    for (int i = 0; i < 5; ++i) {
+        FillEditor(*form, QStringLiteral("box%1").arg(i));
+        Click(*form, "BTN_Pop3New");
+        // The editor is cleared but keeps the sound setting.
+        EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("110"));
+        Find<QLineEdit>(*form, "EDT_MailSound")->setText(folder_.FilePath("a.wav"));
+    }
+    EXPECT_TRUE(prompt_.messages.empty());
+    EXPECT_EQ(Lines(*form)[0],
+              QStringLiteral("[box0] サウンド通知有り ダイヤルアップ中のみチェック +"));
+    Find<QLineEdit>(*form, "EDT_AccountName")->clear(); // would fail validation
+    Click(*form, "BTN_Pop3New");
+    EXPECT_EQ(Messages(), QStringList({QStringLiteral("警告: これ以上設定できません（最大5件）")}));
+    EXPECT_EQ(form->Draft().WorkCount, 5);
+    EXPECT_EQ(form->Draft().WorkAccounts[4].TimeOut, 10000);
+    EXPECT_TRUE(form->Draft().WorkAccounts[4].Has(CheckOn));
+}
+
+TEST_F(MailPop3FormTest, PortThatIsNoNumberIsRefusedAndNothingStored) {
+    auto form = MakeForm();
+    for (const char* port : {"11x", "70000"}) {
+        prompt_.messages.clear();
+        FillEditor(*form, QStringLiteral("home"));
+        Find<QLineEdit>(*form, "EDT_Port")->setText(port);
+        Click(*form, "BTN_Pop3New");
+        ASSERT_EQ(prompt_.messages.size(), 1u);
+        EXPECT_EQ(prompt_.messages[0].caption, QStringLiteral("警告"));
+        EXPECT_EQ(form->Draft().WorkCount, 0);
+    }
+}
+
+TEST_F(MailPop3FormTest, LoadUpdateDeleteAndApply) {
+    for (int slot = 0; slot < 3; ++slot) {
+        MailAccount& account = accounts_.entries[slot];
+        account.Attribute = InUse | CheckOn | DefaultIcon;
+        account.Account = QStringLiteral("box%1").arg(slot);
+        account.UserID = QStringLiteral("u");
+        account.PassWord = QStringLiteral("p");
+        account.POP3 = QStringLiteral("h");
+        account.MailSound = QStringLiteral("s%1.wav").arg(slot);
+        account.Mailer = QStringLiteral("m%1").arg(slot);
+        account.ErrorCode = 145;
+        account.ResultText = QStringLiteral("Error:サーバーに接続できない");
+        account.PreviousCount = 4;
+    }
+    settings_.AccountListCount = 3;
+    settings_.Checkinterval = 0;
+    auto form = MakeForm();
+    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+    ASSERT_EQ(list->count(), 3);
+
+    emit list->itemDoubleClicked(list->item(1));
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_AccountName")->text(), QStringLiteral("box1"));
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Password")->displayText(), QStringLiteral("*"));
+    EXPECT_TRUE(Find<QPushButton>(*form, "BTN_Pop3Update")->isEnabled());
+    EXPECT_FALSE(form->Changed());
+    Find<QLineEdit>(*form, "EDT_AccountName")->setText(QStringLiteral("renamed"));
+    EXPECT_TRUE(form->Changed());
+    prompt_.answers = {UserPrompt::Answer::No};
+    emit list->itemDoubleClicked(list->item(2)); // the question keeps the edit
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_AccountName")->text(), QStringLiteral("renamed"));
+    list->item(1)->setCheckState(Qt::Unchecked);
+    Click(*form, "BTN_Pop3Update");
+    EXPECT_EQ(Lines(*form)[1], QStringLiteral("[renamed] -"));
+    EXPECT_FALSE(Find<QPushButton>(*form, "BTN_Pop3Update")->isEnabled());
+
+    list->setCurrentRow(0);
+    form->findChild<QAction*>("PP_DelOnce")->trigger();
+    EXPECT_EQ(Lines(*form), QStringList({"[renamed] -", "[box2] +"}));
+
+    Click(*form, "BTN_Pop3Refrect");
+    EXPECT_EQ(host_.calls, QStringList({"icons", "enable", "ticks"}));
+    EXPECT_EQ(saver_.saves, 1);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(settings_.AccountListCount, 2);
+    EXPECT_EQ(settings_.Checkinterval, 0); // no arrow was pressed
+    EXPECT_EQ(accounts_.entries[1].MailSound, QStringLiteral("s2.wav"));
+    EXPECT_EQ(accounts_.entries[1].Mailer, QStringLiteral("m2"));
+    EXPECT_EQ(accounts_.entries[1].ErrorCode, 0);
+    EXPECT_FALSE(accounts_.entries[1].ResultText.isEmpty());
+    EXPECT_FALSE(accounts_.entries[2].Has(InUse));
+    EXPECT_EQ(accounts_.entries[0].PreviousCount, 4);
+}
+
+TEST_F(MailPop3FormTest, CancelKeepsTheClockWindowsAccounts) {
+    accounts_.entries[0].Attribute = InUse | CheckOn;
+    accounts_.entries[0].Account = QStringLiteral("home");
+    settings_.AccountListCount = 1;
+    const AccountTable before = accounts_;
+    auto form = MakeForm();
+    Find<QListWidget>(*form, "CLBX_Pop3List")->item(0)->setCheckState(Qt::Unchecked);
+    Find<QLineEdit>(*form, "EDT_AccountName")->setText(QStringLiteral("typed"));
+    form->show();
+    prompt_.answers = {UserPrompt::Answer::No};
+    QTest::keyClick(Find<QLineEdit>(*form, "EDT_AccountName"), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible()); // "いいえ": stay
+    Click(*form, "BTN_Close");
+    EXPECT_EQ(prompt_.questions.size(), 2u);
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_TRUE(accounts_ == before);
+    EXPECT_EQ(saver_.saves, 0);
+    Click(*form, "BTN_Help");
+    EXPECT_EQ(help_.topics, std::vector<int>({303}));
+}
+
+TEST_F(MailPop3FormTest, TestButtonReportsOnlySuccessOrFailure) {
+    auto form = MakeForm();
+    Click(*form, "BTN_POP3Test"); // no user name: fails before any traffic
+    FillEditor(*form, QStringLiteral("home"));
+    Click(*form, "BTN_POP3Test"); // the fake serves a good login
+    EXPECT_EQ(Messages(), QStringList({QStringLiteral("テスト実行: 接続できません"),
+                                       QStringLiteral("テスト実行: 接続OKです")}));
+    EXPECT_EQ(testClients_, 2);
+}
+
+TEST_F(MailPop3FormTest, ChoosersCarryTheirTitlesAndFilters) {
+    auto form = MakeForm();
+    form->show();
+    Find<QCheckBox>(*form, "CBX_MailSound")->setChecked(true);
+    struct Case {
+        const char* button;
+        const char16_t* title;
+        const char16_t* filter;
+    };
+    const Case cases[] = {
+        {"BTN_MailSound", u"サウンドファイルの選択", u"サウンドファイル(*.wav)"},
+        {"BTN_Mailer", u"メーラーのショートカット選択", u"ビットマップ (*.lnk)"},
+        {nullptr, u"ビットマップファイルの選択", u"ビットマップ (*.bmp)"},
+    };
+    for (const Case& test : cases) {
+        QString title;
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                filters = dialog->nameFilters();
+                dialog->reject();
+            }
+        });
+        if (test.button == nullptr) {
+            // Unticking the default icon without a bitmap opens the bitmap chooser at once.
+            Find<QCheckBox>(*form, "CBX_MailIcon")->setChecked(false);
+        } else {
+            Click(*form, test.button);
+        }
+        EXPECT_EQ(title, QString::fromUtf16(test.title));
+        ASSERT_FALSE(filters.isEmpty());
+        EXPECT_EQ(filters[0], QString::fromUtf16(test.filter));
+    }
+    // Cancelling the bitmap chooser with no bitmap goes back to the default icon.
+    EXPECT_TRUE(Find<QCheckBox>(*form, "CBX_MailIcon")->isChecked());
+    EXPECT_FALSE(Find<QLineEdit>(*form, "EDT_MailIcon")->isEnabled());
+}
+
+TEST_F(MailPop3FormTest, DialogRendersReadablyWithoutOverlaps) {
+    auto form = MakeForm();
+    form->show();
+    const QPixmap picture = form->grab();
+    EXPECT_EQ(picture.size(), QSize(463, 427));
+    for (QWidget* parent : form->findChildren<QWidget*>()) {
+        if (parent->inherits("QAbstractScrollArea") || parent->inherits("QAbstractSpinBox")) {
+            continue;
+        }
+        const QList<QWidget*> siblings = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < siblings.size(); ++i) {
+            if (siblings[i]->isWindow() || siblings[i]->isHidden()) {
+                continue;
+            }
+            EXPECT_TRUE(parent->rect().contains(siblings[i]->geometry()))
+                << siblings[i]->objectName().toStdString();
+            for (int j = i + 1; j < siblings.size(); ++j) {
+                if (siblings[j]->isWindow() || siblings[j]->isHidden()) {
+                    continue;
+                }
+                EXPECT_FALSE(siblings[i]->geometry().intersects(siblings[j]->geometry()))
+                    << siblings[i]->objectName().toStdString() << " / "
+                    << siblings[j]->objectName().toStdString();
+            }
+        }
+    }
+    // Every caption fits its control.
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        const int indicator = qobject_cast<QCheckBox*>(button) ? 18 : 4;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + indicator,
+                  button->width())
+            << button->objectName().toStdString();
+    }
+    if (const QString folder = qEnvironmentVariable("ZORBEL_LOOK_DIR"); !folder.isEmpty()) {
+        QDir().mkpath(folder);
+        picture.save(QDir(folder).filePath(QStringLiteral("pop3_form.png")));
+    }
+}
+
+} // namespace

@@ -1,0 +1,320 @@
+#include "core/window_bits.h"
+#include "mail/mail_check_run.h"
+#include "mail_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Outcome = FakePop3::Outcome;
+
+MailAccount Account(const QString& name, int attribute = CheckOn) {
+    MailAccount account;
+    account.Account = name;
+    account.Attribute = InUse | attribute;
+    account.POP3 = QStringLiteral("pop.example");
+    account.UserID = name;
+    account.PassWord = QStringLiteral("secret");
+    return account;
+}
+
+class MailCheckRunTest : public ::testing::Test {
+protected:
+    void AddAccount(const MailAccount& account) {
+        accounts_.entries[settings_.AccountListCount++] = account;
+    }
+    // One clock tick as the clock window runs it.
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            run_.AdvanceTickCounter();
+            run_.MailCheckTick();
+        }
+    }
+    // A forced run from the menu, ticked until it has ended.
+    void ForcedRun() {
+        run_.Menu_MailCheckClick();
+        Tick();
+        ASSERT_EQ(run_.MailCheckRunning(), 1);
+        for (int i = 0; i < 20 && run_.MailCheckRunning() == 1; ++i) {
+            Tick();
+        }
+        ASSERT_EQ(run_.MailCheckRunning(), 0);
+    }
+
+    AccountTable accounts_;
+    ClockSettings settings_;
+    FakePop3 pop3_;
+    FakeDialUp dialUp_;
+    FakeRunHost host_;
+    MailCheckRun run_{accounts_, settings_, pop3_, dialUp_, host_};
+};
+
+TEST_F(MailCheckRunTest, NewMailFollowsTheCountAcrossRuns) {
+    struct Case {
+        std::vector<int> counts;
+        std::vector<int> newMail; // NewMail after each run
+    };
+    const Case cases[] = {{{3, 1, 2}, {1, 0, 1}}, {{3, 3}, {1, 0}}};
+    for (const Case& test : cases) {
+        accounts_ = {};
+        settings_.AccountListCount = 0;
+        AddAccount(Account(QStringLiteral("home")));
+        for (std::size_t i = 0; i < test.counts.size(); ++i) {
+            pop3_.answers.push_back({Outcome::Count, test.counts[i]});
+            ForcedRun();
+            const MailAccount& account = accounts_.entries[0];
+            EXPECT_EQ(account.MessageCount, test.counts[i]);
+            EXPECT_EQ(account.PreviousCount, test.counts[i]);
+            EXPECT_EQ(account.NewMail, test.newMail[i]) << "run " << i;
+            EXPECT_EQ(account.ResultText, QString());
+            EXPECT_EQ(run_.MailNotifyPending(), 1); // a forced run always reports
+            accounts_.entries[0].NewMail = 0;       // as the notification window does
+            run_.SetMailNotifyPending(0);
+        }
+    }
+    // The conversation was USER, PASS, STAT and QUIT with the fixed time-out.
+    EXPECT_EQ(pop3_.Received(), QStringList({"USER home", "PASS secret", "STAT", "QUIT"}));
+    EXPECT_TRUE(pop3_.connects.last().endsWith(":10000"));
+}
+
+TEST_F(MailCheckRunTest, PeriodicRunStartsAfterTheIntervalCountedFromTheLastRun) {
+    settings_.MailCheckAttr = PeriodicCheck;
+    settings_.Checkinterval = 5;
+    AddAccount(Account(QStringLiteral("home")));
+    Tick(1198);
+    EXPECT_EQ(run_.MailTickCount(), 1198u);
+    EXPECT_EQ(run_.MailCheckRunning(), 0); // no run at start-up
+    Tick();
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    Tick(); // MailTickCount 1200 = 300 s
+    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    EXPECT_EQ(host_.caption, MailCheckRun::StopCaption());
+    EXPECT_EQ(host_.runCommands, CommandState::Disabled);
+    EXPECT_EQ(host_.mailCheck, CommandState::Enabled); // the stop command
+    Tick(2);                                           // the account, then the end of the run
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_EQ(run_.MailTickCount(), 0u);
+    EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
+    EXPECT_EQ(host_.runCommands, CommandState::Enabled);
+    EXPECT_EQ(pop3_.connects.size(), 1);
+    Tick(1199);
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    Tick();
+    EXPECT_EQ(run_.MailCheckRunning(), 1);
+}
+
+TEST_F(MailCheckRunTest, IntervalZeroStartsTheNextRunOnTheTickAfterTheEnd) {
+    settings_.MailCheckAttr = PeriodicCheck;
+    AddAccount(Account(QStringLiteral("home")));
+    Tick(3); // start, account, end
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    Tick();
+    EXPECT_EQ(run_.MailCheckRunning(), 1);
+}
+
+TEST_F(MailCheckRunTest, NoRunWithoutPeriodicCheckOrMenu) {
+    AddAccount(Account(QStringLiteral("home")));
+    Tick(5000);
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_TRUE(pop3_.connects.isEmpty());
+}
+
+TEST_F(MailCheckRunTest, SettingsDialogsSuspendTheRun) {
+    for (const WindowBit bit : {MailSettingsWindow, CorrectionSettingsWindow}) {
+        settings_.MailCheckAttr = PeriodicCheck;
+        settings_.Checkinterval = 1;
+        settings_.AccountListCount = 0;
+        AddAccount(Account(QStringLiteral("home")));
+        run_.ResetMailTickCount();
+        host_.mask = bit;
+        Tick(400); // well past the minute
+        EXPECT_EQ(run_.MailCheckRunning(), 0);
+        host_.mask = 0;
+        Tick();
+        EXPECT_EQ(run_.MailCheckRunning(), 1);
+        host_.mask = bit; // opened in the middle of a run: the run waits
+        Tick(10);
+        EXPECT_EQ(run_.MailCheckIndex(), 0);
+        host_.mask = 0;
+        Tick(2);
+        EXPECT_EQ(run_.MailCheckRunning(), 0);
+    }
+    EXPECT_EQ(pop3_.connects.size(), 2);
+}
+
+TEST_F(MailCheckRunTest, DialUpOnlyAccountWithoutDialUpGetsAWarningButNoError) {
+    MailAccount account = Account(QStringLiteral("modem"), CheckOn | DialUpOnly);
+    account.MessageCount = 4;
+    AddAccount(account);
+    ForcedRun();
+    EXPECT_EQ(accounts_.entries[0].ResultText,
+              QStringLiteral("Warning:ダイヤルアップ接続中でない"));
+    EXPECT_EQ(accounts_.entries[0].ErrorCode, 0);
+    EXPECT_EQ(accounts_.entries[0].MessageCount, 4);
+    EXPECT_TRUE(pop3_.connects.isEmpty());
+
+    dialUp_.connected = true;
+    pop3_.answers.push_back({Outcome::Count, 2});
+    ForcedRun();
+    EXPECT_EQ(accounts_.entries[0].MessageCount, 2);
+    EXPECT_EQ(accounts_.entries[0].ResultText, QString());
+}
+
+TEST_F(MailCheckRunTest, AccountWithoutCheckOnIsSkipped) {
+    MailAccount skipped = Account(QStringLiteral("off"), 0);
+    skipped.MessageCount = 7;
+    skipped.PreviousCount = 2;
+    skipped.ResultText = QStringLiteral("Error:サーバーに接続できない");
+    AddAccount(skipped);
+    AddAccount(Account(QStringLiteral("on")));
+    pop3_.answers.push_back({Outcome::Count, 1});
+    ForcedRun();
+    EXPECT_EQ(pop3_.connects.size(), 1);
+    EXPECT_TRUE(pop3_.connects[0].contains(":on:"));
+    const MailAccount& off = accounts_.entries[0];
+    EXPECT_EQ(off.MessageCount, 7);
+    EXPECT_EQ(off.PreviousCount, 2);
+    EXPECT_EQ(off.NewMail, 0);
+    EXPECT_EQ(off.ResultText, skipped.ResultText);
+    EXPECT_EQ(accounts_.entries[1].NewMail, 1);
+}
+
+TEST_F(MailCheckRunTest, NoAccountsEndsOnTheFirstStepAndStillReports) {
+    settings_.MailCheckAttr = PeriodicCheck;
+    run_.Menu_MailCheckClick();
+    EXPECT_EQ(host_.runCommands, CommandState::Disabled);
+    EXPECT_EQ(run_.MailTickCount(), 0xFFFFFFFFu);
+    Tick();
+    EXPECT_EQ(run_.MailTickCount(), 0u);
+    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    Tick();
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_EQ(host_.mailCheck, CommandState::Enabled);
+    EXPECT_EQ(host_.runCommands, CommandState::Enabled);
+    EXPECT_EQ(run_.MailNotifyPending(), 1);
+    Tick();
+    EXPECT_EQ(host_.opened, 1);
+    EXPECT_TRUE(pop3_.connects.isEmpty());
+}
+
+TEST_F(MailCheckRunTest, NotificationOpensOrRefreshesWhileSomethingIsNew) {
+    AddAccount(Account(QStringLiteral("home")));
+    accounts_.entries[0].NewMail = 1;
+    Tick();
+    EXPECT_EQ(host_.opened, 1);
+    host_.mask = MailNotificationWindow;
+    Tick();
+    EXPECT_EQ(host_.refreshed, 1);
+    accounts_.entries[0].NewMail = 0;
+    Tick();
+    EXPECT_EQ(host_.opened + host_.refreshed, 2);
+}
+
+TEST_F(MailCheckRunTest, FailuresBecomeTextsOnTheAccount) {
+    struct Case {
+        Outcome outcome;
+        QStringList received;
+    };
+    const Case cases[] = {
+        {Outcome::LoginRefused, {"USER home", "PASS secret", "QUIT"}},
+        {Outcome::Refused, {}},
+    };
+    for (const Case& test : cases) {
+        accounts_ = {};
+        settings_.AccountListCount = 0;
+        MailAccount account = Account(QStringLiteral("home"));
+        account.MessageCount = 5;
+        AddAccount(account);
+        pop3_.answers.push_back({test.outcome, 0});
+        ForcedRun();
+        EXPECT_EQ(accounts_.entries[0].ResultText, QStringLiteral("Error:サーバーに接続できない"));
+        EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
+        EXPECT_EQ(accounts_.entries[0].MessageCount, 5); // kept from the last good check
+        EXPECT_EQ(pop3_.Received(), test.received);
+        EXPECT_EQ(run_.MailCheckBusy(), 0);
+        EXPECT_EQ(run_.MailSessionOpen(), 0);
+    }
+    // The next good check clears the text.
+    pop3_.answers.push_back({Outcome::Count, 1});
+    ForcedRun();
+    EXPECT_EQ(accounts_.entries[0].ResultText, QString());
+    EXPECT_EQ(accounts_.entries[0].ErrorCode, 0);
+}
+
+TEST_F(MailCheckRunTest, PortOutsideTheRangeFailsWithoutConnecting) {
+    MailAccount account = Account(QStringLiteral("home"));
+    account.Port = 70000;
+    AddAccount(account);
+    ForcedRun();
+    EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
+    EXPECT_TRUE(pop3_.connects.isEmpty());
+}
+
+TEST_F(MailCheckRunTest, StopCommandAbortsTheConversationAndEndsTheRun) {
+    AddAccount(Account(QStringLiteral("first")));
+    AddAccount(Account(QStringLiteral("second")));
+    pop3_.duringConnect = [this] {
+        pop3_.duringConnect = nullptr;
+        EXPECT_EQ(host_.caption, MailCheckRun::StopCaption());
+        EXPECT_EQ(host_.mailCheck, CommandState::Enabled);
+        Tick(); // a tick inside the wait does nothing
+        run_.Menu_MailCheckClick();
+    };
+    run_.Menu_MailCheckClick();
+    Tick(2); // start, then the first account
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_EQ(pop3_.connects.size(), 1);
+    EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
+    EXPECT_EQ(accounts_.entries[0].ResultText, QStringLiteral("Error:サーバーに接続できない"));
+    EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
+    EXPECT_EQ(host_.runCommands, CommandState::Enabled);
+    EXPECT_EQ(run_.MailCheckBusy(), 0);
+    EXPECT_EQ(run_.MailCheckForced(), 0);
+    Tick(5);
+    EXPECT_EQ(pop3_.connects.size(), 1); // the second account was not visited
+}
+
+TEST_F(MailCheckRunTest, StopBetweenAccountsEndsTheRunAtOnce) {
+    AddAccount(Account(QStringLiteral("first")));
+    AddAccount(Account(QStringLiteral("second")));
+    pop3_.answers.push_back({Outcome::Count, 1});
+    run_.Menu_MailCheckClick();
+    Tick(2);
+    EXPECT_EQ(run_.MailCheckIndex(), 1);
+    run_.Menu_MailCheckClick();
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
+    EXPECT_EQ(accounts_.entries[0].ErrorCode, 0);
+}
+
+TEST_F(MailCheckRunTest, ExitChosenStopsTheMachinery) {
+    AddAccount(Account(QStringLiteral("home")));
+    run_.Menu_MailCheckClick();
+    Tick();
+    host_.quitState = 1;
+    Tick();
+    EXPECT_EQ(host_.quitState, 3);
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_TRUE(pop3_.connects.isEmpty());
+    Tick(10); // nothing more happens once stopped
+    EXPECT_EQ(run_.MailCheckRunning(), 0);
+}
+
+TEST_F(MailCheckRunTest, ExitChosenDuringTheConversationSkipsTheLogout) {
+    AddAccount(Account(QStringLiteral("home")));
+    pop3_.answers.push_back({Outcome::Count, 3});
+    host_.onOpen = nullptr;
+    run_.Menu_MailCheckClick();
+    Tick();
+    pop3_.duringConnect = [this] {
+        pop3_.duringConnect = nullptr;
+        host_.quitState = 1;
+    };
+    Tick();
+    EXPECT_EQ(host_.quitState, 3);
+    EXPECT_EQ(accounts_.entries[0].MessageCount, 0);
+    EXPECT_EQ(run_.MailCheckBusy(), 0);
+    EXPECT_FALSE(pop3_.Received().contains("QUIT"));
+}
+
+} // namespace

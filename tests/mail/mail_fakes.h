@@ -1,0 +1,122 @@
+#pragma once
+
+#include "mail/mail_run_host.h"
+#include "net/net_error.h"
+#include "net/pop3_client.h"
+#include "platform/dial_up.h"
+#include "platform/sound_player.h"
+#include "scripted_peer.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A POP3 component whose every Connect talks to a fresh scripted server on 127.0.0.1, so
+// the real login, STAT and QUIT run while each answer is chosen by the test: a count, a
+// refused login, or a refused connection. Where the run asked to connect is recorded.
+class FakePop3 : public TPop3Client {
+public:
+    enum class Outcome { Count, LoginRefused, Refused };
+    struct Answer {
+        Outcome outcome = Outcome::Count;
+        int count = 0;
+    };
+
+    void Connect() override {
+        connects << QStringLiteral("%1:%2:%3:%4").arg(Host).arg(Port).arg(UserID).arg(TimeOut);
+        const Answer answer = answers.empty() ? Answer{} : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        if (duringConnect) {
+            // Something the user does while the conversation waits.
+            duringConnect();
+            if (aborted) {
+                aborted = false;
+                throw ENetError(QStringLiteral("Socket readln aborted"));
+            }
+        }
+        peer_ = std::make_unique<ScriptedPeer>();
+        Host = QStringLiteral("127.0.0.1");
+        Port = peer_->Port();
+        if (answer.outcome == Outcome::Refused) {
+            Port = ScriptedPeer::ClosedPort();
+        } else if (answer.outcome == Outcome::LoginRefused) {
+            peer_->Send("+OK ready\r\n").Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
+            peer_->Expect("PASS " + Password.toUtf8()).Send("-ERR wrong\r\n");
+            peer_->Expect("QUIT").Send("+OK bye\r\n");
+        } else {
+            peer_->Send("+OK ready\r\n").Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
+            peer_->Expect("PASS " + Password.toUtf8()).Send("+OK\r\n");
+            peer_->Expect("STAT").Send("+OK " + QByteArray::number(answer.count) + " 100\r\n");
+            peer_->Expect("QUIT").Send("+OK bye\r\n");
+        }
+        TPop3Client::Connect();
+    }
+    void Abort() override {
+        aborted = true;
+        TPop3Client::Abort();
+    }
+
+    // What the last server received.
+    QStringList Received() const { return peer_ ? peer_->Received() : QStringList(); }
+
+    std::deque<Answer> answers;
+    QStringList connects;
+    std::function<void()> duringConnect;
+    bool aborted = false;
+
+private:
+    std::unique_ptr<ScriptedPeer> peer_;
+};
+
+class FakeDialUp : public DialUpMonitor {
+public:
+    bool CheckDialUpConnected() override { return connected; }
+    bool connected = false;
+};
+
+class RecordingSound : public SoundPlayer {
+public:
+    void PlayAsync(const QString& file) override { played << file; }
+    QStringList played;
+};
+
+// The clock window as the run sees it: a mask, the menu's state and the windows it was
+// asked to show.
+class FakeRunHost : public MailRunHost {
+public:
+    std::uint32_t OpenWindowMask() const override { return mask; }
+    void OpenMailNotificationWindow() override {
+        ++opened;
+        if (onOpen) {
+            onOpen();
+        }
+    }
+    void RefreshMailNotificationWindow() override { ++refreshed; }
+    void SetRunCommandsEnabled(CommandState state) override {
+        runCommands = state;
+        mailCheck = state;
+    }
+    void SetMailCheckCommand(CommandState state, const QString& text) override {
+        mailCheck = state;
+        caption = text;
+    }
+    int QuitState() const override { return quitState; }
+    void SetQuitState(int state) override { quitState = state; }
+    void ShowMessage(const QString& title, const QString& text) override {
+        messages << title + QStringLiteral(": ") + text;
+    }
+
+    std::uint32_t mask = 0;
+    int opened = 0;
+    int refreshed = 0;
+    std::function<void()> onOpen;
+    CommandState runCommands = CommandState::Enabled;
+    CommandState mailCheck = CommandState::Enabled;
+    QString caption = QStringLiteral("メールチェック(&C)");
+    int quitState = 0;
+    QStringList messages;
+};
