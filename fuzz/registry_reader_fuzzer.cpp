@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
@@ -24,7 +25,9 @@ void Fail(const char* what, const QString& detail) {
 // The file is written as UTF-8, where an unpaired surrogate of a UTF-16 file can only
 // become U+FFFD; every other text must come back exactly.
 QString AsWritten(const QString& text) {
-    return QString::fromUtf8(text.toUtf8());
+    // Kept as it stands, a leading U+FEFF is text here, not a byte-order mark.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(text.toUtf8());
 }
 
 void ExpectSameValues(const RegistryTree& before, const RegistryTree& after) {
