@@ -7,6 +7,8 @@
 #include "app/widget_prompt.h"
 #include "dialogs/option_standard_choosers.h"
 #include "face/face_snapshot.h"
+#include "mail/run_mail_check_once.h"
+#include "net/pop3_client.h"
 #include "platform/app_launcher.h"
 #include "platform/clock_source.h"
 #include "platform/data_paths.h"
@@ -121,6 +123,26 @@ int CheckTime(const CommandLine& command) {
     return outcome.exitCode;
 }
 
+// Checks the stored mail accounts once, as the menu's mail check does, and prints the
+// notification window's lines; never writes the settings.
+int CheckMail(const CommandLine& command) {
+    StderrPrompt prompt;
+    const std::unique_ptr<SettingsPersistence> settings =
+        MakeStorePersistence(command.settingsFile, prompt, SettingsAccess::ReadOnly);
+    SettingsRecords records;
+    settings->EnsureDefaults(records);
+    settings->LoadSettings(records);
+    TPop3Client pop3;
+    const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
+    const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
+    const MailCheckReport report =
+        RunMailCheckOnce(records.accounts, records.clock, pop3, *dialUp, *sound, prompt);
+    if (!report.lines.isEmpty()) {
+        Print(stdout, report.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    return report.anyError ? 1 : 0;
+}
+
 } // namespace
 
 int RunClockProgram(QApplication& application) {
@@ -145,6 +167,8 @@ int RunClockProgram(QApplication& application) {
         return RenderFace(command);
     case CommandLine::Mode::CheckTime:
         return CheckTime(command);
+    case CommandLine::Mode::CheckMail:
+        return CheckMail(command);
     case CommandLine::Mode::Clock:
         break;
     }

@@ -57,6 +57,10 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             if (!parsed.renderAt.isValid()) {
                 return Refuse(QStringLiteral("--at wants \"YYYY-MM-DD hh:mm:ss\""));
             }
+        } else if (argument == QLatin1String("--check-mail")) {
+            if (!chooseMode(Mode::CheckMail)) {
+                return Refuse(QStringLiteral("only one command at a time"));
+            }
         } else if (argument == QLatin1String("--check-time")) {
             if (!chooseMode(Mode::CheckTime)) {
                 return Refuse(QStringLiteral("only one command at a time"));
@@ -82,11 +86,13 @@ QString CommandLine::Usage() {
     return QStringLiteral(
         "Usage: zorbel [--settings FILE]\n"
         "       zorbel [--settings FILE] --render OUT.png [--at \"YYYY-MM-DD hh:mm:ss\"]\n"
+        "       zorbel [--settings FILE] --check-mail\n"
         "       zorbel [--settings FILE] --check-time [HOST[:PORT]]\n"
         "       zorbel --help | --version\n"
         "\n"
         "Without a command the desktop clock starts. The commands run without a window:\n"
         "  --render      draw the clock face as it would show and write it as PNG\n"
+        "  --check-mail  check the stored mail accounts once and print the results\n"
         "  --check-time  read the time server and print its time beside this computer's\n"
         "  --settings    use this settings file instead of ~/.config/zorbel/zrbl.reg\n");
 }

@@ -6,7 +6,7 @@
 
 // What the user asked for on the command line.
 struct CommandLine {
-    enum class Mode { Clock, Render, CheckTime, ShowHelp, ShowVersion, Invalid };
+    enum class Mode { Clock, Render, CheckMail, CheckTime, ShowHelp, ShowVersion, Invalid };
 
     Mode mode = Mode::Clock;
     QString settingsFile; // --settings FILE; empty for the default file

@@ -9,10 +9,13 @@
 #include "dialogs/alarm_form.h"
 #include "dialogs/day_time_form.h"
 #include "dialogs/day_time_info_form.h"
+#include "dialogs/mail_info_form.h"
 #include "dialogs/option_form.h"
+#include "dialogs/pop3_form.h"
 #include "dialogs/sche_form.h"
 #include "face/aspect_fit.h"
 #include "face/clock_size_rules.h"
+#include "mail/account_icons.h"
 #include "platform/clock_source.h"
 #include "platform/help_viewer.h"
 #include "platform/legacy_cleanup.h"
@@ -25,6 +28,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -41,6 +45,7 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
       windows_(*this, services.prompt), face_(services.dataFolder),
       scheduleChecker_(records_.schedules, *this),
+      mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
       correction_(records_.timeServer, *this, services.prompt, services.dialUp,
                   services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
@@ -86,13 +91,12 @@ void TMainForm::FormCreate() {
     ApplyZOrder(DisplayModeFromAttrib());
     ChooseWindowShape(records_.clock.Form_Window_Type);
 
-    if (records_.clock.AccountListCount <= 0) {
-        menu_->Menu_MailCheck->setEnabled(false);
-    }
+    accountImages_ = LoadAccountIcons(records_.accounts, records_.clock);
+    menu_->Menu_MailCheck->setEnabled(records_.clock.AccountListCount > 0);
 
     face_.SetFirstDraw();
     quitState_ = QuitStateValue::Running;
-    mailTickCount_ = 0;
+    mailRun_.ResetMailTickCount();
     correction_.State() = CorrectionState();
     drawTimer_.start(TickInterval);
 }
@@ -133,6 +137,9 @@ void TMainForm::ConnectMenu() {
     connect(menu_->SetRatio, &QAction::triggered, this, &TMainForm::SetRatioClick);
     connect(menu_->Menu_ScheCust, &QAction::triggered, this, &TMainForm::Menu_ScheCustClick);
     connect(menu_->Menu_DispCust, &QAction::triggered, this, &TMainForm::Menu_DispCustClick);
+    connect(menu_->Menu_MailCust, &QAction::triggered, this, &TMainForm::Menu_MailCustClick);
+    connect(menu_->Menu_MailCheck, &QAction::triggered, this,
+            [this] { mailRun_.Menu_MailCheckClick(); });
     connect(menu_->Menu_DayTimeCust, &QAction::triggered, this, &TMainForm::Menu_DayTimeCustClick);
     connect(menu_->PP_DayTime, &QAction::triggered, this,
             [this] { correction_.PP_DayTimeClick(); });
@@ -141,11 +148,6 @@ void TMainForm::ConnectMenu() {
     connect(menu_->PP_About, &QAction::triggered, this, &TMainForm::PP_AboutClick);
     connect(menu_->Help1, &QAction::triggered, this, &TMainForm::Help1Click);
     connect(menu_->Menu_Close, &QAction::triggered, this, &TMainForm::Menu_CloseClick);
-
-    // Commands of subsystems that are not part of this build yet stay visible but disabled.
-    for (QAction* pending : {menu_->Menu_MailCust, menu_->Menu_MailCheck}) {
-        pending->setEnabled(false);
-    }
 }
 
 // ---- Window shape ----
@@ -193,6 +195,62 @@ void TMainForm::InvalidatePicture() {
     face_.InvalidatePicture();
 }
 
+// ---- The mail check's side of the clock window ----
+
+void TMainForm::Menu_MailCustClick() {
+    // A run that is under way finishes first; the clock keeps ticking meanwhile.
+    while (mailRun_.MailCheckRunning() == 1) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    OpenSecondaryWindow(MailSettingsWindow, [this] {
+        return new TPop3Form(records_.accounts, records_.clock, *this, *this, services_.prompt,
+                             services_.help, services_.sound,
+                             [] { return std::make_unique<TPop3Client>(); });
+    });
+}
+
+void TMainForm::OpenMailNotificationWindow() {
+    OpenSecondaryWindow(MailNotificationWindow, [this] {
+        return new TMailInfoForm(records_.accounts, records_.clock, mailRun_, services_.sound,
+                                 services_.launcher);
+    });
+}
+
+void TMainForm::RefreshMailNotificationWindow() {
+    if (auto* notice = qobject_cast<TMailInfoForm*>(OpenWindow(MailNotificationWindow))) {
+        notice->FillMailInfo();
+        notice->activateWindow();
+        notice->setFocus();
+    }
+}
+
+void TMainForm::SetRunCommandsEnabled(CommandState state) {
+    menu_->SetRunCommandsEnabled(state == CommandState::Enabled);
+}
+
+void TMainForm::SetMailCheckCommand(CommandState state, const QString& caption) {
+    menu_->Menu_MailCheck->setEnabled(state == CommandState::Enabled);
+    menu_->Menu_MailCheck->setText(caption);
+}
+
+void TMainForm::SetQuitState(int state) {
+    quitState_ = state == 3   ? QuitStateValue::MailStopped
+                 : state == 1 ? QuitStateValue::ExitChosen
+                              : QuitStateValue::Running;
+}
+
+void TMainForm::ShowMessage(const QString& caption, const QString& text) {
+    services_.prompt.ShowMessage(caption, text);
+}
+
+void TMainForm::ReloadAccountIcons() {
+    accountImages_ = LoadAccountIcons(records_.accounts, records_.clock);
+}
+
+void TMainForm::SetMailCheckEnabled(CommandState state) {
+    menu_->Menu_MailCheck->setEnabled(state == CommandState::Enabled);
+}
+
 void TMainForm::DrawFaceNow() {
     RedrawFace();
 }
@@ -233,7 +291,7 @@ void TMainForm::OpenCorrectionResultWindow() {
 }
 
 bool TMainForm::MailCheckRunning() const {
-    return false;
+    return mailRun_.MailCheckRunning() == 1;
 }
 
 void TMainForm::SetRunCommandsEnabled(RunCommands state) {
@@ -349,10 +407,12 @@ void TMainForm::RequestRepaint() {
 
 void TMainForm::AdvanceTickCounters() {
     correctionScheduler_.AdvanceTickCounter();
-    ++mailTickCount_;
+    mailRun_.AdvanceTickCounter();
 }
 
-void TMainForm::MailCheckTick() {}
+void TMainForm::MailCheckTick() {
+    mailRun_.MailCheckTick();
+}
 
 void TMainForm::CheckCorrectionDue() {
     correctionScheduler_.CheckCorrectionDue();
@@ -402,7 +462,9 @@ FaceInputs TMainForm::CurrentFaceInputs() const {
     inputs.clientSize = ClientSize();
     inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
-    inputs.iconBar.mailTickCount = mailTickCount_;
+    inputs.iconBar.mailTickCount = mailRun_.MailTickCount();
+    inputs.iconBar.mailCheckRunning = mailRun_.MailCheckRunning() == 1;
+    inputs.iconBar.accountImages = &accountImages_;
     inputs.iconBar.manualCorrectionRunning = correction_.State().manualCorrectionRunning;
     inputs.iconBar.correctionError = correction_.State().correctionError == -1;
     inputs.iconBar.accounts = &records_.accounts;
@@ -628,12 +690,29 @@ void TMainForm::SaveSettings() {
     services_.settings.SaveSettings(records_);
 }
 
+void TMainForm::WaitForMailConnection() {
+    // The conversation ends by itself within its time-out (or the exit's step of the run
+    // stops it); a close that arrives inside the conversation's own wait cannot let it end,
+    // so after that time the connection is dropped.
+    constexpr int ConversationTimeOut = 10000;
+    QElapsedTimer waited;
+    waited.start();
+    while (pop3_.Connected() && quitState_ != QuitStateValue::MailStopped &&
+           waited.elapsed() < ConversationTimeOut) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    if (pop3_.Connected()) {
+        pop3_.Abort();
+    }
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
         tray_->Remove();
         StoreWindowGeometry();
         SaveSettings();
+        WaitForMailConnection();
         quitState_ = QuitStateValue::MailStopped;
     }
     event->accept();

@@ -11,6 +11,10 @@
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
+#include "mail/mail_check_run.h"
+#include "mail/mail_run_host.h"
+#include "mail/mail_settings_host.h"
+#include "net/pop3_client.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
@@ -39,6 +43,8 @@ class TMainForm : public QWidget,
                   private AlarmHost,
                   private CorrectionHost,
                   private OptionFormHost,
+                  private MailRunHost,
+                  private MailSettingsHost,
                   public SettingsSaver {
     Q_OBJECT
 public:
@@ -52,11 +58,13 @@ public:
     // The local time read by the last tick.
     ClockTime CurrentClockTime() const override { return clockTime_; }
     TickSequencer::Phase StartupPhase() const { return tick_.StartupPhase(); }
-    QuitStateValue QuitState() const { return quitState_; }
+    // 0 running, 1 exit chosen from the menu, 3 the mail machinery has stopped.
+    int QuitState() const override { return int(quitState_); }
     std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
     ClockMenu& Menu() const { return *menu_; }
     QTimer& DrawTimer() { return drawTimer_; }
-    std::uint32_t MailTickCount() const { return mailTickCount_; }
+    std::uint32_t MailTickCount() const { return mailRun_.MailTickCount(); }
+    const MailCheckRun& MailRun() const { return mailRun_; }
     std::uint32_t CorrectionTicks() const { return correction_.State().correctionTicks; }
     const ClockCorrection& Correction() const { return correction_; }
     int FaceDrawCount() const { return faceDrawCount_; }
@@ -123,6 +131,19 @@ private:
     void OpenAlarmWindow() override;
     void CollectIntoOpenAlarmWindow() override;
 
+    // MailRunHost (with OpenWindowMask and QuitState shared)
+    void OpenMailNotificationWindow() override;
+    void RefreshMailNotificationWindow() override;
+    void SetRunCommandsEnabled(CommandState state) override;
+    void SetMailCheckCommand(CommandState state, const QString& caption) override;
+    void SetQuitState(int state) override;
+    void ShowMessage(const QString& caption, const QString& text) override;
+
+    // MailSettingsHost
+    void ReloadAccountIcons() override;
+    void SetMailCheckEnabled(CommandState state) override;
+    void ResetMailTickCount() override { mailRun_.ResetMailTickCount(); }
+
     // OptionFormHost (with SaveSettings, ApplyWindowShape and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
     void InvalidatePicture() override;
@@ -161,6 +182,9 @@ private:
     void SetRatioClick();
     void Menu_ScheCustClick();
     void Menu_DispCustClick();
+    void Menu_MailCustClick();
+    // Lets a POP3 conversation still open at exit finish, within its own time-out.
+    void WaitForMailConnection();
     void Menu_DayTimeCustClick();
     void PP_AboutClick();
     void Menu_CloseClick();
@@ -175,6 +199,9 @@ private:
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
+    TPop3Client pop3_;
+    MailCheckRun mailRun_;
+    std::vector<QImage> accountImages_; // the accounts' own icons, by MailAccount::ImageIndex
     ClockCorrection correction_;
     CorrectionScheduler correctionScheduler_;
     PlacementController placement_;
@@ -185,7 +212,6 @@ private:
 
     ClockTime clockTime_;
     QuitStateValue quitState_ = QuitStateValue::Running;
-    std::uint32_t mailTickCount_ = 0;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 

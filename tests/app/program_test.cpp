@@ -1,3 +1,4 @@
+#include "dovecot_server.h"
 #include "temp_dir.h"
 
 #include <QProcess>
@@ -103,4 +104,54 @@ TEST_F(ProgramFixture, CheckTimePrintsBothClocksAndNeverWritesTheSettings) {
     EXPECT_EQ(refused.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(refused.readAllStandardError()).contains("接続できませんでした"));
     EXPECT_FALSE(QFile::exists(settings)) << "a check reports and writes nothing";
+}
+
+namespace {
+
+// A settings file with one checked POP3 account on the given port.
+QByteArray MailSettings(quint16 port, const char* password) {
+    return QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                          "\"AccountListCount\"=dword:00000001\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Account00]\r\n"
+                          "\"Attribute\"=dword:00008009\r\n"
+                          "\"Account\"=\"alice\"\r\n"
+                          "\"UserID\"=\"alice\"\r\n"
+                          "\"PassWord\"=\"%1\"\r\n"
+                          "\"POP3\"=\"127.0.0.1\"\r\n"
+                          "\"Port\"=dword:%2\r\n")
+        .arg(QLatin1String(password))
+        .arg(port, 8, 16, QLatin1Char('0'))
+        .toUtf8();
+}
+
+} // namespace
+
+TEST_F(ProgramFixture, CheckMailPrintsTheNotificationLinesAgainstDovecot) {
+    if (DovecotServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "Dovecot is not installed (dovecot-pop3d)";
+    }
+    DovecotServer dovecot;
+    const QString failure = dovecot.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    folder.Write("zrbl.reg", MailSettings(dovecot.Port(), "secret"));
+    QProcess check;
+    Start(check, {"--settings", settings, "--check-mail"});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().constData();
+    EXPECT_EQ(QString::fromUtf8(check.readAllStandardOutput()),
+              QStringLiteral("alice：3通のメールがあります\n"));
+
+    const QByteArray wrongPassword = MailSettings(dovecot.Port(), "wrong");
+    folder.Write("zrbl.reg", wrongPassword);
+    QProcess refused;
+    Start(refused, {"--settings", settings, "--check-mail"});
+    ASSERT_TRUE(refused.waitForFinished(30000));
+    EXPECT_EQ(refused.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(refused.readAllStandardOutput()),
+              QStringLiteral("alice：Error:サーバーに接続できない\n"));
+    QFile stored(settings);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), wrongPassword) << "a check writes nothing";
 }
