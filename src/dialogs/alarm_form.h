@@ -1,20 +1,16 @@
 #pragma once
 
 #include "core/clock_time.h"
+#include "dialogs/notice_window.h"
 #include "platform/app_launcher.h"
 #include "platform/sound_player.h"
 #include "schedule/alarm_collector.h"
 #include "settings/schedule_entry.h"
 
-#include <QDialog>
-
-class QPlainTextEdit;
-class QPushButton;
-
 // The alarm window: one line per schedule that fell due, always on top until the user
 // confirms it. It collects the due entries when it is created and whenever the due check
 // finds more while it is open.
-class TAlarmForm : public QDialog {
+class TAlarmForm : public NoticeWindow {
     Q_OBJECT
 public:
     TAlarmForm(ScheduleTable& table, const ClockTime& lastTick, SoundPlayer& sound,
@@ -24,9 +20,5 @@ public:
     void CollectDueAlarms();
 
 private:
-    void BuildControls();
-
     AlarmCollector collector_;
-    QPlainTextEdit* MM_Message = nullptr;
-    QPushButton* AlarmClose = nullptr;
 };

@@ -1,23 +1,12 @@
 #pragma once
 
+#include "dialogs/notice_window.h"
 #include "timesync/correction_state.h"
-
-#include <QDialog>
-
-class QPlainTextEdit;
-class QPushButton;
 
 // The result window of a correction or check started from the popup menu: the computer's
 // and the server's time after a check, the time corrected to after a correction.
-class TDayTimeInfoForm : public QDialog {
+class TDayTimeInfoForm : public NoticeWindow {
     Q_OBJECT
 public:
     explicit TDayTimeInfoForm(const CorrectionState& state, QWidget* parent = nullptr);
-
-private:
-    void BuildControls();
-    void FormCreate(const CorrectionState& state);
-
-    QPlainTextEdit* MM_Message = nullptr;
-    QPushButton* AlarmClose = nullptr;
 };
