@@ -2,13 +2,26 @@
 
 #include "net/net_error.h"
 
+namespace {
+
+constexpr int DefaultTimeOut = 5000;
+
+} // namespace
+
 ServerTime FetchServerTime(TDaytimeClient& client, const ServerAddress& address) {
+    ServerTime result;
+    // A port the network cannot carry would otherwise wrap round to some other port.
+    if (address.port <= 0 || address.port > 65535) {
+        result.failure = CorrectionFailure::NoReply;
+        return result;
+    }
     client.Host = address.host;
     client.Port = static_cast<quint16>(address.port);
-    client.TimeOut = address.timeOut;
+    // A stored time-out of 0 or below would arm no timer at all, and a server that accepts
+    // and stays silent would hold the run for ever; it gets the default time-out instead.
+    client.TimeOut = address.timeOut > 0 ? address.timeOut : DefaultTimeOut;
     client.ReportLevel = 2;
 
-    ServerTime result;
     QString reply;
     try {
         reply = client.GetTimeStr();

@@ -19,5 +19,6 @@ struct ServerAddress {
 };
 
 // Asks a Daytime server for its time and reads the reply: the shared first steps of the
-// correction run, the settings dialog's immediate runs and the command-line check.
+// correction run, the settings dialog's immediate runs and the command-line check. A port
+// outside 1..65535 fails at once; a time-out of 0 or below waits the default 5000 ms.
 ServerTime FetchServerTime(TDaytimeClient& client, const ServerAddress& address);

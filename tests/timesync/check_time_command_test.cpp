@@ -3,6 +3,7 @@
 #include "platform/clock_source.h"
 #include "timesync/check_time_command.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,3 +75,20 @@ TEST(TimesyncCheckTime, FailuresPrintTheirMessage) {
 }
 
 } // namespace
+
+TEST(TimesyncCheckTime, StoredValuesOutOfRangeNeitherHangNorReachAnotherPort) {
+    NistTimeServer silent;
+    silent.SetBehaviour(NistTimeServer::Behaviour::StaySilent);
+    TimeServerSettings noTimeOut = Stored(silent.Port());
+    noTimeOut.iiTimeOut = -1;
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(CheckServerTime(noTimeOut, {}, Computer).exitCode, 1);
+    EXPECT_LT(waited.elapsed(), 15000) << "the default time-out ends the wait";
+
+    NistTimeServer answering;
+    TimeServerSettings wrapping = Stored(answering.Port());
+    wrapping.iPort = answering.Port() + 65536; // would wrap round to the answering server
+    EXPECT_EQ(CheckServerTime(wrapping, {}, Computer).exitCode, 1);
+    EXPECT_EQ(answering.Connections(), 0);
+}
