@@ -1,6 +1,7 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
 #include "dialogs/option_choosers.h"
+#include "dovecot_server.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
 #include "platform/app_launcher.h"
@@ -16,6 +17,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -309,6 +311,48 @@ TEST_F(MainFormFixture, DisplaySettingsDialogAppliesToTheClockWindow) {
     EXPECT_TRUE(form->Records().clock.Has(TopMost));
     EXPECT_TRUE(form->Menu().WinTop->isChecked());
     EXPECT_TRUE(persistence.stored.clock.Has(TopMost)) << "applied and saved";
+}
+
+TEST_F(MainFormFixture, MailCheckFromTheMenuShowsTheCountsAgainstDovecot) {
+    if (DovecotServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "Dovecot is not installed (dovecot-pop3d)";
+    }
+    DovecotServer dovecot;
+    const QString failure = dovecot.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    persistence.stored.clock.AccountListCount = 1;
+    MailAccount& account = persistence.stored.accounts.entries[0];
+    account.Attribute = InUse | CheckOn | DefaultIcon;
+    account.Account = account.UserID = QStringLiteral("alice");
+    account.PassWord = QStringLiteral("secret");
+    account.POP3 = QStringLiteral("127.0.0.1");
+    account.Port = dovecot.Port();
+
+    auto form = Start();
+    WaitForRunning(*form);
+    ASSERT_TRUE(form->Menu().Menu_MailCheck->isEnabled());
+    QString shown;
+    std::uint32_t maskWhileShown = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* notice = QApplication::activeModalWidget();
+        if (notice == nullptr || notice->objectName() != QStringLiteral("MailInfoForm")) {
+            return;
+        }
+        shown = notice->findChild<QPlainTextEdit*>("MM_Mail")->toPlainText();
+        maskWhileShown = form->OpenWindowMask();
+        notice->findChild<QPushButton*>("MailInfoClose")->click();
+    });
+    poll.start(50);
+    form->Menu().Menu_MailCheck->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 20000));
+    EXPECT_EQ(shown, QStringLiteral("alice：3通のメールがあります"));
+    EXPECT_EQ(maskWhileShown, std::uint32_t(MailNotificationWindow));
+    EXPECT_EQ(form->Records().accounts.entries[0].MessageCount, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->OpenWindowMask() == 0; }, 3000));
+    EXPECT_EQ(form->Menu().Menu_MailCheck->text(), QStringLiteral("メールチェック(&C)"));
+    EXPECT_EQ(form->Records().clock.IconBarWidth, 2 * 36 + 2)
+        << "the status icon and the account's icon with its count";
 }
 
 TEST_F(MainFormFixture, HelpOpensTopic100) {
