@@ -355,6 +355,35 @@ TEST_F(MainFormFixture, MailCheckFromTheMenuShowsTheCountsAgainstDovecot) {
         << "the status icon and the account's icon with its count";
 }
 
+TEST_F(MainFormFixture, ADailyScheduleAtStartUpOpensTheAlarmWindowOnce) {
+    ScheduleEntry& entry = persistence.stored.schedules.entries[0];
+    entry.Attribute = ScheduleEnabled | ScheduleMessage | ScheduleDaily;
+    entry.Check_Patt = 0; // daily at start-up: matches at once
+    entry.Message = QStringLiteral("おはよう");
+    persistence.stored.schedules.entryCount = 1;
+
+    auto form = Start();
+    QString shown;
+    int alarmsShown = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* alarm = QApplication::activeModalWidget();
+        if (alarm == nullptr || alarm->objectName() != QStringLiteral("AlarmForm")) {
+            return;
+        }
+        ++alarmsShown;
+        shown = alarm->findChild<QPlainTextEdit*>("MM_Message")->toPlainText();
+        alarm->findChild<QPushButton*>("AlarmClose")->click();
+    });
+    poll.start(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 5000));
+    EXPECT_EQ(shown, QStringLiteral("2002/12/6 7:5 おはよう "));
+    const std::uint32_t ticks = form->MailTickCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->MailTickCount() >= ticks + 4; }, 3000));
+    EXPECT_EQ(alarmsShown, 1) << "an entry fires once per program run";
+    EXPECT_EQ(form->Records().schedules.entries[0].fireState, FireState::Notified);
+}
+
 TEST_F(MainFormFixture, HelpOpensTopic100) {
     auto form = Start();
     form->Menu().Help1->trigger();
