@@ -9,6 +9,7 @@
 #include "dialogs/alarm_form.h"
 #include "dialogs/day_time_form.h"
 #include "dialogs/day_time_info_form.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/mail_info_form.h"
 #include "dialogs/option_form.h"
 #include "dialogs/pop3_form.h"
@@ -58,9 +59,7 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     setMinimumSize(10, 10);
     setMaximumSize(640, 480);
     setMouseTracking(true);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     menu_ = new ClockMenu(this);
     tray_ = new TrayIcon(
@@ -195,6 +194,18 @@ void TMainForm::InvalidatePicture() {
     face_.InvalidatePicture();
 }
 
+void TMainForm::DrawFaceNow() {
+    RedrawFace();
+}
+
+void TMainForm::SetRatioMenuItem(MenuItemState state) {
+    menu_->SetRatio->setEnabled(state == MenuItemState::Enabled);
+}
+
+IconBarSources TMainForm::IconSources() const {
+    return CurrentFaceInputs().iconBar;
+}
+
 // ---- The mail check's side of the clock window ----
 
 void TMainForm::Menu_MailCustClick() {
@@ -251,19 +262,7 @@ void TMainForm::SetMailCheckEnabled(CommandState state) {
     menu_->Menu_MailCheck->setEnabled(state == CommandState::Enabled);
 }
 
-void TMainForm::DrawFaceNow() {
-    RedrawFace();
-}
-
-void TMainForm::SetRatioMenuItem(MenuItemState state) {
-    menu_->SetRatio->setEnabled(state == MenuItemState::Enabled);
-}
-
-IconBarSources TMainForm::IconSources() const {
-    return CurrentFaceInputs().iconBar;
-}
-
-// ---- Secondary windows of the subsystems ----
+// ---- The schedule, correction and about windows and their hosts ----
 
 void TMainForm::Menu_ScheCustClick() {
     OpenSecondaryWindow(ScheduleSettingsWindow, [this] {
