@@ -1,4 +1,5 @@
 #include "face/clock_size_rules.h"
+#include "face_defaults.h"
 #include "face/face_renderer.h"
 #include "face/jpeg_decoder.h"
 #include "platform/font_substitution.h"
@@ -11,47 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The first-start settings: picture, marks, hands, segment time with seconds, date, icon bar.
-ClockSettings DefaultFace() {
-    ClockSettings s;
-    s.Width = 320;
-    s.Height = 200;
-    s.Attrib = DefaultAttrib;
-    s.SL_Color = 0xC0C0C0;
-    s.SL_In_Color = 0x0000FF;
-    s.SE_Color = 0xC0C0C0;
-    s.SE_In_Color = 0x0000FF;
-    s.SS_Color = 0xFFFFFF;
-    s.SM_Color = 0xFFFF00;
-    s.SM_Point_Color = 0x00FFFF;
-    s.Line_Width = 1;
-    s.Mem_Interval = 1;
-    s.LongLength = 128;
-    s.ShortLength = 80;
-    s.SecondLength = 128;
-    s.HandCenterX = 160;
-    s.HandCenterY = 100;
-    s.FontName = QString::fromUtf16(u"ＭＳ Ｐ明朝");
-    s.FontSize = 20;
-    s.FontColor = 0x00FF00;
-    s.FontStyle = 2;
-    s.Digi_x = 184;
-    s.Digi_y = 148;
-    s.Digi_Size = 5;
-    s.Digi_Width = 1;
-    s.Digi_Color = 0xFF0000;
-    s.Digi_Edge_Color = 0x00FFFF;
-    s.Date_Size = 5;
-    s.Date_Width = 1;
-    s.Date_x = -7;
-    s.Date_y = 10;
-    s.Date_Color = 0xFF0000;
-    s.Date_Edge_Color = 0x00FFFF;
-    s.Image_File = QStringLiteral("sample.jpg");
-    s.IconBkColor = 0x8000000F;
-    return s;
-}
 
 // A photograph-like 4000 × 3000 JPEG (smooth gradients with grain), made once per run.
 QString LargeJpegPath() {
@@ -94,13 +54,13 @@ void ComposeLoop(benchmark::State& state, ClockSettings settings, QSize client,
 }
 
 void BM_ComposeDefaultFace320x200(benchmark::State& state) {
-    ComposeLoop(state, DefaultFace(), QSize(320, 200),
+    ComposeLoop(state, DefaultFaceSettings(), QSize(320, 200),
                 QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"));
 }
 BENCHMARK(BM_ComposeDefaultFace320x200)->Unit(benchmark::kMillisecond);
 
 void BM_ComposeFace1024x768With4000x3000Jpeg(benchmark::State& state) {
-    ClockSettings settings = DefaultFace();
+    ClockSettings settings = DefaultFaceSettings();
     settings.Image_File = LargeJpegPath();
     settings.Width = 1024;
     settings.Height = 768;
