@@ -5,15 +5,7 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
-#include "dialogs/about_form.h"
-#include "dialogs/alarm_form.h"
-#include "dialogs/day_time_form.h"
-#include "dialogs/day_time_info_form.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/mail_info_form.h"
-#include "dialogs/option_form.h"
-#include "dialogs/pop3_form.h"
-#include "dialogs/sche_form.h"
 #include "face/aspect_fit.h"
 #include "face/clock_size_rules.h"
 #include "mail/account_icons.h"
@@ -51,7 +43,9 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
                   services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
-      pictureDrop_(records_.clock, services.prompt), drag_(*this) {
+      pictureDrop_(records_.clock, services.prompt), drag_(*this),
+      dialogs_(records_, services_, clockTime_, mailRun_, correction_,
+               ClockDialogs::Hosts{*this, *this, *this, *this}) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -185,9 +179,7 @@ void TMainForm::FitWindowToPicture() {
 // ---- The display settings dialog's side of applying ----
 
 void TMainForm::Menu_DispCustClick() {
-    OpenSecondaryWindow(DisplaySettingsWindow, [this] {
-        return new TOptionForm(*this, services_.choosers, services_.prompt, services_.help);
-    });
+    OpenSecondaryWindow(DisplaySettingsWindow, [this] { return dialogs_.NewDisplaySettings(); });
 }
 
 void TMainForm::InvalidatePicture() {
@@ -213,23 +205,16 @@ void TMainForm::Menu_MailCustClick() {
     while (mailRun_.MailCheckRunning() == 1) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
-    OpenSecondaryWindow(MailSettingsWindow, [this] {
-        return new TPop3Form(records_.accounts, records_.clock, *this, *this, services_.prompt,
-                             services_.help, services_.sound,
-                             [] { return std::make_unique<TPop3Client>(); });
-    });
+    OpenSecondaryWindow(MailSettingsWindow, [this] { return dialogs_.NewMailSettings(); });
 }
 
 void TMainForm::OpenMailNotificationWindow() {
-    OpenSecondaryWindow(MailNotificationWindow, [this] {
-        return new TMailInfoForm(records_.accounts, records_.clock, mailRun_, services_.sound,
-                                 services_.launcher);
-    });
+    OpenSecondaryWindow(MailNotificationWindow, [this] { return dialogs_.NewMailNotification(); });
 }
 
 void TMainForm::RefreshMailNotificationWindow() {
-    if (auto* notice = qobject_cast<TMailInfoForm*>(OpenWindow(MailNotificationWindow))) {
-        notice->FillMailInfo();
+    if (QDialog* notice = OpenWindow(MailNotificationWindow)) {
+        ClockDialogs::RefreshMailNotification(notice);
         notice->activateWindow();
         notice->setFocus();
     }
@@ -265,28 +250,21 @@ void TMainForm::SetMailCheckEnabled(CommandState state) {
 // ---- The schedule, correction and about windows and their hosts ----
 
 void TMainForm::Menu_ScheCustClick() {
-    OpenSecondaryWindow(ScheduleSettingsWindow, [this] {
-        const ClockSource& clock = services_.clock;
-        return new TScheForm(records_.schedules, *this, services_.prompt, services_.help,
-                             [&clock] { return clock.Now(); });
-    });
+    OpenSecondaryWindow(ScheduleSettingsWindow, [this] { return dialogs_.NewScheduleSettings(); });
 }
 
 void TMainForm::Menu_DayTimeCustClick() {
     correction_.WaitWhileMailRuns();
-    OpenSecondaryWindow(CorrectionSettingsWindow, [this] {
-        return new TDayTimeForm(records_.timeServer, correction_.State(), *this,
-                                services_.clockSetter, *this, services_.help);
-    });
+    OpenSecondaryWindow(CorrectionSettingsWindow,
+                        [this] { return dialogs_.NewCorrectionSettings(); });
 }
 
 void TMainForm::PP_AboutClick() {
-    OpenSecondaryWindow(AboutWindow, [] { return new TAbout_Form; });
+    OpenSecondaryWindow(AboutWindow, [this] { return dialogs_.NewAbout(); });
 }
 
 void TMainForm::OpenCorrectionResultWindow() {
-    OpenSecondaryWindow(CorrectionResultWindow,
-                        [this] { return new TDayTimeInfoForm(correction_.State()); });
+    OpenSecondaryWindow(CorrectionResultWindow, [this] { return dialogs_.NewCorrectionResult(); });
 }
 
 bool TMainForm::MailCheckRunning() const {
@@ -298,14 +276,12 @@ void TMainForm::SetRunCommandsEnabled(RunCommands state) {
 }
 
 void TMainForm::OpenAlarmWindow() {
-    OpenSecondaryWindow(AlarmWindow, [this] {
-        return new TAlarmForm(records_.schedules, clockTime_, services_.sound, services_.launcher);
-    });
+    OpenSecondaryWindow(AlarmWindow, [this] { return dialogs_.NewAlarm(); });
 }
 
 void TMainForm::CollectIntoOpenAlarmWindow() {
-    if (auto* alarm = qobject_cast<TAlarmForm*>(OpenWindow(AlarmWindow))) {
-        alarm->CollectDueAlarms();
+    if (QDialog* alarm = OpenWindow(AlarmWindow)) {
+        ClockDialogs::CollectDueAlarms(alarm);
         alarm->activateWindow();
         alarm->setFocus();
     }

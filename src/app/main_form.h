@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/clock_dialogs.h"
 #include "app/clock_services.h"
 #include "app/hide_under_mouse.h"
 #include "app/picture_drop.h"
@@ -207,6 +208,7 @@ private:
     PlacementController placement_;
     PictureDrop pictureDrop_;
     WindowDrag drag_;
+    ClockDialogs dialogs_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;
 
