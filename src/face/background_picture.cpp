@@ -1,6 +1,7 @@
 #include "face/background_picture.h"
 
 #include "face/picture_loader.h"
+#include "face/picture_scaling.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,8 +54,7 @@ const QImage& BackgroundPicture::Stretched(QSize clientSize) {
     if (picture_.isNull()) {
         stretched_ = QImage();
     } else if (stretched_.size() != clientSize && !clientSize.isEmpty()) {
-        stretched_ = picture_.scaled(clientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_RGB32);
+        stretched_ = StretchPicture(picture_, clientSize);
     }
     return stretched_;
 }
