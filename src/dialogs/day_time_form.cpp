@@ -1,5 +1,6 @@
 #include "dialogs/day_time_form.h"
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_look.h"
 #include "timesync/clock_adjustment.h"
 #include "timesync/correction_texts.h"
@@ -27,23 +28,6 @@ constexpr int MinuteIntervalMaximum = 59;
 
 const char16_t* const PatternNames[] = {u"毎月", u"毎日", u"毎週", u"毎時", u"毎分"};
 const char16_t* const WeekdayNames[] = {u"日", u"月", u"火", u"水", u"木", u"金", u"土"};
-
-QLabel* MakeLabel(const QString& text, const QString& name, QWidget* parent,
-                  const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
 
 enum class EditAccess { Typing, SpinOnly };
 

@@ -1,5 +1,6 @@
 #include "dialogs/pop3_form.h"
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
@@ -28,38 +29,6 @@ namespace {
 
 const QString kValidateCaption = QStringLiteral("メールチェック設定方法について");
 const QString kWarningCaption = QStringLiteral("警告");
-
-QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit* MakeEdit(const char* name, QWidget* parent, const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-QCheckBox* MakeCheck(const QString& text, const char* name, QWidget* parent,
-                     const QRect& geometry) {
-    auto* check = new QCheckBox(text, parent);
-    check->setObjectName(QString::fromLatin1(name));
-    check->setGeometry(geometry);
-    return check;
-}
-
-QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    // Enter in an edit field must not press a button of its own accord.
-    button->setAutoDefault(false);
-    return button;
-}
 
 QToolButton* MakeSpeedButton(QStyle::StandardPixmap glyph, const char* name, QWidget* parent,
                              const QRect& geometry) {

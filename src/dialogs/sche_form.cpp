@@ -2,6 +2,7 @@
 
 #include "core/clock_time.h"
 #include "dialogs/byte_limited_memo.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_look.h"
 #include "schedule/schedule_editing.h"
 #include "schedule/schedule_list_text.h"
@@ -65,41 +66,6 @@ QString AllFilesFilter() {
 #endif
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry,
-                  const QString& name = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    if (!name.isEmpty()) {
-        label->setObjectName(name);
-    }
-    return label;
-}
-
-QPushButton* MakeButton(const QString& text, const QString& name, QWidget* parent,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    // Enter in an edit field must not press a button of its own accord.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* MakeEdit(const QString& name, QWidget* parent, const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-QCheckBox* MakeCheck(const QString& text, const QString& name, QWidget* parent,
-                     const QRect& geometry) {
-    auto* check = new QCheckBox(text, parent);
-    check->setObjectName(name);
-    check->setGeometry(geometry);
-    return check;
-}
-
 // An up-down spinner beside a read-only edit: the spin box is the UPD_ control and its
 // edit field carries the EDT_ name.
 QSpinBox* MakeSpinner(const QString& spinName, const QString& editName, int maximum,
@@ -146,7 +112,7 @@ QGroupBox* TScheForm::BuildDateGroup() {
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 4, 316, 272);
 
-    MakeLabel(QStringLiteral("実行パターン"), group, QRect(12, 22, 100, 16));
+    MakeLabel(QStringLiteral("実行パターン"), {}, group, QRect(12, 22, 100, 16));
     CBX_ScheSelect = new QComboBox(group);
     CBX_ScheSelect->setObjectName(QStringLiteral("CBX_ScheSelect"));
     CBX_ScheSelect->setGeometry(12, 40, 110, 22);
@@ -155,7 +121,7 @@ QGroupBox* TScheForm::BuildDateGroup() {
     }
 
     LBL_ScheEveryWeek =
-        MakeLabel(QStringLiteral("曜日"), group, QRect(12, 70, 100, 16), "LBL_ScheEveryWeek");
+        MakeLabel(QStringLiteral("曜日"), "LBL_ScheEveryWeek", group, QRect(12, 70, 100, 16));
     CBX_ScheEveryWeek = new QComboBox(group);
     CBX_ScheEveryWeek->setObjectName(QStringLiteral("CBX_ScheEveryWeek"));
     CBX_ScheEveryWeek->setGeometry(12, 88, 110, 22);
@@ -173,9 +139,9 @@ QGroupBox* TScheForm::BuildDateGroup() {
 
     UPD_Sche_Hour =
         MakeSpinner("UPD_Sche_Hour", "EDT_Sche_Hour", 23, group, QRect(28, 166, 44, 22));
-    LBL_Sche_Hour = MakeLabel(QStringLiteral("時"), group, QRect(75, 169, 14, 16), "LBL_Sche_Hour");
+    LBL_Sche_Hour = MakeLabel(QStringLiteral("時"), "LBL_Sche_Hour", group, QRect(75, 169, 14, 16));
     UPD_Sche_Min = MakeSpinner("UPD_Sche_Min", "EDT_Sche_Min", 59, group, QRect(92, 166, 44, 22));
-    LBL_Sche_Min = MakeLabel(QStringLiteral("分"), group, QRect(139, 169, 14, 16), "LBL_Sche_Min");
+    LBL_Sche_Min = MakeLabel(QStringLiteral("分"), "LBL_Sche_Min", group, QRect(139, 169, 14, 16));
 
     BTN_ScheNow =
         MakeButton(QStringLiteral("現在日時"), "BTN_ScheNow", group, QRect(12, 202, 96, 24));
@@ -191,9 +157,9 @@ QFrame* TScheForm::BuildCalendarPanel(QWidget* parent) {
     Panel1->setFrameShadow(QFrame::Sunken);
     Panel1->setGeometry(156, 20, 154, 168);
 
-    LBL_Year = MakeLabel({}, Panel1, QRect(6, 4, 70, 16), "LBL_Year");
+    LBL_Year = MakeLabel({}, "LBL_Year", Panel1, QRect(6, 4, 70, 16));
     LBL_Year->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LBL_Month = MakeLabel({}, Panel1, QRect(80, 4, 60, 16), "LBL_Month");
+    LBL_Month = MakeLabel({}, "LBL_Month", Panel1, QRect(80, 4, 60, 16));
     LBL_Month->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     BTN_LastYear = MakeButton(QStringLiteral("<<"), "BTN_LastYear", Panel1, QRect(6, 22, 32, 20));
@@ -233,19 +199,19 @@ QGroupBox* TScheForm::BuildNotificationGroup() {
     const int fieldX = 112;
     auto row = [](int index) { return 146 + 24 * index; };
     applicationControls_ = {
-        MakeLabel(QStringLiteral("名称"), group, QRect(labelX, row(0) + 3, 84, 16)),
+        MakeLabel(QStringLiteral("名称"), {}, group, QRect(labelX, row(0) + 3, 84, 16)),
         EDT_ScheAppName = MakeEdit("EDT_ScheAppName", group, QRect(fieldX, row(0), 162, 22)),
-        MakeLabel(QStringLiteral("ファイル"), group, QRect(labelX, row(1) + 3, 84, 16)),
+        MakeLabel(QStringLiteral("ファイル"), {}, group, QRect(labelX, row(1) + 3, 84, 16)),
         EDT_RunFile = MakeEdit("EDT_RunFile", group, QRect(fieldX, row(1), 130, 22)),
         Dialog_RunFile =
             MakeButton(QStringLiteral("..."), "Dialog_RunFile", group, QRect(246, row(1), 28, 22)),
-        MakeLabel(QStringLiteral("作業フォルダ"), group, QRect(labelX, row(2) + 3, 84, 16)),
+        MakeLabel(QStringLiteral("作業フォルダ"), {}, group, QRect(labelX, row(2) + 3, 84, 16)),
         EDT_RunDir = MakeEdit("EDT_RunDir", group, QRect(fieldX, row(2), 130, 22)),
         Dialog_RunDir =
             MakeButton(QStringLiteral("..."), "Dialog_RunDir", group, QRect(246, row(2), 28, 22)),
-        MakeLabel(QStringLiteral("オプション"), group, QRect(labelX, row(3) + 3, 84, 16)),
+        MakeLabel(QStringLiteral("オプション"), {}, group, QRect(labelX, row(3) + 3, 84, 16)),
         EDT_RunOption = MakeEdit("EDT_RunOption", group, QRect(fieldX, row(3), 162, 22)),
-        MakeLabel(QStringLiteral("実行時の大きさ"), group, QRect(labelX, row(4) + 3, 84, 16)),
+        MakeLabel(QStringLiteral("実行時の大きさ"), {}, group, QRect(labelX, row(4) + 3, 84, 16)),
         CBX_RunWin = new QComboBox(group),
     };
     CBX_RunWin->setObjectName(QStringLiteral("CBX_RunWin"));
