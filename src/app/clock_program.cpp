@@ -108,15 +108,22 @@ int RenderFace(const CommandLine& command) {
     return 0;
 }
 
-// Reads the time server as the menu's check does and prints what the result window would
-// show; never sets the clock and never writes the settings.
-int CheckTime(const CommandLine& command) {
-    StderrPrompt prompt;
+// The stored records with their defaults filled in, for the commands that only report:
+// nothing is written back.
+SettingsRecords ReadStoredRecords(const CommandLine& command, UserPrompt& prompt) {
     const std::unique_ptr<SettingsPersistence> settings =
         MakeStorePersistence(command.settingsFile, prompt, SettingsAccess::ReadOnly);
     SettingsRecords records;
     settings->EnsureDefaults(records);
     settings->LoadSettings(records);
+    return records;
+}
+
+// Reads the time server as the menu's check does and prints what the result window would
+// show; never sets the clock and never writes the settings.
+int CheckTime(const CommandLine& command) {
+    StderrPrompt prompt;
+    SettingsRecords records = ReadStoredRecords(command, prompt);
     const CheckTimeOutcome outcome =
         CheckServerTime(records.timeServer, command.timeServer, SystemClockSource());
     Print(outcome.exitCode == 0 ? stdout : stderr, outcome.lines.join(QLatin1Char('\n')) + '\n');
@@ -127,11 +134,7 @@ int CheckTime(const CommandLine& command) {
 // notification window's lines; never writes the settings.
 int CheckMail(const CommandLine& command) {
     StderrPrompt prompt;
-    const std::unique_ptr<SettingsPersistence> settings =
-        MakeStorePersistence(command.settingsFile, prompt, SettingsAccess::ReadOnly);
-    SettingsRecords records;
-    settings->EnsureDefaults(records);
-    settings->LoadSettings(records);
+    SettingsRecords records = ReadStoredRecords(command, prompt);
     TPop3Client pop3;
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
