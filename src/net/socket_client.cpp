@@ -10,10 +10,14 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 namespace {
 
-int liveComponents = 0;
+std::vector<TSocketClient*>& LiveComponents() {
+    static std::vector<TSocketClient*> live;
+    return live;
+}
 
 // Runs a handler called from a socket or lookup signal: an exception must not unwind
 // through Qt's event loop, and a failing event handler must not break the wait around it.
@@ -70,11 +74,22 @@ TSocketClient::~TSocketClient() {
     destroying_ = true;
     timer_.Disable();
     Guarded([this] { RequestCloseSocket(); });
-    --liveComponents;
+    std::vector<TSocketClient*>& live = LiveComponents();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
 int TSocketClient::LiveComponentCount() {
-    return liveComponents;
+    return static_cast<int>(LiveComponents().size());
+}
+
+void TSocketClient::AbortAll(const TSocketClient* spared) {
+    // An abort runs event handlers, which must not change the list being walked.
+    const std::vector<TSocketClient*> live = LiveComponents();
+    for (TSocketClient* component : live) {
+        if (component != spared) {
+            Guarded([component] { component->Abort(); });
+        }
+    }
 }
 
 void TSocketClient::InitWinsock() {
@@ -83,7 +98,9 @@ void TSocketClient::InitWinsock() {
     if (QCoreApplication::instance() == nullptr) {
         throw ESockError(QStringLiteral("Initializaton of windows sockets failed"));
     }
-    if (liveComponents++ == 0) {
+    std::vector<TSocketClient*>& live = LiveComponents();
+    live.push_back(this);
+    if (live.size() == 1) {
         winsockInfo_
             << QStringLiteral("Version= 1.1") << QStringLiteral("High Version= 1.1")
             << QStringLiteral("Description= Qt Network %1").arg(QString::fromLatin1(qVersion()))
@@ -146,7 +163,9 @@ void TSocketClient::StatusMessage(int level, const QString& text) {
 }
 
 void TSocketClient::WaitUntil(const std::function<bool()>& done) {
-    wait_.Until(done);
+    if (wait_.Until(done) == EventWait::Outcome::ApplicationExiting) {
+        canceled_ = true;
+    }
 }
 
 void TSocketClient::TimerOn() {
@@ -497,12 +516,20 @@ QString TSocketClient::Transaction(const QString& command) {
     return lastReply_;
 }
 
+QByteArray TSocketClient::Peek() const {
+    // A socket replaced after a close was never opened and has nothing to show.
+    return socket_ != nullptr && socket_->isOpen() ? socket_->peek(BufferSize) : QByteArray();
+}
+
 bool TSocketClient::DataAvailable() const {
     return socket_ != nullptr && socket_->bytesAvailable() > 0;
 }
 
 void TSocketClient::ClearInput() {
-    socket_->read(BufferSize);
+    // After a close the component holds a fresh socket that was never opened: nothing to clear.
+    if (socket_->isOpen()) {
+        socket_->read(BufferSize);
+    }
 }
 
 void TSocketClient::CertifyConnect() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/event_wait.h"
+#include "core/event_wait.h"
 #include "net/timeout_timer.h"
 
 #include <QByteArray>
@@ -80,8 +80,16 @@ public:
 
     // Components alive in the process; the first fills the diagnostic WinsockInfo lines.
     static int LiveComponentCount();
+    // Aborts the pending wait of every live component but `spared`: the program is ending
+    // and no conversation may hold it up.
+    static void AbortAll(const TSocketClient* spared = nullptr);
 
 protected:
+    // What has arrived and waits to be read, left in place.
+    QByteArray Peek() const;
+    // Whether the peer has closed its side; data it sent before may still be waiting.
+    bool PeerClosed() const { return peerClosed_; }
+    void ClearCanceled() { canceled_ = false; }
     // Name resolution with the one OnInvalidHost retry; leaves RemoteAddress set or raises.
     void ResolveWithRetry();
     // Opens the connection to RemoteAddress and waits for it; raises on failure.
@@ -91,7 +99,8 @@ protected:
     void TimerOff();
     // Raises ESockError for a Winsock number above 10000 other than the tolerated one.
     void ErrorManager(int number, int tolerated = 10035);
-    // Waits until done() holds, sleeping between socket, cancel and timer events.
+    // Waits until done() holds, sleeping between socket, cancel and timer events. When the
+    // application is exiting the wait ends as canceled, since nothing could wake it again.
     void WaitUntil(const std::function<bool()>& done);
 
 private:

@@ -3,6 +3,8 @@
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
 
+#include <QtGlobal>
+
 QString FailureOf(const std::function<void()>& action) {
     try {
         action();
@@ -18,4 +20,26 @@ QString FailureOf(const std::function<void()>& action) {
 
 QString NistReply(const QString& date, const QString& time, const QString& milliseconds) {
     return QStringLiteral("\n52615 %1 %2 00 0 0 %3 UTC(NIST) *\n").arg(date, time, milliseconds);
+}
+
+namespace {
+
+QStringList* capturedWarnings = nullptr;
+
+void CaptureWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg && capturedWarnings != nullptr) {
+        capturedWarnings->append(text);
+    }
+}
+
+} // namespace
+
+QStringList CapturedWarnings(const std::function<void()>& action) {
+    QStringList warnings;
+    capturedWarnings = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(CaptureWarning);
+    action();
+    qInstallMessageHandler(previous);
+    capturedWarnings = nullptr;
+    return warnings;
 }

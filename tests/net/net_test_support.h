@@ -3,6 +3,7 @@
 #include "net/net_error.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <typeinfo>
 
@@ -12,3 +13,6 @@ QString FailureOf(const std::function<void()>& action);
 
 // The NIST form of a Daytime reply with the given date, time and 5-character millisecond field.
 QString NistReply(const QString& date, const QString& time, const QString& milliseconds);
+
+// The warnings Qt reports while `action` runs (for example "QIODevice::read: device not open").
+QStringList CapturedWarnings(const std::function<void()>& action);

@@ -3,6 +3,7 @@
 #include "net_test_support.h"
 #include "scripted_peer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -430,4 +431,23 @@ TEST(NetSocketLifecycle, CertifyConnectAsksOnceForAConnection) {
     Connection connection;
     connection.client.Connect();
     EXPECT_EQ(FailureOf([&] { connection.client.CertifyConnect(); }), "none");
+}
+
+TEST(NetSocketLifecycle, AbortAllEndsEveryPendingWaitButTheSparedOne) {
+    Connection spared(0);
+    Connection aborted(0);
+    spared.peer.Pause(300).Send("late\r\n");
+    aborted.peer.Send("waiting\r\n");
+    spared.client.Connect();
+    aborted.client.Connect();
+    During(50, [&] { TSocketClient::AbortAll(&spared.client); });
+    EXPECT_EQ(spared.client.ReadLn(), QStringLiteral("late\r\n"));
+    EXPECT_EQ(FailureOf([&] { aborted.client.ReadLn(); }), "EAbortError: Socket readln aborted");
+}
+
+TEST(NetSocketLifecycle, AWaitGivesUpOnceTheApplicationIsExiting) {
+    Connection connection(0); // no time-out: only the exit can end the wait
+    connection.client.Connect();
+    During(50, [] { QCoreApplication::exit(0); });
+    EXPECT_EQ(FailureOf([&] { connection.client.ReadLn(); }), "EAbortError: Socket readln aborted");
 }
