@@ -8,8 +8,12 @@ class TDaytimeClient : public TSocketClient {
 public:
     TDaytimeClient();
 
-    // The reply, read at the moment its first bytes have arrived. A server that does not
-    // send within TimeOut fails with "Connection Timed out", one that closes without sending
-    // with "Connection Failed".
+    // The reply, read once its line has ended or the server has closed; a reply that arrives
+    // in several pieces is read whole. A server that sends nothing within TimeOut fails with
+    // "Connection Timed out", one that closes without sending with "Connection Failed". What
+    // has arrived when TimeOut ends without a line end is taken as the reply.
     QString GetTimeStr();
+
+private:
+    bool ReplyComplete() const;
 };

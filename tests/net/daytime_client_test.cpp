@@ -46,6 +46,34 @@ TEST(NetDaytimeClient, ReadsANistReplyAndDisconnects) {
     EXPECT_TRUE(server.peer.Received().isEmpty()) << "a Daytime client sends nothing";
 }
 
+TEST(NetDaytimeClient, AReplyInSeveralPiecesIsReadWhole) {
+    const QByteArray reply = NistReply("02-12-06", "21:30:05", "450.0").toLatin1();
+    const QByteArray head = reply.left(12);
+    const QByteArray tail = reply.mid(12);
+    struct Case {
+        const char* what;
+        std::function<void(ScriptedPeer&)> script;
+        QByteArray expected;
+    };
+    const std::vector<Case> cases = {
+        {"two segments, then the close",
+         [&](ScriptedPeer& peer) { peer.Send(head).Pause(100).Send(tail).Close(); }, reply},
+        {"two segments, connection left open",
+         [&](ScriptedPeer& peer) { peer.Send(head).Pause(100).Send(tail); }, reply},
+        {"no line end, then the close",
+         [&](ScriptedPeer& peer) { peer.Send(head).Pause(100).Send("rest").Close(); },
+         head + "rest"},
+        // What has come when the time-out ends is the reply.
+        {"no line end, connection left open", [&](ScriptedPeer& peer) { peer.Send(head); }, head},
+    };
+    for (const Case& sample : cases) {
+        TimeServer server;
+        sample.script(server.peer);
+        EXPECT_EQ(server.client.GetTimeStr(), QString::fromLatin1(sample.expected)) << sample.what;
+        EXPECT_FALSE(server.client.Connected()) << sample.what;
+    }
+}
+
 TEST(NetDaytimeClient, CanBeCalledAgain) {
     TimeServer first;
     first.peer.Send("one\n");
