@@ -1,10 +1,53 @@
+#include "core/event_wait.h"
 #include "platform/app_launcher.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
+#include <chrono>
 
 namespace {
+
+// How long the desktop's opener is given to say whether it could open a document. An opener
+// that is still running then is running the document's application itself.
+constexpr std::chrono::milliseconds OpenerVerdictTime{5000};
+
+// Hands a document to xdg-open and takes its exit status as the verdict: 0 when an
+// application accepted the document, another status when none could. The wait sleeps in the
+// event loop, so the clock keeps ticking.
+bool OpenDocument(const QString& path, const QString& workingFolder) {
+    auto* opener = new QProcess;
+    opener->setWorkingDirectory(workingFolder);
+    bool ended = false;
+    EventWait verdict;
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, [&verdict] { verdict.Wake(); });
+    QObject::connect(opener, &QProcess::finished, opener, [&] {
+        ended = true;
+        verdict.Wake();
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            ended = true;
+            verdict.Wake();
+        }
+    });
+    opener->start(QStringLiteral("xdg-open"), {path});
+    patience.start(OpenerVerdictTime);
+    const auto outcome = verdict.Until([&] { return ended || !patience.isActive(); });
+    QObject::disconnect(opener, nullptr, opener, nullptr);
+    if (!ended && outcome == EventWait::Outcome::ConditionMet) {
+        // Still running: the opener runs the application itself and is left to it.
+        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+        return true;
+    }
+    const bool accepted = ended && opener->error() != QProcess::FailedToStart &&
+                          opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+    delete opener;
+    return accepted;
+}
 
 // Starts executables with QProcess so that the options reach the program as separate
 // arguments exactly as written, never interpreted by a shell. Documents go to xdg-open,
@@ -28,7 +71,7 @@ public:
         if (info.isExecutable()) {
             return QProcess::startDetached(path, QProcess::splitCommand(options), workingFolder);
         }
-        return QProcess::startDetached(QStringLiteral("xdg-open"), {path}, workingFolder);
+        return OpenDocument(path, workingFolder);
     }
 
     bool Open(const QString& file) override { return Launch(file, {}, {}, ShowNormal); }

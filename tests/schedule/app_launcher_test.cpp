@@ -93,6 +93,11 @@ TEST_F(ScheduleLauncherTest, DocumentsGoToTheDesktopOpener) {
 
     EXPECT_TRUE(launcher->Open(document));
     EXPECT_EQ(WaitForReport(report), QStringList({QDir::currentPath(), document}));
+
+    // An opener that finds no application for the document says so by its exit status.
+    const QString refusing = folder.Write("bin/xdg-open", "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(refusing, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(launcher->Open(document));
     qputenv("PATH", path);
 }
 
