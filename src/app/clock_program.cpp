@@ -149,8 +149,9 @@ int CheckMail(const CommandLine& command) {
 } // namespace
 
 int RunClockProgram(QApplication& application) {
+    // No display name: Qt would append it to every window title the window manager shows,
+    // and each window's caption is exactly its own.
     QApplication::setApplicationName(QStringLiteral("zorbel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorbel"));
     QApplication::setApplicationVersion(QStringLiteral("4.0"));
     QApplication::setWindowIcon(ProgramIcon());
 

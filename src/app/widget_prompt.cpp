@@ -5,9 +5,8 @@
 #include <QPushButton>
 
 void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon,
-                    caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QStringLiteral("Zorbel") : caption,
+                    text, QMessageBox::Ok, QApplication::activeWindow());
     if (!caption.isEmpty()) {
         box.setIcon(QMessageBox::Warning);
     }

@@ -66,7 +66,7 @@ TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettin
       prompt_(prompt), help_(help), sound_(sound), testClient_(std::move(testClient)),
       draft_(accounts, settings) {
     setObjectName(QStringLiteral("Pop3Form"));
-    setWindowTitle(QStringLiteral("メール着信通知の設定"));
+    setWindowTitle(QStringLiteral("メールチェック設定"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(DialogFont());

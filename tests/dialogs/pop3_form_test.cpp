@@ -294,6 +294,7 @@ TEST_F(MailPop3FormTest, DialogRendersReadablyWithoutOverlaps) {
     auto form = MakeForm();
     form->show();
     const QPixmap picture = form->grab();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("メールチェック設定"));
     EXPECT_EQ(picture.size(), QSize(463, 427));
     for (QWidget* parent : form->findChildren<QWidget*>()) {
         if (parent->inherits("QAbstractScrollArea") || parent->inherits("QAbstractSpinBox")) {
