@@ -38,10 +38,13 @@ DigitalGroupTraits DigitalGroupTraits::Time() {
             "EDT_DigiTimeWidth",
             "BTN_DigiTime",
             "CBX_DigiTimeFontDispType",
+            "CBX_ClockTranslucent",
+            QStringLiteral("半透明（時計）"),
             DigiTimeDisp,
             TimeFont,
             DigiTimeSecDisp,
             DigiTimeFill,
+            ClockTranslucentBox,
             &ClockSettings::Digi_Edge_Color,
             &ClockSettings::Digi_Color,
             &ClockSettings::Digi_Width,
@@ -67,10 +70,13 @@ DigitalGroupTraits DigitalGroupTraits::Date() {
             "EDT_DateWidth",
             "BTN_DigiDate",
             "CBX_DigiDateFontDispType",
+            "CBX_DateTranslucent",
+            QStringLiteral("半透明（日付）"),
             DigiDateDisp,
             DateFont,
             DigiDateScene,
             DigiDateFill,
+            DateTranslucentBox,
             &ClockSettings::Date_Edge_Color,
             &ClockSettings::Date_Color,
             &ClockSettings::Date_Width,
@@ -122,6 +128,8 @@ void OptionDigitalGroup::BuildControls() {
         MakeOptionLabel(QStringLiteral("表示形式"), nullptr, this, QRect(8, 194, inner, 16));
     format_ =
         MakeOptionCombo(traits_.formats, traits_.formatName, this, QRect(4, 211, width() - 8, 22));
+    translucent_ = MakeOptionCheck(traits_.translucentCaption, traits_.translucentName, this,
+                                   QRect(8, 237, inner, 18));
 }
 
 void OptionDigitalGroup::ConnectControls() {
@@ -150,6 +158,8 @@ void OptionDigitalGroup::ConnectControls() {
         editing_.Edit(ApplyEffect::MarksModified,
                       [this, value](ClockSettings& copy) { copy.*traits_.width = value; });
     });
+    connect(translucent_, &QCheckBox::toggled, this,
+            [this](bool on) { editing_.SetBit(traits_.translucentBit, on); });
     connect(fontButton_, &QPushButton::clicked, this,
             [this] { editing_.ChooseFont(this, traits_.font, ChooserApply::Always); });
     connect(format_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -167,6 +177,7 @@ void OptionDigitalGroup::Fill() {
     (copy.Has(traits_.fontBit) ? fontRadio_ : led_)->setChecked(true);
     detail_->setChecked(copy.Has(traits_.detailBit));
     fill_->setChecked(copy.Has(traits_.fillBit));
+    translucent_->setChecked(copy.Has(traits_.translucentBit));
     width_->setValue(copy.*traits_.width);
     const int formatIndex = copy.*traits_.formatIndex;
     // An index the list does not hold shows the first item; the copy keeps its value.
@@ -180,6 +191,7 @@ void OptionDigitalGroup::UpdateEnabling() {
     const bool font = shown && copy.Has(traits_.fontBit);
     led_->setEnabled(shown);
     fontRadio_->setEnabled(shown);
+    translucent_->setEnabled(shown);
     for (QWidget* control : std::initializer_list<QWidget*>{detail_, fill_, edgeColour_,
                                                             fillColour_, widthLabel_, width_}) {
         control->setEnabled(segments);

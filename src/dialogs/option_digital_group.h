@@ -30,10 +30,13 @@ struct DigitalGroupTraits {
     const char* widthEditName;
     const char* fontButtonName;
     const char* formatName;
+    const char* translucentName;
+    QString translucentCaption;
     AttribBit dispBit;
     AttribBit fontBit;
     AttribBit detailBit;
     AttribBit fillBit;
+    AttribBit translucentBit; // stored for the user, read by nothing else
     Colour ClockSettings::*edgeColour;
     Colour ClockSettings::*fillColour;
     int ClockSettings::*width;
@@ -75,4 +78,5 @@ private:
     QPushButton* fontButton_ = nullptr;
     QLabel* formatLabel_ = nullptr;
     QComboBox* format_ = nullptr;
+    QCheckBox* translucent_ = nullptr;
 };

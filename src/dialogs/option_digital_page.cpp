@@ -5,9 +5,10 @@
 OptionDigitalPage::OptionDigitalPage(OptionEditing& editing, QWidget* parent)
     : OptionPage(editing, parent) {
     setObjectName(QStringLiteral("TS_Digital"));
-    time_ = new OptionDigitalGroup(DigitalGroupTraits::Time(), editing, this, QRect(1, 0, 130, 240));
+    time_ =
+        new OptionDigitalGroup(DigitalGroupTraits::Time(), editing, this, QRect(1, 0, 130, 258));
     date_ =
-        new OptionDigitalGroup(DigitalGroupTraits::Date(), editing, this, QRect(133, 0, 157, 240));
+        new OptionDigitalGroup(DigitalGroupTraits::Date(), editing, this, QRect(133, 0, 157, 258));
 }
 
 void OptionDigitalPage::Fill() {

@@ -454,6 +454,26 @@ TEST_F(DisplayDialog, DigitalGroupsEnableTheControlsOfTheirStyle) {
     }
 }
 
+// The two boxes only store their bits; they go with their block being shown.
+TEST_F(DisplayDialog, TranslucentBoxesSetAndClearTheirStoredBits) {
+    host.settings.Attrib = (DefaultAttrib | DigiTimeDisp | DigiDateDisp | DateTranslucentBox) &
+                           ~std::uint32_t(ClockTranslucentBox);
+    Open();
+    EXPECT_FALSE(Check("CBX_ClockTranslucent")->isChecked());
+    EXPECT_TRUE(Check("CBX_DateTranslucent")->isChecked());
+    Click("CBX_ClockTranslucent");
+    EXPECT_TRUE(ApplyEnabled());
+    Click("CBX_DateTranslucent");
+    Click("BTM_okclose");
+    EXPECT_TRUE(host.settings.Has(ClockTranslucentBox));
+    EXPECT_FALSE(host.settings.Has(DateTranslucentBox));
+
+    host.settings.Attrib &= ~std::uint32_t(DigiTimeDisp);
+    Open();
+    EXPECT_FALSE(Check("CBX_ClockTranslucent")->isEnabled());
+    EXPECT_TRUE(Check("CBX_DateTranslucent")->isEnabled());
+}
+
 TEST_F(DisplayDialog, OtherTabEnablesCornerSizeAndIconColourByTheirChoice) {
     Open();
     EXPECT_FALSE(Find<QWidget>("UPD_RoundSize")->isEnabled());
