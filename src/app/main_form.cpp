@@ -5,6 +5,7 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
+#include "core/event_wait.h"
 #include "dialogs/dialog_look.h"
 #include "face/aspect_fit.h"
 #include "face/clock_size_rules.h"
@@ -21,7 +22,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -34,18 +34,45 @@
 #include <QWindow>
 #include <qdrawutil.h>
 
+namespace {
+
+// The services with another prompt in place of the given one.
+ClockServices WithPrompt(const ClockServices& services, UserPrompt& prompt) {
+    return ClockServices{prompt,
+                         services.help,
+                         services.clock,
+                         services.settings,
+                         services.sound,
+                         services.launcher,
+                         services.dialUp,
+                         services.clockSetter,
+                         services.choosers,
+                         services.dataFolder};
+}
+
+// How often a menu handler that waits for the mail run looks whether it has ended. The run
+// ends in a tick, which no signal announces; between looks the wait sleeps.
+constexpr std::chrono::milliseconds MailRunLookInterval{50};
+
+} // namespace
+
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), services_(services), tick_(*this),
-      windows_(*this, services.prompt), face_(services.dataFolder),
-      scheduleChecker_(records_.schedules, *this),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
+      services_(WithPrompt(services, prompt_)), tick_(*this), windows_(*this, prompt_),
+      face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
       mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
-      correction_(records_.timeServer, *this, services.prompt, services.dialUp,
-                  services.clockSetter),
+      correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
-      pictureDrop_(records_.clock, services.prompt), drag_(*this),
+      pictureDrop_(records_.clock, prompt_), drag_(*this),
       dialogs_(records_, services_, clockTime_, mailRun_, correction_,
-               ClockDialogs::Hosts{*this, *this, *this, *this}) {
+               ClockDialogs::Hosts{*this, *this, *this, *this}),
+      exit_(
+          pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitStateValue::MailStopped; },
+          [this] {
+              quitState_ = QuitStateValue::MailStopped;
+              QCoreApplication::exit(0);
+          }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,11 +83,11 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     setFont(DialogFont());
 
     menu_ = new ClockMenu(this);
-    tray_ = new TrayIcon(
-        menu_->Menu(), [this] { return !windows_.AnyOpen(); }, this);
+    tray_ = new TrayIcon(this);
     connect(tray_, &TrayIcon::Activated, this, [this] { activateWindow(); });
+    connect(tray_, &TrayIcon::ContextRequested, this, &TMainForm::TrayContextRequested);
     drawTimer_.setTimerType(Qt::CoarseTimer);
-    connect(&drawTimer_, &QTimer::timeout, this, [this] { tick_.DrawTimerTimer(); });
+    connect(&drawTimer_, &QTimer::timeout, this, &TMainForm::DrawTimerTimer, Qt::QueuedConnection);
     ConnectMenu();
     // Losing activation ends the placement of a face part as a double-click does.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -69,6 +96,14 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::DrawTimerTimer() {
+    // A tick queued just before the timer was stopped (placing a face part, closing) is
+    // dropped, as a stopped timer's pending tick would be.
+    if (drawTimer_.isActive()) {
+        tick_.DrawTimerTimer();
+    }
+}
 
 void TMainForm::FormCreate() {
     PaintButtonFace();
@@ -165,15 +200,22 @@ void TMainForm::ApplyWindowShape() {
 }
 
 void TMainForm::SetRatioClick() {
-    FitWindowToPicture();
+    FitClientToPicture();
     ApplyWindowShape();
 }
 
 void TMainForm::FitWindowToPicture() {
-    if (const auto fitted = FitClientSizeToPicture(records_.clock, face_.PictureSize())) {
-        ResizeClient(*fitted);
-        StoreWindowGeometry();
+    FitClientToPicture();
+}
+
+bool TMainForm::FitClientToPicture() {
+    const auto fitted = FitClientSizeToPicture(records_.clock, face_.PictureSize());
+    if (!fitted) {
+        return false;
     }
+    ResizeClient(*fitted);
+    StoreWindowGeometry();
+    return true;
 }
 
 // ---- The display settings dialog's side of applying ----
@@ -202,10 +244,12 @@ IconBarSources TMainForm::IconSources() const {
 
 void TMainForm::Menu_MailCustClick() {
     // A run that is under way finishes first; the clock keeps ticking meanwhile.
-    while (mailRun_.MailCheckRunning() == 1) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EventWait runEnded;
+    const auto outcome = runEnded.Until(
+        [this] { return mailRun_.MailCheckRunning() != 1 || IsClosing(); }, MailRunLookInterval);
+    if (outcome == EventWait::Outcome::ConditionMet) {
+        OpenSecondaryWindow(MailSettingsWindow, [this] { return dialogs_.NewMailSettings(); });
     }
-    OpenSecondaryWindow(MailSettingsWindow, [this] { return dialogs_.NewMailSettings(); });
 }
 
 void TMainForm::OpenMailNotificationWindow() {
@@ -254,7 +298,9 @@ void TMainForm::Menu_ScheCustClick() {
 }
 
 void TMainForm::Menu_DayTimeCustClick() {
-    correction_.WaitWhileMailRuns();
+    if (!correction_.WaitWhileMailRuns()) {
+        return;
+    }
     OpenSecondaryWindow(CorrectionSettingsWindow,
                         [this] { return dialogs_.NewCorrectionSettings(); });
 }
@@ -322,18 +368,38 @@ void TMainForm::SetStaysOnTop(bool on) {
 // ---- Secondary windows ----
 
 void TMainForm::OpenSecondaryWindow(WindowBit bit, const std::function<QDialog*()>& create) {
+    // The exit closes every window; none may open behind it.
+    if (IsClosing()) {
+        return;
+    }
     windows_.OpenSecondaryWindow(bit, [this, bit, &create] {
         std::unique_ptr<QDialog> dialog(create());
         if (!dialog) {
             return false;
         }
-        openWindows_[bit] = dialog.get();
-        // Every way of closing ends in finished(): the buttons, Esc and the close box.
-        connect(dialog.get(), &QDialog::finished, this,
-                [this, bit] { windows_.CloseSecondaryWindow(bit); });
+        QDialog* window = dialog.get();
+        openWindows_[bit] = window;
+        bool closed = false;
+        const auto closeWindow = [this, bit, window, &closed] {
+            if (closed) {
+                return;
+            }
+            closed = true;
+            // A window of the same kind opened from a nested tick keeps its own entry.
+            if (const auto found = openWindows_.find(bit);
+                found != openWindows_.end() && found->second == window) {
+                openWindows_.erase(found);
+            }
+            windows_.CloseSecondaryWindow(bit);
+        };
+        // Every way of closing ends in finished(): the buttons, Esc and the close box. The
+        // window counts as closed from then on, even while a tick nested in its loop keeps
+        // the loop from returning.
+        connect(window, &QDialog::finished, this, closeWindow);
         // Modal: the clock's tick keeps running inside this loop.
         dialog->exec();
-        openWindows_.erase(bit);
+        // The program's exit ends the loop without finishing the window.
+        closeWindow();
         return true;
     });
 }
@@ -394,7 +460,7 @@ void TMainForm::CheckCorrectionDue() {
 }
 
 bool TMainForm::IsExiting() const {
-    return quitState_ != QuitStateValue::Running;
+    return quitState_ != QuitStateValue::Running || IsClosing();
 }
 
 bool TMainForm::CursorInsideOuterRectangle() const {
@@ -645,7 +711,7 @@ void TMainForm::ShowPopupMenu() {
 
 void TMainForm::TrayContextRequested() {
     activateWindow();
-    if (!windows_.AnyOpen()) {
+    if (!windows_.AnyOpen() && !IsClosing()) {
         ShowPopupMenu();
     }
 }
@@ -665,32 +731,18 @@ void TMainForm::SaveSettings() {
     services_.settings.SaveSettings(records_);
 }
 
-void TMainForm::WaitForMailConnection() {
-    // The conversation ends by itself within its time-out (or the exit's step of the run
-    // stops it); a close that arrives inside the conversation's own wait cannot let it end,
-    // so after that time the connection is dropped.
-    constexpr int ConversationTimeOut = 10000;
-    QElapsedTimer waited;
-    waited.start();
-    while (pop3_.Connected() && quitState_ != QuitStateValue::MailStopped &&
-           waited.elapsed() < ConversationTimeOut) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    if (pop3_.Connected()) {
-        pop3_.Abort();
-    }
-}
-
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!closing_) {
-        closing_ = true;
-        tray_->Remove();
-        StoreWindowGeometry();
-        SaveSettings();
-        WaitForMailConnection();
-        quitState_ = QuitStateValue::MailStopped;
-    }
     event->accept();
+    if (IsClosing()) {
+        return;
+    }
+    // From here on no message box or question may hold the exit up.
+    prompt_.Silence();
     drawTimer_.stop();
-    QCoreApplication::exit(0);
+    tray_->Remove();
+    StoreWindowGeometry();
+    SaveSettings();
+    // The exit ends every pending wait; a close may arrive inside one, so it never waits
+    // here, where the wait around it could not go on.
+    exit_.Begin();
 }

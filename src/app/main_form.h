@@ -2,7 +2,9 @@
 
 #include "app/clock_dialogs.h"
 #include "app/clock_services.h"
+#include "app/exit_aware_prompt.h"
 #include "app/hide_under_mouse.h"
+#include "app/orderly_exit.h"
 #include "app/picture_drop.h"
 #include "app/placement_controller.h"
 #include "app/secondary_window_protocol.h"
@@ -91,8 +93,10 @@ public:
     void TakeDroppedFiles(const QStringList& paths);
     PlacementMode CurrentPlacementMode() const { return placement_.Mode(); }
 
-    // Runs the tray icon's right-button behaviour (used by the tray and by tests).
+    // The tray icon's right button: the popup menu, unless a secondary window is open.
     void TrayContextRequested();
+    // Whether the window has been closed and the program is on its way out.
+    bool IsClosing() const { return exit_.Begun(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +112,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The timer's handler. The tick runs from a queued call rather than inside the timer's
+    // own handler: Qt does not fire a timer again while its handler runs, and the tick must
+    // go on inside every window and network wait that a tick step opens.
+    void DrawTimerTimer();
     // The window's creation, in the order the rest of the program relies on.
     void FormCreate();
     void PlaceWindow();
@@ -121,6 +129,7 @@ private:
     void AdvanceTickCounters() override;
     void MailCheckTick() override;
     void CheckCorrectionDue() override;
+    // QuitState is not 0, or the window has been closed (TickSteps and CorrectionHost).
     bool IsExiting() const override;
     void HideUnderMouseStep() override;
     void ReadClockTime() override;
@@ -145,16 +154,17 @@ private:
     void SetMailCheckEnabled(CommandState state) override;
     void ResetMailTickCount() override { mailRun_.ResetMailTickCount(); }
 
-    // OptionFormHost (with SaveSettings, ApplyWindowShape and SetDisplayMode shared)
+    // OptionFormHost (with SaveSettings and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
     void InvalidatePicture() override;
+    void ChooseWindowShape(int type) override;
     void DrawFaceNow() override;
     void FitWindowToPicture() override;
     void SetRatioMenuItem(MenuItemState state) override;
     IconBarSources IconSources() const override;
     QString PictureDataFolder() const override { return services_.dataFolder; }
 
-    // CorrectionHost (with OpenWindowMask, ResetHideDelay and RestartTick shared)
+    // CorrectionHost (with OpenWindowMask, IsExiting, ResetHideDelay and RestartTick shared)
     bool MailCheckRunning() const override;
     void SetRunCommandsEnabled(RunCommands state) override;
     void OpenCorrectionResultWindow() override;
@@ -178,19 +188,20 @@ private:
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
 
-    void ApplyWindowShape() override;
-    void ChooseWindowShape(int type);
+    void ApplyWindowShape();
+    // Fits the client size to the picture's aspect ratio; false when it stays as it is.
+    bool FitClientToPicture();
     void SetRatioClick();
     void Menu_ScheCustClick();
     void Menu_DispCustClick();
     void Menu_MailCustClick();
-    // Lets a POP3 conversation still open at exit finish, within its own time-out.
-    void WaitForMailConnection();
     void Menu_DayTimeCustClick();
     void PP_AboutClick();
     void Menu_CloseClick();
     void Help1Click();
 
+    // Every subsystem and dialog is given this prompt, so nothing blocks the exit.
+    ExitAwarePrompt prompt_;
     ClockServices services_;
     SettingsRecords records_;
     TickSequencer tick_;
@@ -211,6 +222,7 @@ private:
     ClockDialogs dialogs_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;
+    OrderlyExit exit_;
 
     ClockTime clockTime_;
     QuitStateValue quitState_ = QuitStateValue::Running;
@@ -219,5 +231,4 @@ private:
 
     QImage blank_; // what the window shows before the first face is composed
     int faceDrawCount_ = 0;
-    bool closing_ = false;
 };

@@ -2,19 +2,17 @@
 
 #include "app/program_icon.h"
 
-#include <QCursor>
-#include <QMenu>
 #include <QSystemTrayIcon>
 
-TrayIcon::TrayIcon(QMenu* menu, std::function<bool()> menuAllowed, QObject* parent)
-    : QObject(parent), menu_(menu), menuAllowed_(std::move(menuAllowed)) {
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {
     icon_ = new QSystemTrayIcon(ProgramIcon(), this);
     icon_->setToolTip(QStringLiteral("Zorbel"));
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                Q_EMIT Activated();
-                if (reason == QSystemTrayIcon::Context && menuAllowed_()) {
-                    menu_->popup(QCursor::pos());
+                if (reason == QSystemTrayIcon::Context) {
+                    Q_EMIT ContextRequested();
+                } else {
+                    Q_EMIT Activated();
                 }
             });
 }

@@ -128,7 +128,6 @@ void TOptionForm::Apply() {
     host_.SaveSettings();
     host_.InvalidatePicture();
     copy_ = window;
-    host_.ApplyWindowShape();
     if (pictureChanges) {
         host_.DrawFaceNow();
         host_.FitWindowToPicture();
@@ -136,6 +135,8 @@ void TOptionForm::Apply() {
         copy_.Width = window.Width;
         copy_.Height = window.Height;
     }
+    // After the fit, so that the shape is cut to the window's new size.
+    host_.ChooseWindowShape(window.Form_Window_Type);
     host_.SetRatioMenuItem(window.Has(NoImage) ? MenuItemState::Disabled : MenuItemState::Enabled);
     host_.SetDisplayMode(DisplayModeOf(window));
     RedrawPreview();

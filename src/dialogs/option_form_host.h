@@ -21,7 +21,9 @@ public:
     virtual void SaveSettings() = 0;
     // Clears the picture-loaded flag, so the next face draw reads the picture again.
     virtual void InvalidatePicture() = 0;
-    virtual void ApplyWindowShape() = 0;
+    // The shape menu's operation: stores the type, moves the menu's check mark and cuts the
+    // window to the shape at its present size.
+    virtual void ChooseWindowShape(int type) = 0;
     // Composes and shows the face now (this loads a newly chosen picture).
     virtual void DrawFaceNow() = 0;
     // The "縦横比調整(&R)" fit of the window's client size to the loaded picture.

@@ -1,11 +1,11 @@
 #include "timesync/clock_correction.h"
 
+#include "core/event_wait.h"
 #include "timesync/clock_adjustment.h"
 #include "timesync/correction_texts.h"
 #include "timesync/server_time_fetch.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
+#include <chrono>
 
 ClockCorrection::ClockCorrection(TimeServerSettings& settings, CorrectionHost& host,
                                  UserPrompt& prompt, DialUpMonitor& dialUp,
@@ -112,8 +112,12 @@ void ClockCorrection::StartAutomaticRun() {
     host_.SetRunCommandsEnabled(RunCommands::Enabled);
 }
 
-void ClockCorrection::WaitWhileMailRuns() {
-    while (host_.MailCheckRunning()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+bool ClockCorrection::WaitWhileMailRuns() {
+    // The run ends in a tick, which no signal announces: the wait looks again now and then
+    // and sleeps in between.
+    constexpr std::chrono::milliseconds LookInterval{50};
+    EventWait runEnded;
+    const auto outcome = runEnded.Until(
+        [this] { return !host_.MailCheckRunning() || host_.IsExiting(); }, LookInterval);
+    return outcome == EventWait::Outcome::ConditionMet && !host_.IsExiting();
 }

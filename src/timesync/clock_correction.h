@@ -34,9 +34,10 @@ public:
     // The tick's automatic run, once the due check has decided on it.
     void StartAutomaticRun();
 
-    // Dispatches events until no mail check run is in progress; the settings dialog's menu
-    // handler waits here before opening the dialog.
-    void WaitWhileMailRuns();
+    // Waits, with the clock ticking, until no mail check run is in progress; the settings
+    // dialog's menu handler waits here before opening the dialog. False when the program
+    // started closing meanwhile.
+    bool WaitWhileMailRuns();
 
 private:
     void StartManualRun(RunMode mode);

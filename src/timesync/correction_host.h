@@ -10,6 +10,8 @@ public:
     virtual ~CorrectionHost() = default;
     // One bit per open secondary window (WindowBit).
     virtual std::uint32_t OpenWindowMask() const = 0;
+    // Whether the program is closing; nothing new starts then.
+    virtual bool IsExiting() const = 0;
     // Whether a mail check run is in progress.
     virtual bool MailCheckRunning() const = 0;
     // Menu_MailCheck, PP_DayTimeCheck, PP_DayTime and PP_Option, which no run may overlap.

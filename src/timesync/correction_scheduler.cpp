@@ -16,6 +16,9 @@ void CorrectionScheduler::AdvanceTickCounter() {
 
 void CorrectionScheduler::CheckCorrectionDue() {
     CorrectionState& state = correction_.State();
+    if (host_.IsExiting()) {
+        return;
+    }
     // The dialogs that edit what a run uses hold every automatic run back.
     if ((host_.OpenWindowMask() & (MailSettingsWindow | CorrectionSettingsWindow)) != 0 ||
         state.AnyRunInProgress()) {

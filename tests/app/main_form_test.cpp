@@ -1,5 +1,6 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
+#include "app/tray_icon.h"
 #include "dialogs/option_choosers.h"
 #include "dovecot_server.h"
 #include "fake_persistence.h"
@@ -10,12 +11,14 @@
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
 #include "platform/system_clock.h"
+#include "scripted_peer.h"
 #include "temp_dir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,7 +26,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -96,7 +101,46 @@ struct MainFormFixture : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return form.StartupPhase() == TickSequencer::Phase::Running; }, 3000));
     }
+
+    // A daily entry with a message: at start-up without a time, else at hour:minute.
+    void AddDailyEntry(const QString& message, int hour = -1, int minute = -1) {
+        ScheduleTable& table = persistence.stored.schedules;
+        ScheduleEntry& entry = table.entries[table.entryCount++];
+        entry.Attribute = ScheduleEnabled | ScheduleMessage | ScheduleDaily;
+        entry.Message = message;
+        if (hour >= 0) {
+            entry.Attribute |= ScheduleTimeSpecified;
+            entry.Check_Patt = MatchHour | MatchMinute;
+            entry.Hour = hour;
+            entry.Min = minute;
+        }
+    }
+
+    // Sets the clock one second on and waits until the tick has drawn that second: true when
+    // the face follows the time.
+    bool FaceFollowsNextSecond(TMainForm& form) {
+        const int draws = form.FaceDrawCount();
+        const std::uint32_t ticks = form.MailTickCount();
+        clock.Set(clock.Now().addSecs(1));
+        return QTest::qWaitFor(
+            [&] { return form.FaceDrawCount() > draws && form.MailTickCount() > ticks; }, 3000);
+    }
 };
+
+// Runs `steps` one after the other from a 50 ms timer, which also fires inside the modal
+// windows and network waits that the clock's tick opens; each step returns true when done.
+// Waits until every step is done (or the time is up) and tells whether they all were.
+bool RunSteps(std::vector<std::function<bool()>> steps, int timeOut = 20000) {
+    std::size_t next = 0;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (next < steps.size() && steps[next]()) {
+            ++next;
+        }
+    });
+    driver.start(50);
+    return QTest::qWaitFor([&] { return next == steps.size(); }, timeOut);
+}
 
 } // namespace
 
@@ -411,4 +455,157 @@ TEST_F(MainFormFixture, SessionEndSavesLikeTheMenuExit) {
     EXPECT_EQ(persistence.saveCalls, 1);
     form->close();
     EXPECT_EQ(persistence.saveCalls, 1) << "one close, one save";
+}
+
+TEST_F(MainFormFixture, TheTickGoesOnUnderAnOpenAlarmWindowAndDueEntriesJoinIt) {
+    AddDailyEntry(QStringLiteral("一"));
+    AddDailyEntry(QStringLiteral("二"));
+    AddDailyEntry(QStringLiteral("三"), 7, 6); // due a minute after the start
+    auto form = Start();
+    std::set<QDialog*> alarms;
+    const auto lines = [&] {
+        QDialog* alarm = form->OpenWindow(AlarmWindow);
+        if (alarm == nullptr) {
+            return QStringList();
+        }
+        alarms.insert(alarm);
+        return alarm->findChild<QPlainTextEdit*>("MM_Message")->toPlainText().split('\n');
+    };
+    bool faceFollowed = false;
+    const bool done = RunSteps({
+        // Both start-up entries are due at once: one window, two lines.
+        [&] { return lines().size() == 2; },
+        [&] {
+            faceFollowed = FaceFollowsNextSecond(*form) && FaceFollowsNextSecond(*form);
+            clock.Set(QDateTime(QDate(2002, 12, 6), QTime(7, 6, 0)));
+            return true;
+        },
+        // The entry due meanwhile joins the open window.
+        [&] { return lines().size() == 3; },
+        [&] {
+            form->OpenWindow(AlarmWindow)->findChild<QPushButton*>("AlarmClose")->click();
+            return true;
+        },
+    });
+    ASSERT_TRUE(done);
+    EXPECT_TRUE(faceFollowed) << "the face advances every second under the alarm window";
+    EXPECT_EQ(alarms.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->OpenWindowMask() == 0; }, 3000));
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(form->Records().schedules.entries[slot].fireState, FireState::Notified);
+    }
+}
+
+TEST_F(MainFormFixture, TheTickGoesOnUnderTheMailNotificationWindow) {
+    persistence.stored.clock.AccountListCount = 1;
+    MailAccount& account = persistence.stored.accounts.entries[0];
+    account.Attribute = InUse | CheckOn | DefaultIcon;
+    account.Account = QStringLiteral("alice");
+    account.MessageCount = 2;
+    account.NewMail = 1; // reported at the first running tick
+    auto form = Start();
+    bool faceFollowed = false;
+    const bool done = RunSteps({
+        [&] { return form->OpenWindow(MailNotificationWindow) != nullptr; },
+        [&] {
+            faceFollowed = FaceFollowsNextSecond(*form) && FaceFollowsNextSecond(*form);
+            form->OpenWindow(MailNotificationWindow)
+                ->findChild<QPushButton*>("MailInfoClose")
+                ->click();
+            return true;
+        },
+    });
+    ASSERT_TRUE(done);
+    EXPECT_TRUE(faceFollowed);
+    EXPECT_EQ(form->OpenWindowMask(), 0u);
+}
+
+TEST_F(MainFormFixture, TheTickGoesOnWhileAPop3ConversationWaitsAndTheStopEndsIt) {
+    ScriptedPeer silent; // accepts and never greets
+    persistence.stored.clock.AccountListCount = 1;
+    MailAccount& account = persistence.stored.accounts.entries[0];
+    account.Attribute = InUse | CheckOn | DefaultIcon;
+    account.Account = account.UserID = QStringLiteral("alice");
+    account.PassWord = QStringLiteral("secret");
+    account.POP3 = QStringLiteral("127.0.0.1");
+    account.Port = silent.Port();
+    auto form = Start();
+    WaitForRunning(*form);
+    form->Menu().Menu_MailCheck->trigger();
+    bool faceFollowed = false;
+    int runsDuringTheWait = 0;
+    const bool done = RunSteps({
+        [&] { return form->MailRun().MailCheckBusy() == 1 && silent.Connections() == 1; },
+        [&] {
+            faceFollowed = FaceFollowsNextSecond(*form) && FaceFollowsNextSecond(*form);
+            runsDuringTheWait = silent.Connections();
+            form->Menu().Menu_MailCheck->trigger(); // the stop command
+            return true;
+        },
+        [&] { return form->MailRun().MailCheckRunning() == 0; },
+    });
+    ASSERT_TRUE(done);
+    EXPECT_TRUE(faceFollowed);
+    EXPECT_EQ(runsDuringTheWait, 1) << "the ticks during the wait start no second conversation";
+    EXPECT_EQ(form->Records().accounts.entries[0].ResultText,
+              QStringLiteral("Error:サーバーに接続できない"));
+    EXPECT_EQ(form->Menu().Menu_MailCheck->text(), QStringLiteral("メールチェック(&C)"));
+}
+
+TEST_F(MainFormFixture, TheTrayIconsRightButtonGoesThroughTheWindowsGate) {
+    auto form = Start();
+    WaitForRunning(*form);
+    auto* tray = form->findChild<TrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    bool menuShownInside = true;
+    form->OpenSecondaryWindow(AboutWindow, [&] {
+        auto* dialog = new QDialog;
+        QTimer::singleShot(50, dialog, [&, dialog] {
+            Q_EMIT tray->ContextRequested();
+            menuShownInside = form->Menu().Menu()->isVisible();
+            dialog->close();
+        });
+        return dialog;
+    });
+    EXPECT_FALSE(menuShownInside);
+    Q_EMIT tray->ContextRequested();
+    EXPECT_TRUE(form->Menu().Menu()->isVisible());
+    form->Menu().Menu()->hide();
+}
+
+TEST_F(MainFormFixture, AShapeChosenInTheDisplayDialogMovesTheMenuCheckAndFitsTheNewSize) {
+    TestFolder folder;
+    const QString square = folder.FilePath("square.bmp");
+    const QString wide = folder.FilePath("wide.bmp");
+    ASSERT_TRUE(QImage(100, 100, QImage::Format_RGB32).save(square));
+    ASSERT_TRUE(QImage(200, 100, QImage::Format_RGB32).save(wide));
+    ClockSettings& stored = persistence.stored.clock;
+    stored.Width = 200;
+    stored.Height = 200;
+    stored.Set(NoImage, false);
+    stored.pictureList.paths[0] = square;
+    stored.pictureList.paths[1] = wide;
+    stored.ImageListCounter = 2;
+    stored.Image_File = square;
+    auto form = Start();
+    // Past the first draw, which shows the background colour only.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
+    bool applied = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>("LBX_ImageFileList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        dialog->findChild<QRadioButton*>("RB_WinEllipse")->click();
+        dialog->findChild<QPushButton*>("BTM_okclose")->click();
+        applied = true;
+    });
+    form->Menu().Menu_DispCust->trigger();
+    ASSERT_TRUE(applied);
+    EXPECT_TRUE(form->Menu().WinStyle_Ellipse->isChecked());
+    EXPECT_FALSE(form->Menu().WinStyle_Normal->isChecked());
+    ASSERT_NE(form->ClientSize(), QSize(200, 200)) << "the window took the picture's ratio";
+    EXPECT_EQ(form->mask().boundingRect().size(), form->ClientSize())
+        << "the ellipse is cut to the size the window has now";
 }

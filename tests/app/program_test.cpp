@@ -1,12 +1,16 @@
 #include "dovecot_server.h"
 #include "temp_dir.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 
 // The real program, started as a user would start it, on the off-screen platform.
 namespace {
@@ -108,10 +112,12 @@ TEST_F(ProgramFixture, CheckTimePrintsBothClocksAndNeverWritesTheSettings) {
 
 namespace {
 
-// A settings file with one checked POP3 account on the given port.
-QByteArray MailSettings(quint16 port, const char* password) {
+// A settings file with one checked POP3 account on the given port; `mainValues` are more
+// lines of the main key.
+QByteArray MailSettings(quint16 port, const char* password, const char* mainValues = "") {
     return QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
                           "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                          "%3"
                           "\"AccountListCount\"=dword:00000001\r\n\r\n"
                           "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Account00]\r\n"
                           "\"Attribute\"=dword:00008009\r\n"
@@ -122,7 +128,44 @@ QByteArray MailSettings(quint16 port, const char* password) {
                           "\"Port\"=dword:%2\r\n")
         .arg(QLatin1String(password))
         .arg(port, 8, 16, QLatin1Char('0'))
+        .arg(QLatin1String(mainValues))
         .toUtf8();
+}
+
+// A settings file whose automatic correction runs at start-up against the given port and
+// waits up to a minute for the reply.
+QByteArray CorrectionAtStartSettings(quint16 port) {
+    return QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\TimeServer]\r\n"
+                          "\"Pattern\"=dword:00000001\r\n"
+                          "\"Attribute\"=dword:00000003\r\n"
+                          "\"asHostName\"=\"127.0.0.1\"\r\n"
+                          "\"iPort\"=dword:%1\r\n"
+                          "\"iiTimeOut\"=dword:0000ea60\r\n")
+        .arg(port, 8, 16, QLatin1Char('0'))
+        .toUtf8();
+}
+
+// CPU time in milliseconds: of a running process, and of the reaped children of this one.
+qint64 ProcessCpuMilliseconds(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    // The fields after the command's closing parenthesis; utime and stime are the 12th and 13th.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const qint64 ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    return ticks * 1000 / sysconf(_SC_CLK_TCK);
+}
+
+qint64 ChildrenCpuMilliseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto milliseconds = [](const timeval& time) {
+        return qint64(time.tv_sec) * 1000 + time.tv_usec / 1000;
+    };
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
 }
 
 } // namespace
@@ -154,4 +197,43 @@ TEST_F(ProgramFixture, CheckMailPrintsTheNotificationLinesAgainstDovecot) {
     QFile stored(settings);
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(stored.readAll(), wrongPassword) << "a check writes nothing";
+}
+
+TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpinning) {
+    QTcpServer silent; // connections complete in the backlog and never hear a word
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const struct {
+        const char* what;
+        QByteArray settings;
+    } cases[] = {
+        {"a Daytime request", CorrectionAtStartSettings(silent.serverPort())},
+        {"a POP3 conversation",
+         MailSettings(silent.serverPort(), "secret",
+                      "\"MailCheckAttr\"=dword:00000002\r\n\"Checkinterval\"=dword:00000000\r\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.Write("zrbl.reg", c.settings);
+        const qint64 childrenBefore = ChildrenCpuMilliseconds();
+        QProcess clock;
+        Start(clock, {"--settings", settings});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return silent.hasPendingConnections(); }, 10000));
+        // Held open and silent, so the clock goes on waiting.
+        const std::unique_ptr<QTcpSocket> held(silent.nextPendingConnection());
+        QTest::qWait(300);
+
+        const qint64 cpuAtSignal = ProcessCpuMilliseconds(clock.processId());
+        QElapsedTimer sinceSignal;
+        sinceSignal.start();
+        ::kill(pid_t(clock.processId()), SIGTERM);
+        ASSERT_TRUE(clock.waitForFinished(10000));
+        EXPECT_LT(sinceSignal.elapsed(), 2500) << "the exit does not wait for the time-out";
+        EXPECT_EQ(clock.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(clock.exitCode(), 0) << clock.readAllStandardError().constData();
+        const qint64 cpuAfterSignal = ChildrenCpuMilliseconds() - childrenBefore - cpuAtSignal;
+        EXPECT_LT(cpuAfterSignal, 300) << "the exit sleeps while it waits";
+        QFile stored(settings);
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(stored.readAll().contains("\"Width\"")) << "the settings were saved";
+    }
 }

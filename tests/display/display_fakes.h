@@ -17,7 +17,9 @@ public:
     ClockSettings& WindowSettings() override { return settings; }
     void SaveSettings() override;
     void InvalidatePicture() override { calls.append(QStringLiteral("InvalidatePicture")); }
-    void ApplyWindowShape() override { calls.append(QStringLiteral("ApplyWindowShape")); }
+    void ChooseWindowShape(int type) override {
+        calls.append(QStringLiteral("ChooseWindowShape %1").arg(type));
+    }
     void DrawFaceNow() override { calls.append(QStringLiteral("DrawFaceNow")); }
     // Fits as the clock window does, to a picture of `pictureSize`.
     void FitWindowToPicture() override;

@@ -335,23 +335,25 @@ TEST_F(DisplayDialog, ApplyRunsTheWindowStepsInOrder) {
         QStringList expected;
     };
     const Case cases[] = {
-        {"new picture, always on top",
+        // The shape is cut after the fit, to the window's new size.
+        {"new picture, ellipse, always on top",
          [](DisplayDialog& d) {
              d.PickListEntry(1);
+             d.Click("RB_WinEllipse");
              d.Click("RB_TopMost");
          },
-         {"SaveSettings", "InvalidatePicture", "ApplyWindowShape", "DrawFaceNow",
-          "FitWindowToPicture", "SetRatio on", "SetDisplayMode 1"}},
+         {"SaveSettings", "InvalidatePicture", "DrawFaceNow", "FitWindowToPicture",
+          "ChooseWindowShape 1", "SetRatio on", "SetDisplayMode 1"}},
         {"same picture, hide under the mouse",
          [](DisplayDialog& d) { d.Click("RB_MouseHide"); },
-         {"SaveSettings", "InvalidatePicture", "ApplyWindowShape", "SetRatio on",
+         {"SaveSettings", "InvalidatePicture", "ChooseWindowShape 0", "SetRatio on",
           "SetDisplayMode 2"}},
         {"new picture in no-picture mode",
          [](DisplayDialog& d) {
              d.PickListEntry(1);
              d.Click("CBX_ImageFile");
          },
-         {"SaveSettings", "InvalidatePicture", "ApplyWindowShape", "SetRatio off",
+         {"SaveSettings", "InvalidatePicture", "ChooseWindowShape 0", "SetRatio off",
           "SetDisplayMode 0"}},
     };
     const ClockSettings start = host.settings;

@@ -14,6 +14,7 @@
 class FakeCorrectionHost : public CorrectionHost {
 public:
     std::uint32_t OpenWindowMask() const override { return mask; }
+    bool IsExiting() const override { return exiting; }
     bool MailCheckRunning() const override { return mailRunning; }
     void SetRunCommandsEnabled(RunCommands state) override {
         commands.push_back(state);
@@ -30,6 +31,7 @@ public:
     void RestartTick() override { ++tickRestarts; }
 
     std::uint32_t mask = 0;
+    bool exiting = false;
     bool mailRunning = false;
     bool commandsEnabled = true;
     bool commandsEnabledWhileResultShown = true;

@@ -1,0 +1,11 @@
+#include "app/exit_aware_prompt.h"
+
+void ExitAwarePrompt::ShowMessage(const QString& caption, const QString& text) {
+    if (!silenced_) {
+        prompt_.ShowMessage(caption, text);
+    }
+}
+
+UserPrompt::Answer ExitAwarePrompt::Ask(const QString& caption, const QString& text) {
+    return silenced_ ? Answer::No : prompt_.Ask(caption, text);
+}
