@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -236,4 +238,84 @@ TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpin
         ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
         EXPECT_TRUE(stored.readAll().contains("\"Width\"")) << "the settings were saved";
     }
+}
+
+namespace {
+
+// An X server of its own for a test, on the first free display number from :91.
+class PrivateXServer {
+public:
+    PrivateXServer() {
+        for (int number = 91; number < 120 && display_.isEmpty(); ++number) {
+            if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
+                continue;
+            }
+            server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen",
+                                                    "0", "800x600x24", "-nolisten", "tcp"});
+            if (server_.waitForStarted() &&
+                QTest::qWaitFor(
+                    [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
+                    5000)) {
+                display_ = QStringLiteral(":%1").arg(number);
+            }
+        }
+    }
+    ~PrivateXServer() {
+        server_.terminate();
+        server_.waitForFinished(5000);
+    }
+    QString Display() const { return display_; }
+
+    // The names of the top-level windows, as the window manager would show them.
+    QStringList WindowNames() const {
+        QProcess tree;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display_);
+        tree.setProcessEnvironment(environment);
+        tree.start(QStringLiteral("xwininfo"), {"-root", "-children"});
+        tree.waitForFinished(5000);
+        QStringList names;
+        const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
+        for (const QString& line : QString::fromUtf8(tree.readAllStandardOutput()).split('\n')) {
+            if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
+                names.append(match.captured(1));
+            }
+        }
+        return names;
+    }
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+} // namespace
+
+TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+        QStandardPaths::findExecutable("xwininfo").isEmpty()) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo (xvfb, x11-utils)";
+    }
+    PrivateXServer x;
+    ASSERT_FALSE(x.Display().isEmpty());
+    // A stored picture count that does not match the list is reported in a message box
+    // while the clock window is created.
+    folder.Write("zrbl.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                             "\"ImageListCounter\"=dword:00000005\r\n");
+    QProcess clock;
+    QProcessEnvironment environment = Environment();
+    environment.remove("ZORBEL_PROMPTS_ON_STDERR");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("DISPLAY", x.Display());
+    clock.setProcessEnvironment(environment);
+    clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 10000))
+        << x.WindowNames().join(" | ").toStdString();
+    for (const QString& name : x.WindowNames()) {
+        EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
+    }
+    clock.kill();
+    clock.waitForFinished(5000);
 }
