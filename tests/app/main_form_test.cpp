@@ -102,6 +102,17 @@ struct MainFormFixture : ::testing::Test {
             [&] { return form.StartupPhase() == TickSequencer::Phase::Running; }, 3000));
     }
 
+    // The one checked account "alice" on a server at 127.0.0.1:port.
+    void AddMailAccount(quint16 port) {
+        persistence.stored.clock.AccountListCount = 1;
+        MailAccount& account = persistence.stored.accounts.entries[0];
+        account.Attribute = InUse | CheckOn | DefaultIcon;
+        account.Account = account.UserID = QStringLiteral("alice");
+        account.PassWord = QStringLiteral("secret");
+        account.POP3 = QStringLiteral("127.0.0.1");
+        account.Port = port;
+    }
+
     // A daily entry with a message: at start-up without a time, else at hour:minute.
     void AddDailyEntry(const QString& message, int hour = -1, int minute = -1) {
         ScheduleTable& table = persistence.stored.schedules;
@@ -364,13 +375,7 @@ TEST_F(MainFormFixture, MailCheckFromTheMenuShowsTheCountsAgainstDovecot) {
     DovecotServer dovecot;
     const QString failure = dovecot.Start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-    persistence.stored.clock.AccountListCount = 1;
-    MailAccount& account = persistence.stored.accounts.entries[0];
-    account.Attribute = InUse | CheckOn | DefaultIcon;
-    account.Account = account.UserID = QStringLiteral("alice");
-    account.PassWord = QStringLiteral("secret");
-    account.POP3 = QStringLiteral("127.0.0.1");
-    account.Port = dovecot.Port();
+    AddMailAccount(dovecot.Port());
 
     auto form = Start();
     WaitForRunning(*form);
@@ -522,13 +527,7 @@ TEST_F(MainFormFixture, TheTickGoesOnUnderTheMailNotificationWindow) {
 
 TEST_F(MainFormFixture, TheTickGoesOnWhileAPop3ConversationWaitsAndTheStopEndsIt) {
     ScriptedPeer silent; // accepts and never greets
-    persistence.stored.clock.AccountListCount = 1;
-    MailAccount& account = persistence.stored.accounts.entries[0];
-    account.Attribute = InUse | CheckOn | DefaultIcon;
-    account.Account = account.UserID = QStringLiteral("alice");
-    account.PassWord = QStringLiteral("secret");
-    account.POP3 = QStringLiteral("127.0.0.1");
-    account.Port = silent.Port();
+    AddMailAccount(silent.Port());
     auto form = Start();
     WaitForRunning(*form);
     form->Menu().Menu_MailCheck->trigger();
