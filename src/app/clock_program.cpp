@@ -5,6 +5,7 @@
 #include "app/program_icon.h"
 #include "app/store_persistence.h"
 #include "app/widget_prompt.h"
+#include "core/program_version.h"
 #include "dialogs/option_standard_choosers.h"
 #include "face/face_snapshot.h"
 #include "mail/run_mail_check_once.h"
@@ -152,7 +153,7 @@ int RunClockProgram(QApplication& application) {
     // No display name: Qt would append it to every window title the window manager shows,
     // and each window's caption is exactly its own.
     QApplication::setApplicationName(QStringLiteral("zorbel"));
-    QApplication::setApplicationVersion(QStringLiteral("4.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
     QApplication::setWindowIcon(ProgramIcon());
 
     const CommandLine command = CommandLine::Parse(application.arguments().mid(1));
@@ -164,7 +165,7 @@ int RunClockProgram(QApplication& application) {
         Print(stdout, CommandLine::Usage());
         return 0;
     case CommandLine::Mode::ShowVersion:
-        Print(stdout, QStringLiteral("Zorbel 4.0\n"));
+        Print(stdout, QStringLiteral("Zorbel %1\n").arg(QString::fromLatin1(ProgramVersion)));
         return 0;
     case CommandLine::Mode::Render:
         InstallFontSubstitutions();

@@ -1,5 +1,6 @@
 #include "dialogs/about_form.h"
 
+#include "core/program_version.h"
 #include "dialogs/dialog_look.h"
 #include "face/default_icons.h"
 
@@ -36,7 +37,7 @@ void TAbout_Form::BuildControls() {
     Logo_Image->setGeometry(QRect(QPoint(0, 0), logo.size()));
     Logo_Image->installEventFilter(this);
 
-    Version = new QLabel(QStringLiteral("4.0"), this);
+    Version = new QLabel(QString::fromLatin1(ProgramVersion), this);
     Version->setObjectName(QStringLiteral("Version"));
     QFont versionFont = font();
     versionFont.setPixelSize(24);

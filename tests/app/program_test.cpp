@@ -1,3 +1,4 @@
+#include "core/program_version.h"
 #include "dovecot_server.h"
 #include "temp_dir.h"
 
@@ -58,6 +59,13 @@ TEST_F(ProgramFixture, SecondStartIsRefusedAndTheFirstKeepsRunning) {
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);
     EXPECT_TRUE(QFile::exists(settings)) << "the settings were saved at the end";
+}
+
+TEST_F(ProgramFixture, VersionIsTheBuildsOwn) {
+    QProcess version;
+    Start(version, {"--version"});
+    ASSERT_TRUE(version.waitForFinished(10000));
+    EXPECT_EQ(version.readAllStandardOutput(), QByteArray("Zorbel ") + ProgramVersion + "\n");
 }
 
 TEST_F(ProgramFixture, RenderWritesThePictureAndSavesTheSettings) {
