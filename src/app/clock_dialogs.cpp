@@ -20,7 +20,8 @@ ClockDialogs::ClockDialogs(SettingsRecords& records, const ClockServices& servic
       correction_(correction), hosts_(hosts) {}
 
 QDialog* ClockDialogs::NewDisplaySettings() const {
-    return new TOptionForm(hosts_.display, services_.choosers, services_.prompt, services_.help);
+    return new TOptionForm(hosts_.display, services_.choosers, services_.prompt, services_.help,
+                           services_.loginStart);
 }
 
 QDialog* ClockDialogs::NewScheduleSettings() const {

@@ -16,6 +16,7 @@
 #include "platform/desktop_help_viewer.h"
 #include "platform/dial_up.h"
 #include "platform/font_substitution.h"
+#include "platform/login_start.h"
 #include "platform/single_instance.h"
 #include "platform/sound_player.h"
 #include "platform/system_clock.h"
@@ -69,8 +70,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
     OptionStandardChoosers choosers;
+    const std::unique_ptr<LoginStart> loginStart =
+        CreateSystemLoginStart(QCoreApplication::applicationFilePath());
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
-                                 *clockSetter, choosers, DataFolder()});
+                                 *clockSetter, choosers, *loginStart, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;

@@ -6,6 +6,7 @@ class AppLauncher;
 class ClockSource;
 class DialUpMonitor;
 class HelpViewer;
+class LoginStart;
 class OptionChoosers;
 class SettingsPersistence;
 class SoundPlayer;
@@ -24,6 +25,7 @@ struct ClockServices {
     DialUpMonitor& dialUp;
     SystemClockSetter& clockSetter; // sets the computer's clock for the correction
     OptionChoosers& choosers;       // colour, font and picture choosers of the display dialog
+    LoginStart& loginStart;         // the display dialog's start at login
     // Where relative picture paths are looked up when not found in the current directory.
     QString dataFolder;
 };

@@ -11,6 +11,7 @@
 #include "face/clock_size_rules.h"
 #include "mail/account_icons.h"
 #include "platform/clock_source.h"
+#include "platform/display_platform.h"
 #include "platform/help_viewer.h"
 #include "platform/legacy_cleanup.h"
 
@@ -431,8 +432,12 @@ void TMainForm::FollowWindowGeometry() {
 
 void TMainForm::StoreWindowGeometry() {
     ClockSettings& clock = records_.clock;
-    clock.Left = frameGeometry().left();
-    clock.Top = frameGeometry().top();
+    // A Wayland client is not told where its window is: the stored place is kept for the
+    // next start through X.
+    if (!IsWaylandPlatform(QGuiApplication::platformName())) {
+        clock.Left = frameGeometry().left();
+        clock.Top = frameGeometry().top();
+    }
     clock.Width = ClientSize().width();
     clock.Height = ClientSize().height();
 }

@@ -31,7 +31,7 @@ int DisplayModeOf(const ClockSettings& settings) {
 } // namespace
 
 TOptionForm::TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
-                         HelpViewer& help, QWidget* parent)
+                         HelpViewer& help, LoginStart& loginStart, QWidget* parent)
     : QDialog(parent), host_(host), help_(help), copy_(host.WindowSettings()),
       editing_(copy_, choosers, [this] { ControlsChanged(); }),
       facePreview_(host.PictureDataFolder()) {
@@ -42,7 +42,7 @@ TOptionForm::TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPro
     setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
     BuildPreview();
-    BuildPages(prompt);
+    BuildPages(prompt, loginStart);
     BuildButtons();
     FillControls();
     CentreOnDesktop(*this);
@@ -57,7 +57,7 @@ void TOptionForm::BuildPreview() {
     IMG_Preview->setGeometry(QRect(PreviewOrigin, QSize(PreviewSide, PreviewSide)));
 }
 
-void TOptionForm::BuildPages(UserPrompt& prompt) {
+void TOptionForm::BuildPages(UserPrompt& prompt, LoginStart& loginStart) {
     PG_Second = new QTabWidget(this);
     PG_Second->setObjectName(QStringLiteral("PG_Second"));
     PG_Second->setGeometry(271, 2, 295, 286);
@@ -66,13 +66,13 @@ void TOptionForm::BuildPages(UserPrompt& prompt) {
     auto* analog = new OptionAnalogPage(editing_, PG_Second);
     auto* digital = new OptionDigitalPage(editing_, PG_Second);
     auto* back = new OptionBackgroundPage(editing_, prompt, host_.PictureDataFolder(), PG_Second);
-    auto* other = new OptionOtherPage(editing_, PG_Second);
+    otherPage_ = new OptionOtherPage(editing_, loginStart, prompt, PG_Second);
     PG_Second->addTab(analog, QStringLiteral("アナログ"));
     PG_Second->addTab(digital, QStringLiteral("デジタル"));
     PG_Second->addTab(back, QStringLiteral("背景画"));
-    PG_Second->addTab(other, QStringLiteral("その他"));
+    PG_Second->addTab(otherPage_, QStringLiteral("その他"));
     PG_Second->setCurrentWidget(back);
-    pages_ = {analog, digital, back, other};
+    pages_ = {analog, digital, back, otherPage_};
 }
 
 void TOptionForm::BuildButtons() {
@@ -139,6 +139,7 @@ void TOptionForm::Apply() {
     host_.ChooseWindowShape(window.Form_Window_Type);
     host_.SetRatioMenuItem(window.Has(NoImage) ? MenuItemState::Disabled : MenuItemState::Enabled);
     host_.SetDisplayMode(DisplayModeOf(window));
+    otherPage_->ApplyLoginStart();
     RedrawPreview();
 }
 

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <vector>
 
+class LoginStart;
+class OptionOtherPage;
 class OptionPage;
 class OptionPreview;
 class QGroupBox;
@@ -26,7 +28,7 @@ public:
     static constexpr int PreviewSide = 260;
 
     TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
-                HelpViewer& help, QWidget* parent = nullptr);
+                HelpViewer& help, LoginStart& loginStart, QWidget* parent = nullptr);
     ~TOptionForm() override;
 
 protected:
@@ -36,7 +38,7 @@ protected:
 
 private:
     void BuildPreview();
-    void BuildPages(UserPrompt& prompt);
+    void BuildPages(UserPrompt& prompt, LoginStart& loginStart);
     void BuildButtons();
     void FillControls();
     void ControlsChanged();
@@ -55,6 +57,7 @@ private:
     OptionPreview* IMG_Preview = nullptr;
     QTabWidget* PG_Second = nullptr;
     std::vector<OptionPage*> pages_;
+    OptionOtherPage* otherPage_ = nullptr;
     QPushButton* BTM_okclose = nullptr;
     QPushButton* BTM_Cansel = nullptr;
     QPushButton* BTM_reflect = nullptr;

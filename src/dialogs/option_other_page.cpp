@@ -2,6 +2,8 @@
 
 #include "dialogs/option_controls.h"
 #include "dialogs/option_editing.h"
+#include "platform/login_start.h"
+#include "platform/user_prompt.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,8 +20,9 @@ constexpr int RoundedRectangleShape = 2;
 
 } // namespace
 
-OptionOtherPage::OptionOtherPage(OptionEditing& editing, QWidget* parent)
-    : OptionPage(editing, parent) {
+OptionOtherPage::OptionOtherPage(OptionEditing& editing, LoginStart& loginStart, UserPrompt& prompt,
+                                 QWidget* parent)
+    : OptionPage(editing, parent), loginStart_(loginStart), prompt_(prompt) {
     setObjectName(QStringLiteral("PG_Other"));
     BuildDisplayGroup();
     BuildShapeGroup();
@@ -30,7 +33,7 @@ OptionOtherPage::OptionOtherPage(OptionEditing& editing, QWidget* parent)
 
 void OptionOtherPage::BuildDisplayGroup() {
     QGroupBox* group = MakeOptionGroup(QStringLiteral("ウィンドウの表示方法"), "GRP_WindowDisp",
-                                       this, QRect(4, 0, 282, 74));
+                                       this, QRect(2, 0, 287, 74));
     RB_Normal = MakeOptionRadio(QStringLiteral("普通"), "RB_Normal", group, QRect(8, 16, 60, 18));
     RB_TopMost = MakeOptionRadio(QStringLiteral("常に前面表示する"), "RB_TopMost", group,
                                  QRect(74, 16, 150, 18));
@@ -44,7 +47,7 @@ void OptionOtherPage::BuildDisplayGroup() {
 
 void OptionOtherPage::BuildShapeGroup() {
     QGroupBox* group = MakeOptionGroup(QStringLiteral("ウィンドウの形状"), "GRP_WindowDesign", this,
-                                       QRect(4, 76, 282, 56));
+                                       QRect(2, 76, 287, 56));
     RB_WinRect = MakeOptionRadio(QStringLiteral("普通"), "RB_WinRect", group, QRect(8, 16, 60, 18));
     RB_WinEllipse =
         MakeOptionRadio(QStringLiteral("円形"), "RB_WinEllipse", group, QRect(74, 16, 60, 18));
@@ -58,7 +61,7 @@ void OptionOtherPage::BuildShapeGroup() {
 
 void OptionOtherPage::BuildIconGroup() {
     QGroupBox* group =
-        MakeOptionGroup(QStringLiteral("アイコン"), "GRP_Icon", this, QRect(4, 134, 282, 56));
+        MakeOptionGroup(QStringLiteral("アイコン"), "GRP_Icon", this, QRect(2, 134, 287, 56));
     CBX_LargeIcon = MakeOptionCheck(QStringLiteral("大きいアイコン"), "CBX_LargeIcon", group,
                                     QRect(8, 16, 160, 18));
     CBX_IconBkFill = MakeOptionCheck(QStringLiteral("アイコンの背景を塗りつぶす"), "CBX_IconBkFill",
@@ -69,9 +72,12 @@ void OptionOtherPage::BuildIconGroup() {
 
 void OptionOtherPage::BuildOtherGroup() {
     QGroupBox* group =
-        MakeOptionGroup(QStringLiteral("その他"), "GRP_Other", this, QRect(4, 192, 282, 66));
+        MakeOptionGroup(QStringLiteral("その他"), "GRP_Other", this, QRect(2, 192, 287, 66));
+    // The tab has no room for another row: the login box shares the first one.
     CBX_DigiAna = MakeOptionCheck(QStringLiteral("デジタルを前面に描画"), "CBX_DigiAna", group,
-                                  QRect(8, 15, 200, 17));
+                                  QRect(8, 15, 140, 17));
+    CBX_StartAtLogin = MakeOptionCheck(QStringLiteral("ログイン時に起動する"), "CBX_StartAtLogin",
+                                       group, QRect(149, 15, 134, 17));
     CBX_AnalogClear = MakeOptionCheck(QStringLiteral("時計の針、デジタル文字を半透明描画する"),
                                       "CBX_AnalogClear", group, QRect(8, 32, 260, 17));
     QLabel* note = MakeOptionLabel(QStringLiteral("※フォント指定の文字は透過されません"),
@@ -119,6 +125,25 @@ void OptionOtherPage::ConnectControls() {
             [this](bool on) { editing_.SetBit(DigiAna, on, ApplyEffect::LeavesModified); });
     connect(CBX_AnalogClear, &QCheckBox::toggled, this,
             [this](bool on) { editing_.SetBit(AnalogClear, on); });
+    connect(CBX_StartAtLogin, &QCheckBox::toggled, this,
+            [this] { editing_.Changed(ApplyEffect::MarksModified); });
+}
+
+void OptionOtherPage::ApplyLoginStart() {
+    const bool wanted = CBX_StartAtLogin->isChecked();
+    if (wanted == loginStart_.IsEnabled()) {
+        return;
+    }
+    if (!loginStart_.SetEnabled(wanted)) {
+        prompt_.ShowMessage(
+            QStringLiteral("警告"),
+            QStringLiteral("ログイン時の起動を設定できません。\n%1").arg(loginStart_.Location()));
+        // The box shows what the next login will do.
+        const bool initialised = editing_.IsInitialised();
+        editing_.SetInitialised(false);
+        CBX_StartAtLogin->setChecked(loginStart_.IsEnabled());
+        editing_.SetInitialised(initialised);
+    }
 }
 
 void OptionOtherPage::ChooseDisplayMode(int mode) {
@@ -147,6 +172,7 @@ void OptionOtherPage::Fill() {
     CBX_IconBkFill->setChecked(copy.Has(IconBkFill));
     CBX_DigiAna->setChecked(copy.Has(DigiAna));
     CBX_AnalogClear->setChecked(copy.Has(AnalogClear));
+    CBX_StartAtLogin->setChecked(loginStart_.IsEnabled());
 }
 
 void OptionOtherPage::UpdateEnabling() {

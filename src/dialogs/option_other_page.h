@@ -5,21 +5,26 @@
 
 #include <array>
 
+class LoginStart;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class UserPrompt;
 
-// The tab "その他": the window's display mode and shape, the icon bar and the drawing order
-// and see-through drawing of the face.
+// The tab "その他": the window's display mode and shape, the icon bar, the drawing order
+// and see-through drawing of the face, and whether the clock starts at login.
 class OptionOtherPage : public OptionPage {
     Q_OBJECT
 public:
-    OptionOtherPage(OptionEditing& editing, QWidget* parent);
+    OptionOtherPage(OptionEditing& editing, LoginStart& loginStart, UserPrompt& prompt,
+                    QWidget* parent);
 
     void Fill() override;
     void UpdateEnabling() override;
+    // The login start is kept outside the settings: apply writes or removes it here.
+    void ApplyLoginStart();
 
 private:
     void BuildDisplayGroup();
@@ -43,4 +48,8 @@ private:
     QPushButton* BTN_IconBkColor = nullptr;
     QCheckBox* CBX_DigiAna = nullptr;
     QCheckBox* CBX_AnalogClear = nullptr;
+    QCheckBox* CBX_StartAtLogin = nullptr;
+
+    LoginStart& loginStart_;
+    UserPrompt& prompt_;
 };

@@ -3,6 +3,7 @@
 #include "app/tray_icon.h"
 #include "dialogs/option_choosers.h"
 #include "dovecot_server.h"
+#include "fake_login_start.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
 #include "platform/app_launcher.h"
@@ -88,11 +89,12 @@ struct MainFormFixture : ::testing::Test {
     NoDialUp dialUp;
     RecordingClock clockSetter;
     CancellingChoosers choosers;
+    FakeLoginStart loginStart;
 
     std::unique_ptr<TMainForm> Start() {
         auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence,
                                                               sound, launcher, dialUp, clockSetter,
-                                                              choosers, QString()});
+                                                              choosers, loginStart, QString()});
         form->show();
         return form;
     }

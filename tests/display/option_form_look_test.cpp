@@ -1,6 +1,7 @@
 #include "dialogs/option_form.h"
 #include "display_fakes.h"
 #include "face_defaults.h"
+#include "fake_login_start.h"
 #include "fake_prompt.h"
 #include "platform/font_substitution.h"
 
@@ -84,7 +85,8 @@ TEST(DisplayLook, EveryTabShowsItsCaptionsWhole) {
     FakeChoosers choosers;
     FakePrompt prompt;
     RecordingHelp help;
-    TOptionForm form(host, choosers, prompt, help);
+    FakeLoginStart loginStart;
+    TOptionForm form(host, choosers, prompt, help, loginStart);
     form.show();
     auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("PG_Second"));
     ASSERT_NE(tabs, nullptr);

@@ -1,6 +1,7 @@
 #include "dialogs/option_form.h"
 #include "display_fakes.h"
 #include "face_defaults.h"
+#include "fake_login_start.h"
 #include "fake_prompt.h"
 #include "temp_dir.h"
 
@@ -49,7 +50,7 @@ public:
 
     TOptionForm& Open() {
         original = host.settings;
-        form = std::make_unique<TOptionForm>(host, choosers, prompt, help);
+        form = std::make_unique<TOptionForm>(host, choosers, prompt, help, loginStart);
         form->show();
         return *form;
     }
@@ -82,6 +83,7 @@ public:
     FakeChoosers choosers;
     FakePrompt prompt;
     RecordingHelp help;
+    FakeLoginStart loginStart;
     ClockSettings original;
     std::unique_ptr<TOptionForm> form;
 };
@@ -129,6 +131,7 @@ TEST_F(DisplayDialog, CancellingAfterManyEditsWritesNothingBack) {
         Click("RB_WinRoundRect");
         Find<QSpinBox>("UPD_RoundSize")->stepUp();
         Click("CBX_DigiAna");
+        Click("CBX_StartAtLogin");
         Action("Del_AllImage")->trigger();
         ASSERT_TRUE(ApplyEnabled());
 
@@ -150,6 +153,7 @@ TEST_F(DisplayDialog, CancellingAfterManyEditsWritesNothingBack) {
         EXPECT_FALSE(form->isVisible()) << int(way);
         EXPECT_EQ(DifferingFields(host.settings, original), QStringList()) << int(way);
         EXPECT_TRUE(host.calls.isEmpty()) << host.calls.join(", ").toStdString();
+        EXPECT_EQ(loginStart.changes, 0) << int(way);
         form.reset();
     }
 }
@@ -286,6 +290,7 @@ const ApplyRuleCase ApplyRuleCases[] = {
      true},
     {"digital in front", Unchanged, Clicking("CBX_DigiAna"), false},
     {"see-through box", Unchanged, Clicking("CBX_AnalogClear"), true},
+    {"start at login", Unchanged, Clicking("CBX_StartAtLogin"), true},
 };
 
 TEST_F(DisplayDialog, EachChangeMakesApplyAvailableOrNotByItsRule) {
@@ -696,6 +701,43 @@ TEST_F(DisplayDialog, CarriesTheFieldsOfOtherSubsystemsUnchanged) {
     ClockSettings expected = original;
     expected.Set(LargeIcon, !original.Has(LargeIcon));
     EXPECT_EQ(DifferingFields(host.settings, expected), QStringList());
+}
+
+// The login start is shown as the desktop has it, changed only by "適用" and "設定", and never
+// stored in the settings.
+TEST_F(DisplayDialog, StartAtLoginFollowsTheEntryAndIsWrittenOnApply) {
+    loginStart.enabled = true;
+    Open();
+    EXPECT_TRUE(Check("CBX_StartAtLogin")->isChecked());
+    Find<QSpinBox>("UPD_HideTime")->stepUp();
+    Click("BTM_reflect");
+    EXPECT_EQ(loginStart.changes, 0) << "an apply leaves an unchanged entry alone";
+
+    Click("CBX_StartAtLogin");
+    EXPECT_TRUE(loginStart.enabled) << "not before apply";
+    Click("BTM_reflect");
+    EXPECT_FALSE(loginStart.enabled);
+    EXPECT_FALSE(ApplyEnabled());
+
+    Click("CBX_StartAtLogin");
+    Click("BTM_okclose");
+    EXPECT_TRUE(loginStart.enabled);
+    EXPECT_EQ(loginStart.changes, 2);
+    ClockSettings expected = original;
+    expected.WindowHideInterval = original.WindowHideInterval + 1;
+    EXPECT_EQ(DifferingFields(host.settings, expected), QStringList());
+}
+
+TEST_F(DisplayDialog, AnEntryThatCannotBeWrittenIsReportedAndTheBoxShowsTheTruth) {
+    loginStart.refuses = true;
+    Open();
+    Click("CBX_StartAtLogin");
+    Click("BTM_reflect");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].caption, QStringLiteral("警告"));
+    EXPECT_TRUE(prompt.messages[0].text.contains(loginStart.Location()));
+    EXPECT_FALSE(Check("CBX_StartAtLogin")->isChecked());
+    EXPECT_FALSE(ApplyEnabled()) << "putting the box back is no change of the user's";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "dialogs/option_preview.h"
 #include "display_fakes.h"
 #include "face_defaults.h"
+#include "fake_login_start.h"
 #include "fake_prompt.h"
 
 #include <QCheckBox>
@@ -22,7 +23,7 @@ struct PreviewDialog {
         host.settings.Height = client.height();
         host.settings.Attrib = attrib;
         host.settings.BG_Color = background;
-        form = std::make_unique<TOptionForm>(host, choosers, prompt, help);
+        form = std::make_unique<TOptionForm>(host, choosers, prompt, help, loginStart);
         form->show();
         preview = form->findChild<OptionPreview*>(QStringLiteral("IMG_Preview"));
     }
@@ -39,6 +40,7 @@ struct PreviewDialog {
     FakeChoosers choosers;
     FakePrompt prompt;
     RecordingHelp help;
+    FakeLoginStart loginStart;
     std::unique_ptr<TOptionForm> form;
     OptionPreview* preview = nullptr;
 };

@@ -1,0 +1,30 @@
+# A Debian package of what `cmake --install` installs: `cpack -G DEB` in the build folder.
+# scripts/package makes one from a Release build for /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zorbel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Ondrel)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "desktop clock with schedules, mail check and clock correction")
+set(CPACK_PACKAGE_DESCRIPTION
+    "One borderless window shows a picture of your choice with an analog
+clock, the digital time and date and a small bar of icons painted over it.
+Beside the clock it runs up to 20 schedules (alarms with a message, a sound
+or a program to start), checks up to five POP3 mailboxes and corrects the
+computer's clock from a Daytime time server. The user interface is Japanese.")
+set(CPACK_STRIP_FILES ON)
+
+set(ZORBEL_PACKAGE_MAINTAINER "Zorbel maintainers <maintainers@zorbel.invalid>"
+    CACHE STRING "The Maintainer field of the Debian package")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ZORBEL_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; the Japanese fonts the dialogs name are mapped to
+# IPA fonts, without which their text shows as boxes.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+# Only needed when the user asks for a native Wayland window with QT_QPA_PLATFORM, or has
+# no X server at hand.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+include(CPack)
