@@ -47,7 +47,7 @@ QDialog* ClockDialogs::NewMailNotification() const {
 
 QDialog* ClockDialogs::NewCorrectionSettings() const {
     return new TDayTimeForm(records_.timeServer, correction_.State(), hosts_.correction,
-                            services_.clockSetter, hosts_.saver, services_.help);
+                            services_.clockSetter, hosts_.saver, services_.help, services_.prompt);
 }
 
 QDialog* ClockDialogs::NewCorrectionResult() const {

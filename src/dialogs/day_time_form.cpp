@@ -21,7 +21,9 @@
 namespace {
 
 constexpr int ClientWidth = 371;
-constexpr int ClientHeight = 322;
+// The protocol row adds this much to the server group and moves everything below it down.
+constexpr int ProtocolRowHeight = 26;
+constexpr int ClientHeight = 322 + ProtocolRowHeight;
 constexpr int MonthDays = 30; // the list stops at 30: not every month has a 31st
 constexpr int HourIntervalMaximum = 24;
 constexpr int MinuteIntervalMaximum = 59;
@@ -54,49 +56,66 @@ int ListIndexFor(int value, int count) {
 
 } // namespace
 
-QStringList TDayTimeForm::DefaultServers() {
-    return {QStringLiteral("time-a-g.nist.gov"), QStringLiteral("time-b-g.nist.gov"),
-            QStringLiteral("time-c-g.nist.gov"), QStringLiteral("time-d-g.nist.gov"),
-            QStringLiteral("time-a-wwv.nist.gov")};
+TDayTimeForm::ServerLists TDayTimeForm::DefaultServers() {
+    return {{QStringLiteral("time-a-g.nist.gov"), QStringLiteral("time-b-g.nist.gov"),
+             QStringLiteral("time-c-g.nist.gov"), QStringLiteral("time-d-g.nist.gov"),
+             QStringLiteral("time-a-wwv.nist.gov")},
+            {QStringLiteral("ntp.nict.jp"), QStringLiteral("ntp.jst.mfeed.ad.jp"),
+             QStringLiteral("jp.pool.ntp.org"), QStringLiteral("time.google.com"),
+             QStringLiteral("time.cloudflare.com")}};
 }
 
 TDayTimeForm::TDayTimeForm(TimeServerSettings& settings, CorrectionState& state,
                            CorrectionHost& host, SystemClockSetter& clock, SettingsSaver& saver,
-                           HelpViewer& help, const QStringList& servers, QWidget* parent)
+                           HelpViewer& help, UserPrompt& prompt, ServerLists servers,
+                           QWidget* parent)
     : QDialog(parent), settings_(settings), state_(state), host_(host), clock_(clock),
-      saver_(saver), help_(help), working_(settings) {
+      saver_(saver), help_(help), prompt_(prompt), servers_(std::move(servers)),
+      working_(settings) {
+    // A value no version wrote reads as Daytime, as the correction run reads it.
+    working_.Protocol = working_.Protocol == SntpProtocol ? SntpProtocol : DaytimeProtocol;
     setObjectName(QStringLiteral("DayTimeForm"));
     setWindowTitle(QStringLiteral("日時補正の設定"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
-    BuildControls(servers);
+    BuildControls();
     ConnectControls();
     ShowSettings();
     CentreOnDesktop(*this);
 
-    // The handler only reports; leaving the flag false lets the run fail.
-    DaytimeClient.OnInvalidHost = [this](bool&) {
+    // The handlers only report; leaving the flag false lets the run fail.
+    const auto reportInvalidHost = [this](bool&) {
         Memo1->appendPlainText(QStringLiteral("InvalidHost"));
     };
+    DaytimeClient.OnInvalidHost = reportInvalidHost;
+    SntpClient.OnInvalidHost = reportInvalidHost;
 }
 
-void TDayTimeForm::BuildControls(const QStringList& servers) {
-    BuildServerGroup(servers)->setGeometry(8, 4, 355, 50);
-    BuildProcessGroup()->setGeometry(8, 58, 355, 130);
+void TDayTimeForm::BuildControls() {
+    BuildServerGroup()->setGeometry(8, 4, 355, 50 + ProtocolRowHeight);
+    BuildProcessGroup()->setGeometry(8, 58 + ProtocolRowHeight, 355, 130);
     BuildStatusAndButtons();
 }
 
-QGroupBox* TDayTimeForm::BuildServerGroup(const QStringList& servers) {
+QGroupBox* TDayTimeForm::BuildServerGroup() {
     auto* group = new QGroupBox(QStringLiteral("タイムサーバーの設定"), this);
     group->setObjectName(QStringLiteral("GRP_ServerInfo"));
+    // The protocol comes first: the server list below offers servers of that protocol.
+    MakeLabel(QStringLiteral("方式"), QStringLiteral("LBL_Protocol"), group, QRect(12, 22, 50, 16));
+    RB_ProtocolSntp = new QRadioButton(QStringLiteral("SNTP (UDP 123)"), group);
+    RB_ProtocolSntp->setObjectName(QStringLiteral("RB_ProtocolSntp"));
+    RB_ProtocolSntp->setGeometry(68, 21, 130, 18);
+    RB_ProtocolDaytime = new QRadioButton(QStringLiteral("Daytime (TCP 13)"), group);
+    RB_ProtocolDaytime->setObjectName(QStringLiteral("RB_ProtocolDaytime"));
+    RB_ProtocolDaytime->setGeometry(204, 21, 139, 18);
+
     MakeLabel(QStringLiteral("サーバー"), QStringLiteral("LBL_Server"), group,
-              QRect(12, 22, 50, 16));
+              QRect(12, 22 + ProtocolRowHeight, 50, 16));
     CBX_ServerList = new QComboBox(group);
     CBX_ServerList->setObjectName(QStringLiteral("CBX_ServerList"));
-    CBX_ServerList->addItems(servers);
-    CBX_ServerList->setGeometry(68, 19, 275, 22);
+    CBX_ServerList->setGeometry(68, 19 + ProtocolRowHeight, 275, 22);
     return group;
 }
 
@@ -156,24 +175,26 @@ QGroupBox* TDayTimeForm::BuildProcessGroup() {
 
 void TDayTimeForm::BuildStatusAndButtons() {
     MakeLabel(QStringLiteral("<状態>"), QStringLiteral("StaticText1"), this,
-              QRect(10, 192, 60, 16));
+              QRect(10, 192 + ProtocolRowHeight, 60, 16));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(8, 209, 355, 76);
+    Memo1->setGeometry(8, 209 + ProtocolRowHeight, 355, 76);
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     BTN_Pop3Refrect = MakeButton(QStringLiteral("設定"), QStringLiteral("BTN_Pop3Refrect"), this,
-                                 QRect(126, 291, 75, 25));
+                                 QRect(126, 291 + ProtocolRowHeight, 75, 25));
     BTN_Pop3Refrect->setDefault(true);
     BTN_Close = MakeButton(QStringLiteral("キャンセル"), QStringLiteral("BTN_Close"), this,
-                           QRect(207, 291, 75, 25));
+                           QRect(207, 291 + ProtocolRowHeight, 75, 25));
     BTN_Help = MakeButton(QStringLiteral("ヘルプ"), QStringLiteral("BTN_Help"), this,
-                          QRect(288, 291, 75, 25));
+                          QRect(288, 291 + ProtocolRowHeight, 75, 25));
 }
 
 void TDayTimeForm::ConnectControls() {
+    connect(RB_ProtocolSntp, &QRadioButton::toggled, this,
+            [this](bool checked) { ChooseProtocol(checked ? SntpProtocol : DaytimeProtocol); });
     connect(CBX_Pattern, &QComboBox::currentIndexChanged, this, [this](int pattern) {
         LayOutPattern(pattern);
         UpdateEnabling();
@@ -199,7 +220,13 @@ void TDayTimeForm::ShowSettings() {
         CBX_Pattern->setCurrentIndex(pattern);
     }
     LayOutPattern(pattern);
-    CBX_ServerList->setCurrentIndex(working_.Index);
+    {
+        const QSignalBlocker sntp(RB_ProtocolSntp);
+        const QSignalBlocker daytime(RB_ProtocolDaytime);
+        (working_.Protocol == SntpProtocol ? RB_ProtocolSntp : RB_ProtocolDaytime)
+            ->setChecked(true);
+    }
+    FillServerList(working_.Protocol, working_.Index);
     CBX_AutoAdjust->setChecked((working_.Attribute & AutoCorrection) != 0);
     if (pattern == CorrectMonthly) {
         CBX_List->setCurrentIndex(ListIndexFor(working_.Day, MonthDays));
@@ -215,6 +242,21 @@ void TDayTimeForm::ShowSettings() {
     }
     CBX_DialUp->setChecked((working_.Attribute & CorrectOnlyDialUp) != 0);
     UpdateEnabling();
+}
+
+void TDayTimeForm::ChooseProtocol(int protocol) {
+    if (protocol == working_.Protocol) {
+        return;
+    }
+    working_.Protocol = protocol;
+    working_.iPort = protocol == SntpProtocol ? SntpPort : DaytimePort;
+    FillServerList(protocol, 0);
+}
+
+void TDayTimeForm::FillServerList(int protocol, int index) {
+    CBX_ServerList->clear();
+    CBX_ServerList->addItems(servers_.For(protocol));
+    CBX_ServerList->setCurrentIndex(index);
 }
 
 void TDayTimeForm::LayOutPattern(int pattern) {
@@ -285,20 +327,28 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
                                  : QStringLiteral("==日時を補正します=="));
 
     state_.correctionError = 0;
-    const ServerTime server =
-        FetchServerTime(DaytimeClient, {SelectedServer(), working_.iPort, working_.iiTimeOut});
+    const ServerAddress address{SelectedServer(), working_.iPort, working_.iiTimeOut,
+                                working_.Protocol};
+    const ServerTime server = working_.Protocol == SntpProtocol
+                                  ? FetchServerTime(SntpClient, address)
+                                  : FetchServerTime(DaytimeClient, address);
     if (server.failure != CorrectionFailure::None) {
         RunFailed(server.failure);
         return;
     }
     // The computer's time before any setting, in both modes.
     const QString pcLine = PcTimeText(clock_.LocalTime());
-    if (!check && !SetComputerClock(clock_, server.value)) {
-        RunFailed(CorrectionFailure::ClockNotSet);
-        return;
+    if (!check) {
+        // The user pressed the button: the system may ask for a password.
+        const CorrectionFailure setting =
+            SetComputerClock(clock_, server, ClockAuthorisation::MayAskUser);
+        if (setting != CorrectionFailure::None) {
+            RunFailed(setting);
+            return;
+        }
     }
     Memo1->appendPlainText(pcLine);
-    Memo1->appendPlainText(ServerTimeText(server.value));
+    Memo1->appendPlainText(ServerTimeText(server.Local()));
     if (!check) {
         Memo1->appendPlainText(QStringLiteral("補正しました"));
     }
@@ -316,6 +366,11 @@ void TDayTimeForm::RunFailed(CorrectionFailure failure) {
     BTN_AdjustCheck->setEnabled(true);
     BTN_Adjust->setEnabled(true);
     runInProgress_ = false;
+    // The memo tells what went wrong; this one the user can only mend outside the program,
+    // so it is said out loud as the menu's correction says it.
+    if (failure == CorrectionFailure::AutomaticSyncOn) {
+        prompt_.ShowMessage(QStringLiteral("警告"), CorrectionFailureMessage(failure));
+    }
 }
 
 void TDayTimeForm::Apply() {
@@ -358,6 +413,7 @@ void TDayTimeForm::Apply() {
     settings_.Hour = working_.Hour;
     settings_.Min = working_.Min;
     settings_.asHostName = working_.asHostName;
+    settings_.Protocol = working_.Protocol;
     settings_.iPort = working_.iPort;
     settings_.iiTimeOut = working_.iiTimeOut;
     settings_.Interval_Hour = working_.Interval_Hour;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "net/daytime_client.h"
+#include "net/sntp_client.h"
 #include "platform/help_viewer.h"
 #include "platform/system_clock.h"
+#include "platform/user_prompt.h"
 #include "settings/settings_saver.h"
 #include "settings/time_server_settings.h"
 #include "timesync/clock_correction.h"
@@ -29,25 +31,39 @@ class TDayTimeForm : public QDialog {
 public:
     static constexpr int HelpContext = 304;
 
-    // Five public Daytime servers that answer in the NIST form.
-    static QStringList DefaultServers();
+    // The fixed server list offered for each protocol.
+    struct ServerLists {
+        QStringList daytime;
+        QStringList sntp;
+        const QStringList& For(int protocol) const {
+            return protocol == SntpProtocol ? sntp : daytime;
+        }
+    };
+
+    // Public Daytime servers that answer in the NIST form, and public SNTP servers with
+    // Japan's national time service first.
+    static ServerLists DefaultServers();
 
     TDayTimeForm(TimeServerSettings& settings, CorrectionState& state, CorrectionHost& host,
                  SystemClockSetter& clock, SettingsSaver& saver, HelpViewer& help,
-                 const QStringList& servers = DefaultServers(), QWidget* parent = nullptr);
+                 UserPrompt& prompt, ServerLists servers = DefaultServers(),
+                 QWidget* parent = nullptr);
 
     // Closing is refused while an immediate run waits for the server: the run still uses
     // the window.
     void done(int result) override;
 
 private:
-    void BuildControls(const QStringList& servers);
-    QGroupBox* BuildServerGroup(const QStringList& servers);
+    void BuildControls();
+    QGroupBox* BuildServerGroup();
     QGroupBox* BuildProcessGroup();
     void BuildStatusAndButtons();
     void ConnectControls();
     void ShowSettings();
 
+    // A protocol chosen by the user: its server list and its standard port.
+    void ChooseProtocol(int protocol);
+    void FillServerList(int protocol, int index);
     // The pattern's controls: which are shown, what the list offers, the unit text.
     void LayOutPattern(int pattern);
     void UpdateEnabling();
@@ -63,10 +79,15 @@ private:
     SystemClockSetter& clock_;
     SettingsSaver& saver_;
     HelpViewer& help_;
+    UserPrompt& prompt_;
+    const ServerLists servers_;
     TimeServerSettings working_;
     TDaytimeClient DaytimeClient;
+    TSntpClient SntpClient;
     bool runInProgress_ = false;
 
+    QRadioButton* RB_ProtocolSntp = nullptr;
+    QRadioButton* RB_ProtocolDaytime = nullptr;
     QComboBox* CBX_ServerList = nullptr;
     QCheckBox* CBX_AutoAdjust = nullptr;
     QCheckBox* CBX_DialUp = nullptr;

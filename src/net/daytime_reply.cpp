@@ -1,13 +1,11 @@
 #include "daytime_reply.h"
 
-#include <QDate>
 #include <optional>
 
 namespace {
 
 // The shortest reply that reaches every position read below.
 constexpr qsizetype kMinimumLength = 37;
-constexpr int kJapanOffsetHours = 9;
 
 std::optional<int> Digit(const QString& reply, qsizetype position) {
     const char16_t code = reply.at(position).unicode();
@@ -65,25 +63,12 @@ DaytimeParseResult ParseDaytimeReply(const QString& reply) {
     }
     // The two-digit year is taken as the year YY itself, whose leap years fall exactly as
     // those of 20YY; year 0 does not exist.
-    QDate date(*year, *month, *day);
+    const QDate date(*year, *month, *day);
     if (*year == 0 || !date.isValid() || *hour > 23 || *minute > 59 || *second > 59) {
         return result;
     }
-    const int japanHour = *hour + kJapanOffsetHours;
-    if (japanHour >= 24) {
-        date = date.addDays(1);
-    }
-    if (!date.isValid()) {
-        result.reason = DaytimeParseReason::RollOverFailed;
-        return result;
-    }
     result.reason = DaytimeParseReason::Ok;
-    result.value = DaytimeValue{static_cast<std::uint16_t>(date.year() + 2000),
-                                static_cast<std::uint16_t>(date.month()),
-                                static_cast<std::uint16_t>(date.day()),
-                                static_cast<std::uint16_t>(japanHour % 24),
-                                static_cast<std::uint16_t>(*minute),
-                                static_cast<std::uint16_t>(*second),
-                                static_cast<std::uint16_t>(*millisecond)};
+    result.utc = QDateTime(QDate(date.year() + 2000, date.month(), date.day()),
+                           QTime(*hour, *minute, *second, *millisecond), Qt::UTC);
     return result;
 }

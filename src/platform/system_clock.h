@@ -1,19 +1,33 @@
 #pragma once
 
 #include <QDateTime>
+#include <functional>
 #include <memory>
 
-// The computer's clock as local time: read it, and set it. The clock correction sets it in
-// two steps (date, then time of day), each through SetLocalTime. Tests use a fake, so they
-// never change the machine's clock.
+// Whether setting the clock may ask the user to authorise it, as the desktop's own date
+// settings do (a password prompt of the system): runs the user started may, automatic runs
+// may not.
+enum class ClockAuthorisation { MayAskUser, NoQuestions };
+
+enum class ClockSetResult {
+    Set,
+    Refused,         // the system or its policy refused, or no answer came in time
+    AutomaticSyncOn, // automatic time synchronisation owns the clock; nothing was tried
+};
+
+// The computer's clock: read it as local time, and set it. Tests use a fake, so they never
+// change the machine's clock.
 class SystemClockSetter {
 public:
     virtual ~SystemClockSetter() = default;
     // The local date and time now, to the millisecond.
     virtual QDateTime LocalTime() const = 0;
-    // Sets the computer's clock to a local date and time. False when the system refuses, for
-    // example because the user has no right to change the time.
-    virtual bool SetLocalTime(const QDateTime& local) = 0;
+    // Sets the clock in one step to the instant `target` gives. It is called right before
+    // the system is asked, so that the way there (a question to the system first) does not
+    // put the clock behind. May wait in a nested event loop, with the program's timers
+    // running; a wait ends when the program exits.
+    virtual ClockSetResult SetTime(const std::function<QDateTime()>& target,
+                                   ClockAuthorisation authorisation) = 0;
 };
 
 // The platform's clock.

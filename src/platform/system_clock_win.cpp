@@ -4,8 +4,9 @@
 
 namespace {
 
-// SetLocalTime converts with the current time-zone settings itself. The program neither
-// requests nor enables the system-time privilege: a user without it gets a failure.
+// SetSystemTime takes UTC, so no zone rule is involved in setting. The program neither
+// requests nor enables the system-time privilege: a user without it gets a refusal. Windows
+// has no authorisation prompt for this call, so the authorisation makes no difference.
 class WindowsClockSetter : public SystemClockSetter {
 public:
     QDateTime LocalTime() const override {
@@ -15,12 +16,13 @@ public:
                          QTime(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds));
     }
 
-    bool SetLocalTime(const QDateTime& local) override {
-        if (!local.isValid()) {
-            return false;
+    ClockSetResult SetTime(const std::function<QDateTime()>& target, ClockAuthorisation) override {
+        const QDateTime utc = target().toUTC();
+        if (!utc.isValid()) {
+            return ClockSetResult::Refused;
         }
-        const QDate date = local.date();
-        const QTime time = local.time();
+        const QDate date = utc.date();
+        const QTime time = utc.time();
         SYSTEMTIME wanted{};
         wanted.wYear = static_cast<WORD>(date.year());
         wanted.wMonth = static_cast<WORD>(date.month());
@@ -30,7 +32,7 @@ public:
         wanted.wMinute = static_cast<WORD>(time.minute());
         wanted.wSecond = static_cast<WORD>(time.second());
         wanted.wMilliseconds = static_cast<WORD>(time.msec());
-        return ::SetLocalTime(&wanted) != FALSE;
+        return ::SetSystemTime(&wanted) != FALSE ? ClockSetResult::Set : ClockSetResult::Refused;
     }
 };
 

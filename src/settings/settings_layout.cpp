@@ -143,6 +143,7 @@ const TimeServerField TimeServerFields[] = {
     {.name = u"asHostName", .member = &T::asHostName},
     {.name = u"iPort", .member = &T::iPort, .integerDefault = 13},
     {.name = u"iiTimeOut", .member = &T::iiTimeOut, .integerDefault = 5000},
+    {.name = u"Protocol", .member = &T::Protocol},
 };
 
 QString TwoDigits(int index) {

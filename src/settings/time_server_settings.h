@@ -19,6 +19,17 @@ enum CorrectionPattern : int {
     CorrectEveryMinutes = 4,
 };
 
+// Values of TimeServerSettings::Protocol. Anything else reads as Daytime, the protocol of
+// stored settings that predate the choice.
+enum TimeServerProtocol : int {
+    DaytimeProtocol = 0,
+    SntpProtocol = 1,
+};
+
+// The standard port of each protocol: Daytime over TCP, SNTP over UDP.
+constexpr int DaytimePort = 13;
+constexpr int SntpPort = 123;
+
 struct TimeServerSettings {
     int Pattern = 0;
     int Index = 0;
@@ -30,8 +41,9 @@ struct TimeServerSettings {
     int Interval_Hour = 0;
     int Interval_Min = 0;
     QString asHostName;
-    int iPort = 13;
+    int iPort = DaytimePort; // the port of the chosen protocol
     int iiTimeOut = 5000;
+    int Protocol = DaytimeProtocol;
 
     // Run-time only: a pattern-0..2 correction has run in this program run.
     bool correctionDone = false;

@@ -31,21 +31,20 @@ std::optional<ServerAddress> ParseServerAddress(const QString& text, const Serve
 } // namespace
 
 CheckTimeOutcome CheckServerTime(const TimeServerSettings& stored, const QString& hostAndPort,
-                                 const ClockSource& clock, const DaytimeClientFactory& clients) {
+                                 const ClockSource& clock) {
     CheckTimeOutcome outcome;
     const std::optional<ServerAddress> address =
-        ParseServerAddress(hostAndPort, {stored.asHostName, stored.iPort, stored.iiTimeOut});
+        ParseServerAddress(hostAndPort, StoredServerAddress(stored));
     if (!address) {
         outcome.lines << QStringLiteral("Invalid time server: %1").arg(hostAndPort);
         return outcome;
     }
-    const std::unique_ptr<TDaytimeClient> client = clients();
-    const ServerTime server = FetchServerTime(*client, *address);
+    const ServerTime server = FetchServerTime(*address);
     if (server.failure != CorrectionFailure::None) {
         outcome.lines << CorrectionFailureMessage(server.failure);
         return outcome;
     }
     outcome.exitCode = 0;
-    outcome.lines << PcTimeText(clock.Now()) << ServerTimeText(server.value);
+    outcome.lines << PcTimeText(clock.Now()) << ServerTimeText(server.Local());
     return outcome;
 }

@@ -2,7 +2,6 @@
 
 #include "platform/clock_source.h"
 #include "settings/time_server_settings.h"
-#include "timesync/daytime_client_factory.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +12,8 @@ struct CheckTimeOutcome {
     QStringList lines; // the computer's and the server's time, or the failure's message
 };
 
-// Reads the server's time as the menu's check does, and never sets the clock. The host and
-// port come from the stored settings unless `hostAndPort` names them; a server that accepts
-// and stays silent ends the check after the stored iiTimeOut.
-CheckTimeOutcome
-CheckServerTime(const TimeServerSettings& stored, const QString& hostAndPort,
-                const ClockSource& clock,
-                const DaytimeClientFactory& clients = DefaultDaytimeClientFactory());
+// Reads the server's time as the menu's check does, with the stored protocol, and never sets
+// the clock. The host and port come from the stored settings unless `hostAndPort` names
+// them; a server that stays silent ends the check after the stored iiTimeOut.
+CheckTimeOutcome CheckServerTime(const TimeServerSettings& stored, const QString& hostAndPort,
+                                 const ClockSource& clock);

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "net/daytime_reply.h"
 #include "platform/system_clock.h"
+#include "timesync/correction_failure.h"
+#include "timesync/server_time_fetch.h"
 
-// Sets the computer's clock to the server's time as local time: first the date (keeping the
-// current time of day), then the time of day (keeping the date just set). False when either
-// step is refused; the date may then already be set.
-bool SetComputerClock(SystemClockSetter& clock, const DaytimeValue& server);
+// Sets the computer's clock in one step to the server's time, carried on from its reply to
+// the moment of setting. None when set; ClockNotSet when refused; AutomaticSyncOn when the
+// system's automatic synchronisation owns the clock and nothing was tried.
+CorrectionFailure SetComputerClock(SystemClockSetter& clock, const ServerTime& server,
+                                   ClockAuthorisation authorisation);

@@ -9,30 +9,32 @@
 
 ClockCorrection::ClockCorrection(TimeServerSettings& settings, CorrectionHost& host,
                                  UserPrompt& prompt, DialUpMonitor& dialUp,
-                                 SystemClockSetter& clock, DaytimeClientFactory clients)
-    : settings_(settings), host_(host), prompt_(prompt), dialUp_(dialUp), clock_(clock),
-      clients_(std::move(clients)) {}
+                                 SystemClockSetter& clock)
+    : settings_(settings), host_(host), prompt_(prompt), dialUp_(dialUp), clock_(clock) {}
 
 void ClockCorrection::RunCorrection(TimeServerSettings settings) {
     state_.correctionError = 0;
-    ServerTime server;
-    {
-        // The client lives only as long as the exchange.
-        const std::unique_ptr<TDaytimeClient> client = clients_();
-        server =
-            FetchServerTime(*client, {settings.asHostName, settings.iPort, settings.iiTimeOut});
-    }
+    // The client lives only as long as the exchange.
+    const ServerTime server = FetchServerTime(StoredServerAddress(settings));
     if (server.failure != CorrectionFailure::None) {
         Fail(server.failure);
         return;
     }
     if (state_.correctionTestMode) {
         state_.pcTimeText = PcTimeText(clock_.LocalTime());
-    } else if (!SetComputerClock(clock_, server.value)) {
-        Fail(CorrectionFailure::ClockNotSet);
-        return;
+    } else {
+        // A run the user started may let the system ask for a password; an automatic run
+        // must never put a prompt in front of the user.
+        const ClockAuthorisation authorisation = state_.manualCorrectionRunning
+                                                     ? ClockAuthorisation::MayAskUser
+                                                     : ClockAuthorisation::NoQuestions;
+        const CorrectionFailure setting = SetComputerClock(clock_, server, authorisation);
+        if (setting != CorrectionFailure::None) {
+            Fail(setting);
+            return;
+        }
     }
-    state_.serverTimeText = ServerTimeText(server.value);
+    state_.serverTimeText = ServerTimeText(server.Local());
 
     if (state_.manualCorrectionRunning) {
         if (!state_.correctionTestMode) {

@@ -7,9 +7,8 @@
 #include "timesync/correction_failure.h"
 #include "timesync/correction_host.h"
 #include "timesync/correction_state.h"
-#include "timesync/daytime_client_factory.h"
 
-// One correction or check run against the Daytime server, and the two menu commands that
+// One correction or check run against the time server, and the two menu commands that
 // start one. Automatic runs are started by the CorrectionScheduler; both kinds share the run
 // flags in CorrectionState, which the tick's due check reads to stay out of a running run.
 class ClockCorrection {
@@ -17,8 +16,7 @@ public:
     enum class RunMode { Correct, Check };
 
     ClockCorrection(TimeServerSettings& settings, CorrectionHost& host, UserPrompt& prompt,
-                    DialUpMonitor& dialUp, SystemClockSetter& clock,
-                    DaytimeClientFactory clients = DefaultDaytimeClientFactory());
+                    DialUpMonitor& dialUp, SystemClockSetter& clock);
 
     CorrectionState& State() { return state_; }
     const CorrectionState& State() const { return state_; }
@@ -48,6 +46,5 @@ private:
     UserPrompt& prompt_;
     DialUpMonitor& dialUp_;
     SystemClockSetter& clock_;
-    DaytimeClientFactory clients_;
     CorrectionState state_;
 };

@@ -12,6 +12,8 @@ QString CorrectionFailureMessage(CorrectionFailure failure) {
         return QStringLiteral("日時の補正または変換に失敗しました");
     case CorrectionFailure::ClockNotSet:
         return QStringLiteral("パソコンの日時補正に失敗しました");
+    case CorrectionFailure::AutomaticSyncOn:
+        return QStringLiteral("時刻の自動同期が有効なため、パソコンの日時は補正しませんでした");
     case CorrectionFailure::NoDialUpConnection:
         return QStringLiteral("ダイヤルアップ接続されていません");
     }

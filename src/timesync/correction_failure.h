@@ -7,8 +7,10 @@ enum class CorrectionFailure {
     None,
     NoReply,        // lookup, connection, time-out or socket error
     NotConvertible, // the reply holds no calendar date
-    RollOverFailed, // the date after the move to Japan Standard Time is no date
-    ClockNotSet,    // the computer refused the new date or time
+    RollOverFailed, // the zone rules could not place the server's time in local time
+    ClockNotSet,    // the computer refused the new date and time
+    // The system's automatic time synchronisation owns the clock; setting was not tried.
+    AutomaticSyncOn,
     NoDialUpConnection,
 };
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "net/daytime_reply.h"
-
 #include <QDateTime>
 #include <QString>
 
 // "パソコンの時刻:2002/12/07 06:30.04 120" for the computer's local time.
 QString PcTimeText(const QDateTime& local);
-// "サーバーの時刻:2002/12/07 06:30.05 450" for the server's time in Japan Standard Time.
-QString ServerTimeText(const DaytimeValue& server);
+// "サーバーの時刻:2002/12/07 06:30.05 450" for the server's time in local time.
+QString ServerTimeText(const QDateTime& local);
 // The result window's line after a correction: the server's time and "に補正しました".
 QString CorrectionResultText(const QString& serverTimeText);

@@ -60,9 +60,9 @@ public:
 class RecordingClock : public SystemClockSetter {
 public:
     QDateTime LocalTime() const override { return QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9)); }
-    bool SetLocalTime(const QDateTime& local) override {
-        set.push_back(local);
-        return true;
+    ClockSetResult SetTime(const std::function<QDateTime()>& target, ClockAuthorisation) override {
+        set.push_back(target());
+        return ClockSetResult::Set;
     }
     std::vector<QDateTime> set;
 };

@@ -1,6 +1,10 @@
+#include "chrony_server.h"
 #include "core/program_version.h"
 #include "dovecot_server.h"
+#include "private_bus.h"
+#include "scripted_udp_peer.h"
 #include "temp_dir.h"
+#include "timedated_stand_in.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -11,6 +15,7 @@
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -27,11 +32,20 @@ struct ProgramFixture : ::testing::Test {
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_RUNTIME_DIR", folder.Path());
         environment.insert("ZORBEL_PROMPTS_ON_STDERR", "1");
+        // A clock setting must never reach the machine's own system bus.
+        environment.insert("DBUS_SYSTEM_BUS_ADDRESS",
+                           "unix:path=" + folder.FilePath("no-system-bus"));
         return environment;
     }
 
-    void Start(QProcess& process, const QStringList& arguments) const {
-        process.setProcessEnvironment(Environment());
+    // `changes` are set in the program's environment on top of the fixture's.
+    void Start(QProcess& process, const QStringList& arguments,
+               const std::map<QString, QString>& changes = {}) const {
+        QProcessEnvironment environment = Environment();
+        for (const auto& [name, value] : changes) {
+            environment.insert(name, value);
+        }
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(ZORBEL_PROGRAM), arguments);
         ASSERT_TRUE(process.waitForStarted());
     }
@@ -103,8 +117,10 @@ TEST_F(ProgramFixture, CheckTimePrintsBothClocksAndNeverWritesTheSettings) {
         peer->disconnectFromHost();
     });
     QProcess check;
-    Start(check, {"--settings", settings, "--check-time",
-                  QStringLiteral("127.0.0.1:%1").arg(daytime.serverPort())});
+    Start(check,
+          {"--settings", settings, "--check-time",
+           QStringLiteral("127.0.0.1:%1").arg(daytime.serverPort())},
+          {{"TZ", "Asia/Tokyo"}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return check.state() == QProcess::NotRunning; }, 20000));
     EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().constData();
     const QString output = QString::fromUtf8(check.readAllStandardOutput());
@@ -144,15 +160,29 @@ QByteArray MailSettings(quint16 port, const char* password, const char* mainValu
 
 // A settings file whose automatic correction runs at start-up against the given port and
 // waits up to a minute for the reply.
-QByteArray CorrectionAtStartSettings(quint16 port) {
+QByteArray CorrectionAtStartSettings(quint16 port, int protocol = 0) {
     return QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
                           "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\TimeServer]\r\n"
                           "\"Pattern\"=dword:00000001\r\n"
                           "\"Attribute\"=dword:00000003\r\n"
                           "\"asHostName\"=\"127.0.0.1\"\r\n"
                           "\"iPort\"=dword:%1\r\n"
-                          "\"iiTimeOut\"=dword:0000ea60\r\n")
+                          "\"iiTimeOut\"=dword:0000ea60\r\n"
+                          "\"Protocol\"=dword:%2\r\n")
         .arg(port, 8, 16, QLatin1Char('0'))
+        .arg(protocol, 8, 16, QLatin1Char('0'))
+        .toUtf8();
+}
+
+// A settings file naming only a time server: what --check-time reads.
+QByteArray StoredTimeServer(quint16 port, int protocol) {
+    return QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                          "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\TimeServer]\r\n"
+                          "\"asHostName\"=\"127.0.0.1\"\r\n"
+                          "\"iPort\"=dword:%1\r\n"
+                          "\"Protocol\"=dword:%2\r\n")
+        .arg(port, 8, 16, QLatin1Char('0'))
+        .arg(protocol, 8, 16, QLatin1Char('0'))
         .toUtf8();
 }
 
@@ -326,4 +356,104 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     }
     clock.kill();
     clock.waitForFinished(5000);
+}
+
+TEST_F(ProgramFixture, CheckTimeReadsChronyOverSntpWhenTheSettingsSaySo) {
+    if (ChronyServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "chrony is not installed (Debian package chrony)";
+    }
+    ChronyServer chrony;
+    const QString failure = chrony.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    folder.Write("zrbl.reg", StoredTimeServer(chrony.Port(), 1));
+    QProcess check;
+    Start(check, {"--settings", settings, "--check-time"});
+    ASSERT_TRUE(check.waitForFinished(20000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().constData();
+    const QStringList lines =
+        QString::fromUtf8(check.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << lines.join(' ').toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("パソコンの時刻:")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("サーバーの時刻:")));
+    // chronyd serves this machine's clock: the server's line tells the computer's minute.
+    const QDateTime server =
+        QDateTime::fromString(lines[1].mid(8, 16), QStringLiteral("yyyy/MM/dd HH:mm"));
+    EXPECT_LE(std::abs(server.secsTo(QDateTime::currentDateTime())), 120) << lines[1].toStdString();
+}
+
+TEST_F(ProgramFixture, CheckTimeShowsTheServersTimeInTheComputersZone) {
+    QTcpServer daytime; // 2002-12-06 21:30:05.450 UTC
+    ASSERT_TRUE(daytime.listen(QHostAddress::LocalHost));
+    QObject::connect(&daytime, &QTcpServer::newConnection, [&daytime] {
+        QTcpSocket* peer = daytime.nextPendingConnection();
+        peer->write("\n52615 02-12-06 21:30:05 00 0 0 450.0 UTC(NIST) *\n");
+        peer->disconnectFromHost();
+    });
+    ScriptedUdpPeer sntp; // 2002-12-06 21:30:05.000 UTC
+    ScriptedUdpPeer late;
+    late.SetDelay(400);
+    struct Case {
+        const char* zone;
+        int protocol;
+        quint16 port;
+        const char16_t* serverLine; // up to the seconds: SNTP adds half the round trip
+        int leastMilliseconds;
+    };
+    const Case cases[] = {
+        {"UTC", 0, daytime.serverPort(), u"サーバーの時刻:2002/12/06 21:30.05 450", 450},
+        {"Asia/Tokyo", 0, daytime.serverPort(), u"サーバーの時刻:2002/12/07 06:30.05 450", 450},
+        {"UTC", 1, sntp.Port(), u"サーバーの時刻:2002/12/06 21:30.05", 0},
+        {"Asia/Tokyo", 1, sntp.Port(), u"サーバーの時刻:2002/12/07 06:30.05", 0},
+        // Half of the 400 ms the reply was held up is added.
+        {"Asia/Tokyo", 1, late.Port(), u"サーバーの時刻:2002/12/07 06:30.05", 200},
+    };
+    for (const Case& sample : cases) {
+        folder.Write("zrbl.reg", StoredTimeServer(sample.port, sample.protocol));
+        QProcess check;
+        Start(check, {"--settings", settings, "--check-time"}, {{"TZ", sample.zone}});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return check.state() == QProcess::NotRunning; }, 20000));
+        EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().constData();
+        const QString output = QString::fromUtf8(check.readAllStandardOutput());
+        const QString server = output.split('\n').value(1);
+        EXPECT_TRUE(server.startsWith(QString::fromUtf16(sample.serverLine)))
+            << sample.zone << ' ' << output.toStdString();
+        EXPECT_GE(server.right(3).toInt(), sample.leastMilliseconds) << server.toStdString();
+    }
+}
+
+TEST_F(ProgramFixture, AnAutomaticCorrectionOverSntpReachesTimedatedWithoutAsking) {
+    if (ChronyServer::Executable().isEmpty() || PrivateBus::Executable().isEmpty()) {
+        GTEST_SKIP() << "chrony or dbus-daemon is not installed";
+    }
+    ChronyServer chrony;
+    QString failure = chrony.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    PrivateBus bus;
+    failure = bus.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    TimedatedStandIn timedated;
+    failure = timedated.Start(bus.Address(), {});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    folder.Write("zrbl.reg", CorrectionAtStartSettings(chrony.Port(), 1));
+    QProcess clock;
+    Start(clock, {"--settings", settings}, {{"DBUS_SYSTEM_BUS_ADDRESS", bus.Address()}});
+    std::vector<TimedatedStandIn::Call> calls;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            calls = timedated.Calls();
+            return !calls.empty();
+        },
+        20000))
+        << clock.readAllStandardError().constData();
+    ::kill(pid_t(clock.processId()), SIGTERM);
+    ASSERT_TRUE(clock.waitForFinished(10000));
+    EXPECT_EQ(clock.exitCode(), 0);
+
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_FALSE(calls[0].relative);
+    EXPECT_FALSE(calls[0].interactive) << "an automatic run never asks the user";
+    // chronyd serves this machine's clock, so that is what the clock is set to.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1000;
+    EXPECT_LT(std::abs(calls[0].microseconds - now), qint64(60000000));
 }

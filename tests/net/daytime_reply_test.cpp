@@ -5,42 +5,37 @@
 
 namespace {
 
-DaytimeValue At(int year, int month, int day, int hour, int minute, int second, int ms) {
-    return DaytimeValue{static_cast<std::uint16_t>(year),   static_cast<std::uint16_t>(month),
-                        static_cast<std::uint16_t>(day),    static_cast<std::uint16_t>(hour),
-                        static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second),
-                        static_cast<std::uint16_t>(ms)};
+QDateTime Utc(int year, int month, int day, int hour, int minute, int second, int ms) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms), Qt::UTC);
 }
 
 } // namespace
 
-TEST(NetDaytimeReply, ConvertsUtcToJapanStandardTime) {
+TEST(NetDaytimeReply, ReadsTheUtcTime) {
     struct Case {
         const char* date;
         const char* time;
         const char* milliseconds;
-        DaytimeValue expected;
+        QDateTime expected;
     };
     for (const Case& sample : {
-             Case{"02-12-06", "21:30:05", "450.0", At(2002, 12, 7, 6, 30, 5, 450)},
-             Case{"02-12-06", "14:00:00", "450.0", At(2002, 12, 6, 23, 0, 0, 450)},
-             Case{"02-12-06", "15:00:00", "450.0", At(2002, 12, 7, 0, 0, 0, 450)},
-             Case{"02-12-31", "15:59:59", "450.0", At(2003, 1, 1, 0, 59, 59, 450)},
-             Case{"04-02-28", "23:00:00", "100.0", At(2004, 2, 29, 8, 0, 0, 100)},
-             Case{"03-02-28", "23:00:00", "100.0", At(2003, 3, 1, 8, 0, 0, 100)},
-             Case{"04-02-29", "00:00:00", "100.0", At(2004, 2, 29, 9, 0, 0, 100)},
-             Case{"99-12-31", "20:00:00", "100.0", At(2100, 1, 1, 5, 0, 0, 100)},
+             Case{"02-12-06", "21:30:05", "450.0", Utc(2002, 12, 6, 21, 30, 5, 450)},
+             Case{"02-12-31", "23:59:59", "450.0", Utc(2002, 12, 31, 23, 59, 59, 450)},
+             Case{"04-02-29", "00:00:00", "100.0", Utc(2004, 2, 29, 0, 0, 0, 100)},
+             Case{"01-01-01", "00:00:00", "100.0", Utc(2001, 1, 1, 0, 0, 0, 100)},
+             Case{"99-12-31", "20:00:00", "100.0", Utc(2099, 12, 31, 20, 0, 0, 100)},
              // The field is right-aligned: blanks in front read as zero.
-             Case{"02-12-06", "21:30:05", " 45.0", At(2002, 12, 7, 6, 30, 5, 45)},
-             Case{"02-12-06", "21:30:05", "  5.0", At(2002, 12, 7, 6, 30, 5, 5)},
+             Case{"02-12-06", "21:30:05", " 45.0", Utc(2002, 12, 6, 21, 30, 5, 45)},
+             Case{"02-12-06", "21:30:05", "  5.0", Utc(2002, 12, 6, 21, 30, 5, 5)},
              // A point at the last position of the field means no milliseconds.
-             Case{"02-12-06", "21:30:05", "4567.", At(2002, 12, 7, 6, 30, 5, 0)},
+             Case{"02-12-06", "21:30:05", "4567.", Utc(2002, 12, 6, 21, 30, 5, 0)},
          }) {
         const DaytimeParseResult result = ParseDaytimeReply(
             NistReply(QString::fromLatin1(sample.date), QString::fromLatin1(sample.time),
                       QString::fromLatin1(sample.milliseconds)));
         EXPECT_EQ(result.reason, DaytimeParseReason::Ok) << sample.date << ' ' << sample.time;
-        EXPECT_EQ(result.value, sample.expected) << sample.date << ' ' << sample.time;
+        EXPECT_EQ(result.utc, sample.expected) << sample.date << ' ' << sample.time;
+        EXPECT_EQ(result.utc.timeSpec(), Qt::UTC) << sample.date << ' ' << sample.time;
     }
 }
 

@@ -115,6 +115,7 @@ TEST_F(SettingsStoreTest, FirstStartGivesEveryDefault) {
     }
     EXPECT_EQ(records.timeServer.iPort, 13);
     EXPECT_EQ(records.timeServer.iiTimeOut, 5000);
+    EXPECT_EQ(records.timeServer.Protocol, DaytimeProtocol);
     EXPECT_EQ(records.timeServer.Attribute, 2);
     EXPECT_EQ(records.timeServer.Day, 1);
     EXPECT_EQ(records.timeServer.Week, 1);
@@ -189,6 +190,23 @@ TEST_F(SettingsStoreTest, ValueDeletedByHandComesBackWithItsDefault) {
     // Written back, not only assumed.
     EXPECT_TRUE(FileText().contains("\"Width\"=dword:00000140\n"));
     EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, TheProtocolIsStoredAndASettingsFileWithoutItKeepsDaytime) {
+    WriteFile("Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\TimeServer]\n"
+              "\"asHostName\"=\"time-a-g.nist.gov\"\n"
+              "\"iPort\"=dword:0000000d\n");
+    SettingsRecords records = Start();
+    EXPECT_EQ(records.timeServer.Protocol, DaytimeProtocol);
+    EXPECT_EQ(records.timeServer.iPort, 13);
+    EXPECT_TRUE(FileText().contains("\"Protocol\"=dword:00000000\n"));
+
+    records.timeServer.Protocol = SntpProtocol;
+    records.timeServer.iPort = 123;
+    Save(records);
+    EXPECT_TRUE(FileText().contains("\"Protocol\"=dword:00000001\n"));
+    EXPECT_EQ(Start().timeServer.Protocol, SntpProtocol);
 }
 
 TEST_F(SettingsStoreTest, ValueOfAnotherTypeIsReplacedByItsDefault) {

@@ -1,6 +1,8 @@
+#include "chrony_server.h"
 #include "correction_fakes.h"
 #include "nist_time_server.h"
 #include "platform/clock_source.h"
+#include "scripted_udp_peer.h"
 #include "timesync/check_time_command.h"
 
 #include <QElapsedTimer>
@@ -8,11 +10,12 @@
 
 namespace {
 
-TimeServerSettings Stored(quint16 port) {
+TimeServerSettings Stored(quint16 port, int protocol = DaytimeProtocol) {
     TimeServerSettings settings;
     settings.asHostName = QStringLiteral("127.0.0.1");
     settings.iPort = port;
     settings.iiTimeOut = 300;
+    settings.Protocol = protocol;
     return settings;
 }
 
@@ -72,6 +75,48 @@ TEST(TimesyncCheckTime, FailuresPrintTheirMessage) {
         EXPECT_EQ(outcome.lines, QStringList(QString::fromUtf16(sample.message)));
     }
     EXPECT_EQ(silent.Connections(), 1) << "the silent server was reached and the check ended";
+}
+
+TEST(TimesyncCheckTime, SntpRepliesThatAreNoTimeGiveTheirMessage) {
+    using Reply = ScriptedUdpPeer::Reply;
+    const std::pair<Reply, const char16_t*> cases[] = {
+        {Reply::Kiss, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::LeapUnsynchronised, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::WrongOriginate, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::ShortPacket, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::FromAnotherPort, u"接続できませんでした"},
+        {Reply::Silence, u"接続できませんでした"},
+    };
+    for (const auto& [reply, message] : cases) {
+        ScriptedUdpPeer peer;
+        peer.SetReply(reply);
+        const CheckTimeOutcome outcome =
+            CheckServerTime(Stored(peer.Port(), SntpProtocol), {}, Computer);
+        EXPECT_EQ(outcome.exitCode, 1) << int(reply);
+        EXPECT_EQ(outcome.lines, QStringList(QString::fromUtf16(message))) << int(reply);
+    }
+}
+
+TEST(TimesyncCheckTime, SntpAgainstChronyWithTheStoredProtocol) {
+    if (ChronyServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "chrony is not installed (Debian package chrony)";
+    }
+    ChronyServer chrony;
+    const QString failure = chrony.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    TimeServerSettings stored = Stored(NistTimeServer::ClosedPort(), SntpProtocol);
+    stored.iiTimeOut = 5000;
+    const SystemClockSource computer;
+    const CheckTimeOutcome outcome =
+        CheckServerTime(stored, QStringLiteral("127.0.0.1:%1").arg(chrony.Port()), computer);
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.lines.join(' ').toStdString();
+    // chronyd serves this machine's clock: both lines tell the same minute, give or take one.
+    const QDateTime pc =
+        QDateTime::fromString(outcome.lines[0].mid(8, 16), QStringLiteral("yyyy/MM/dd HH:mm"));
+    const QDateTime server =
+        QDateTime::fromString(outcome.lines[1].mid(8, 16), QStringLiteral("yyyy/MM/dd HH:mm"));
+    ASSERT_TRUE(pc.isValid() && server.isValid()) << outcome.lines.join(' ').toStdString();
+    EXPECT_LE(std::abs(pc.secsTo(server)), 60);
 }
 
 } // namespace

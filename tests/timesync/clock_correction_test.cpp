@@ -50,16 +50,16 @@ TEST(TimesyncRun, CheckComparesBothClocksAndLeavesTheComputerClockAlone) {
     EXPECT_TRUE(run.prompt.messages.empty());
 }
 
-TEST(TimesyncRun, CorrectionSetsTheDateThenTheTime) {
+TEST(TimesyncRun, CorrectionSetsDateAndTimeInOneStepAndMayAskTheUser) {
     MenuRun run;
     run.clock.now = QDateTime(QDate(2002, 12, 6), QTime(23, 59, 58, 10));
     run.correction.State().correctionTicks = 77;
     run.correction.PP_DayTimeClick();
 
-    ASSERT_EQ(run.clock.settings.size(), 2u);
-    EXPECT_EQ(run.clock.settings[0], QDateTime(QDate(2002, 12, 7), QTime(23, 59, 58, 10)))
-        << "the date first, with the time of day kept";
-    EXPECT_EQ(run.clock.settings[1], QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450)));
+    ASSERT_EQ(run.clock.settings.size(), 1u);
+    EXPECT_TRUE(
+        CarriedOnFrom(run.clock.settings[0], QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450))));
+    EXPECT_EQ(run.clock.authorisations, std::vector{ClockAuthorisation::MayAskUser});
     EXPECT_FALSE(run.stateWhileResultShown.correctionTestMode);
     EXPECT_EQ(run.stateWhileResultShown.correctionResultText,
               QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450に補正しました"));
@@ -113,10 +113,11 @@ TEST(TimesyncRun, EachFailureShowsItsMessageOnMenuRuns) {
         {"year 00",
          [](MenuRun& r) { r.server.SetReply(NistTimeServer::NistReply("00-01-01", "01:00:00")); },
          u"サーバーからの受信したデータの変換に失敗しました", 0},
-        {"no right to set the clock", [](MenuRun& r) { r.clock.refuseFromAttempt = 1; },
+        {"no right to set the clock", [](MenuRun& r) { r.clock.answer = ClockSetResult::Refused; },
          u"パソコンの日時補正に失敗しました", 0},
-        {"time refused after the date", [](MenuRun& r) { r.clock.refuseFromAttempt = 2; },
-         u"パソコンの日時補正に失敗しました", 1},
+        {"automatic synchronisation on",
+         [](MenuRun& r) { r.clock.answer = ClockSetResult::AutomaticSyncOn; },
+         u"時刻の自動同期が有効なため、パソコンの日時は補正しませんでした", 0},
     };
     for (const Case& sample : cases) {
         MenuRun run;

@@ -8,7 +8,20 @@
 
 #include <QDateTime>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
+
+// The clock is set to the server's time carried on from its reply to the moment of setting,
+// which in a test is a moment later; never earlier.
+inline ::testing::AssertionResult CarriedOnFrom(const QDateTime& set, const QDateTime& server) {
+    const qint64 carried = server.msecsTo(set);
+    if (carried >= 0 && carried < 60000) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "set to " << set.toString(Qt::ISODateWithMs).toStdString() << ", the server said "
+           << server.toString(Qt::ISODateWithMs).toStdString();
+}
 
 // The clock window as the correction sees it; records what the correction asked of it.
 class FakeCorrectionHost : public CorrectionHost {
@@ -52,31 +65,35 @@ public:
     int checks = 0;
 };
 
-// The computer's clock: a settable instant that records every setting; it can refuse the
-// n-th setting, as a system without the right to change the time does.
+// The computer's clock: a settable local instant that records every setting with its
+// authorisation, and answers as told (a system without the right to change the time
+// refuses; one whose automatic synchronisation is on refuses before trying).
 class FakeSystemClock : public SystemClockSetter {
 public:
     explicit FakeSystemClock(QDateTime start = QDateTime(QDate(2002, 12, 7), QTime(6, 30, 4, 120)))
         : now(std::move(start)) {}
 
     QDateTime LocalTime() const override { return now; }
-    bool SetLocalTime(const QDateTime& local) override {
+    ClockSetResult SetTime(const std::function<QDateTime()>& target,
+                           ClockAuthorisation authorisation) override {
         ++attempts;
         if (onSet) {
             onSet();
         }
-        if (attempts >= refuseFromAttempt) {
-            return false;
+        if (answer != ClockSetResult::Set) {
+            return answer;
         }
-        settings.push_back(local);
-        now = local;
-        return true;
+        now = target().toLocalTime();
+        settings.push_back(now);
+        authorisations.push_back(authorisation);
+        return answer;
     }
 
     QDateTime now;
-    std::vector<QDateTime> settings;
+    std::vector<QDateTime> settings; // local time
+    std::vector<ClockAuthorisation> authorisations;
     int attempts = 0;
-    int refuseFromAttempt = 1 << 30;
+    ClockSetResult answer = ClockSetResult::Set;
     std::function<void()> onSet;
 };
 

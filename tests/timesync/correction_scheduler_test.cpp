@@ -60,7 +60,9 @@ TEST(TimesyncSchedule, EveryTwoHoursCountsFromTheEndOfEachRun) {
     tick.Once();
     EXPECT_EQ(tick.Runs(), 1) << "first run two hours after start";
     EXPECT_EQ(tick.correction.State().correctionTicks, 0u) << "reset at the end of the run";
-    EXPECT_EQ(tick.clock.settings.size(), 2u);
+    EXPECT_EQ(tick.clock.settings.size(), 1u);
+    EXPECT_EQ(tick.clock.authorisations, std::vector{ClockAuthorisation::NoQuestions})
+        << "an automatic run never asks the user";
 
     tick.Repeat(twoHours - 1);
     EXPECT_EQ(tick.Runs(), 1);

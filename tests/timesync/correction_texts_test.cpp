@@ -6,7 +6,7 @@
 TEST(TimesyncTexts, TimeLinesPadEveryField) {
     EXPECT_EQ(PcTimeText(QDateTime(QDate(2003, 1, 2), QTime(3, 4, 5, 6))),
               QStringLiteral("パソコンの時刻:2003/01/02 03:04.05 006"));
-    EXPECT_EQ(ServerTimeText(DaytimeValue{2099, 12, 31, 23, 59, 59, 999}),
+    EXPECT_EQ(ServerTimeText(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59, 999))),
               QStringLiteral("サーバーの時刻:2099/12/31 23:59.59 999"));
     EXPECT_EQ(CorrectionResultText(QStringLiteral("X")), QStringLiteral("Xに補正しました"));
 }
@@ -18,6 +18,8 @@ TEST(TimesyncTexts, EveryFailureHasItsOwnMessage) {
         {CorrectionFailure::NotConvertible, u"サーバーからの受信したデータの変換に失敗しました"},
         {CorrectionFailure::RollOverFailed, u"日時の補正または変換に失敗しました"},
         {CorrectionFailure::ClockNotSet, u"パソコンの日時補正に失敗しました"},
+        {CorrectionFailure::AutomaticSyncOn,
+         u"時刻の自動同期が有効なため、パソコンの日時は補正しませんでした"},
         {CorrectionFailure::NoDialUpConnection, u"ダイヤルアップ接続されていません"},
     };
     for (const auto& [failure, message] : table) {

@@ -1,6 +1,10 @@
+#include "chrony_server.h"
 #include "correction_fakes.h"
 #include "dialogs/day_time_form.h"
+#include "fake_prompt.h"
 #include "nist_time_server.h"
+#include "scoped_time_zone.h"
+#include "scripted_udp_peer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,20 +15,25 @@
 #include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
 struct Dialog {
-    // Without a server list the dialog offers the test's server on 127.0.0.1 and a host
-    // that cannot be resolved.
-    explicit Dialog(TimeServerSettings stored = {}, QStringList servers = {}, int timeOut = 2000)
+    // Without server lists the dialog offers, for either protocol, the test's server on
+    // 127.0.0.1 and a host that cannot be resolved.
+    explicit Dialog(TimeServerSettings stored = {},
+                    std::optional<TDayTimeForm::ServerLists> servers = {}, int timeOut = 2000)
         : settings(stored) {
-        if (servers.isEmpty()) {
-            servers = {QStringLiteral("127.0.0.1"), QStringLiteral("no-such-host.invalid")};
+        if (!servers) {
+            const QStringList local = {QStringLiteral("127.0.0.1"),
+                                       QStringLiteral("no-such-host.invalid")};
+            servers = TDayTimeForm::ServerLists{local, local};
             settings.iPort = server.Port();
             settings.iiTimeOut = timeOut;
         }
-        form = std::make_unique<TDayTimeForm>(settings, state, host, clock, saver, help, servers);
+        form = std::make_unique<TDayTimeForm>(settings, state, host, clock, saver, help, prompt,
+                                              *servers);
     }
     template <typename T> T* Find(const char* name) const {
         T* control = form->findChild<T*>(QString::fromLatin1(name));
@@ -49,8 +58,22 @@ struct Dialog {
     FakeSystemClock clock;
     CountingSaver saver;
     RecordingHelp help;
+    FakePrompt prompt;
     std::unique_ptr<TDayTimeForm> form;
 };
+
+TDayTimeForm::ServerLists LocalServers() {
+    const QStringList local = {QStringLiteral("127.0.0.1"), QStringLiteral("no-such-host.invalid")};
+    return {local, local};
+}
+
+TimeServerSettings StoredServer(int protocol, quint16 port, int timeOut = 2000) {
+    TimeServerSettings stored;
+    stored.Protocol = protocol;
+    stored.iPort = port;
+    stored.iiTimeOut = timeOut;
+    return stored;
+}
 
 TimeServerSettings StoredPattern(int pattern, int attribute) {
     TimeServerSettings stored;
@@ -113,12 +136,17 @@ TEST(TimesyncDialog, ShowsTheStoredSettingsForEachPattern) {
 TEST(TimesyncDialog, CaptionsAndFixedServers) {
     Dialog dialog(StoredPattern(CorrectDaily, CorrectAtStartup), TDayTimeForm::DefaultServers());
     EXPECT_EQ(dialog.form->windowTitle(), QStringLiteral("日時補正の設定"));
-    EXPECT_EQ(dialog.form->size(), QSize(371, 322));
+    EXPECT_EQ(dialog.form->size(), QSize(371, 348)) << "one row taller for the protocol";
     const auto* servers = dialog.Find<QComboBox>("CBX_ServerList");
     ASSERT_EQ(servers->count(), 5);
     for (int i = 0; i < servers->count(); ++i) {
         EXPECT_TRUE(servers->itemText(i).endsWith(QStringLiteral(".nist.gov")));
     }
+    EXPECT_TRUE(dialog.Find<QRadioButton>("RB_ProtocolDaytime")->isChecked());
+    dialog.Find<QRadioButton>("RB_ProtocolSntp")->setChecked(true);
+    ASSERT_EQ(servers->count(), 5);
+    EXPECT_EQ(servers->itemText(0), QStringLiteral("ntp.nict.jp"))
+        << "Japan's national time service first";
     const std::pair<const char*, const char16_t*> captions[] = {
         {"BTN_AdjustCheck", u"テスト実行"},
         {"BTN_Adjust", u"日時補正"},
@@ -246,7 +274,7 @@ TEST(TimesyncDialog, CancelLeavesTheSettingsButNotACorrectionMade) {
     EXPECT_TRUE(dialog.settings.correctionDone);
     EXPECT_EQ(dialog.state.correctionTicks, 40u) << "immediate runs leave the counter alone";
     EXPECT_EQ(dialog.saver.saves, 0);
-    EXPECT_EQ(dialog.clock.settings.size(), 2u) << "the correction stays made";
+    EXPECT_EQ(dialog.clock.settings.size(), 1u) << "the correction stays made";
     EXPECT_TRUE(dialog.host.commandsEnabled);
 }
 
@@ -279,9 +307,10 @@ TEST(TimesyncDialog, CorrectionRunShowsTheTimeBeforeAndSetsTheClock) {
                            QStringLiteral("パソコンの時刻:2002/12/06 23:00.00 000"),
                            QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450"),
                            QStringLiteral("補正しました")}));
-    ASSERT_EQ(dialog.clock.settings.size(), 2u);
-    EXPECT_EQ(dialog.clock.settings[0].date(), QDate(2002, 12, 7));
-    EXPECT_EQ(dialog.clock.settings[1], QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450)));
+    ASSERT_EQ(dialog.clock.settings.size(), 1u);
+    EXPECT_TRUE(CarriedOnFrom(dialog.clock.settings[0],
+                              QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450))));
+    EXPECT_EQ(dialog.clock.authorisations, std::vector{ClockAuthorisation::MayAskUser});
     EXPECT_FALSE(buttonsEnabledDuringRun);
 }
 
@@ -309,7 +338,7 @@ TEST(TimesyncDialog, FailuresGoToTheMemoOnly) {
           QStringLiteral("サーバーからの受信したデータの変換に失敗しました")}},
         {"clock refused",
          "BTN_Adjust",
-         [](Dialog& d) { d.clock.refuseFromAttempt = 1; },
+         [](Dialog& d) { d.clock.answer = ClockSetResult::Refused; },
          {QStringLiteral("==日時を補正します=="),
           QStringLiteral("パソコンの日時補正に失敗しました")}},
     };
@@ -332,6 +361,151 @@ TEST(TimesyncDialog, HelpOpensItsTopic) {
     dialog.Click("BTN_Help");
     EXPECT_EQ(dialog.help.topics, std::vector<int>{304});
     EXPECT_EQ(dialog.form->result(), 0) << "the dialog stays open";
+}
+
+TEST(TimesyncDialog, TheProtocolChoosesTheServerListAndThePort) {
+    struct Case {
+        const char* what;
+        int stored;
+        const char* click; // the protocol radio clicked, or none
+        int protocol;
+        int port;
+        const char* firstServer;
+    };
+    const Case cases[] = {
+        {"Daytime as stored", DaytimeProtocol, nullptr, DaytimeProtocol, 10123,
+         "time-a-g.nist.gov"},
+        {"to SNTP", DaytimeProtocol, "RB_ProtocolSntp", SntpProtocol, 123, "ntp.nict.jp"},
+        {"SNTP as stored", SntpProtocol, nullptr, SntpProtocol, 10123, "ntp.nict.jp"},
+        {"back to Daytime", SntpProtocol, "RB_ProtocolDaytime", DaytimeProtocol, 13,
+         "time-a-g.nist.gov"},
+        {"a protocol no version wrote", 7, nullptr, DaytimeProtocol, 10123, "time-a-g.nist.gov"},
+    };
+    for (const Case& sample : cases) {
+        TimeServerSettings stored = StoredServer(sample.stored, 10123);
+        stored.Index = 2;
+        Dialog dialog(stored, TDayTimeForm::DefaultServers());
+        if (sample.click != nullptr) {
+            QTest::mouseClick(dialog.Find<QRadioButton>(sample.click), Qt::LeftButton);
+        }
+        const auto* servers = dialog.Find<QComboBox>("CBX_ServerList");
+        EXPECT_EQ(servers->itemText(0), QString::fromLatin1(sample.firstServer)) << sample.what;
+        EXPECT_EQ(servers->currentIndex(), sample.click != nullptr ? 0 : 2) << sample.what;
+        EXPECT_EQ(dialog.Find<QRadioButton>("RB_ProtocolSntp")->isChecked(),
+                  sample.protocol == SntpProtocol)
+            << sample.what;
+        dialog.Click("BTN_Pop3Refrect");
+        EXPECT_EQ(dialog.settings.Protocol, sample.protocol) << sample.what;
+        EXPECT_EQ(dialog.settings.iPort, sample.port) << sample.what;
+        EXPECT_EQ(dialog.settings.asHostName, servers->currentText()) << sample.what;
+    }
+}
+
+TEST(TimesyncDialog, TestRunInTheComputersZoneForBothProtocols) {
+    NistTimeServer daytime; // 2002-12-06 21:30:05.450 UTC
+    ScriptedUdpPeer sntp;   // 2002-12-06 21:30:05.000 UTC
+    struct Case {
+        const char* zone;
+        int protocol;
+        const char16_t* serverLine; // up to the seconds: SNTP adds half the round trip
+    };
+    const Case cases[] = {
+        {"UTC", DaytimeProtocol, u"サーバーの時刻:2002/12/06 21:30.05 450"},
+        {"Asia/Tokyo", DaytimeProtocol, u"サーバーの時刻:2002/12/07 06:30.05 450"},
+        {"UTC", SntpProtocol, u"サーバーの時刻:2002/12/06 21:30.05"},
+        {"Asia/Tokyo", SntpProtocol, u"サーバーの時刻:2002/12/07 06:30.05"},
+    };
+    for (const Case& sample : cases) {
+        const ScopedTimeZone zone(sample.zone);
+        const quint16 port = sample.protocol == SntpProtocol ? sntp.Port() : daytime.Port();
+        Dialog dialog(StoredServer(sample.protocol, port), LocalServers());
+        dialog.Click("BTN_AdjustCheck");
+        const QStringList lines = dialog.MemoLines();
+        ASSERT_EQ(lines.size(), 3) << sample.zone << ' ' << lines.join(' ').toStdString();
+        EXPECT_TRUE(lines[2].startsWith(QString::fromUtf16(sample.serverLine)))
+            << sample.zone << ' ' << lines[2].toStdString();
+    }
+}
+
+TEST(TimesyncDialog, ACorrectionOverSntpSetsTheServersTimeWithHalfTheRoundTrip) {
+    ScriptedUdpPeer late;
+    late.SetDelay(400);
+    Dialog dialog(StoredServer(SntpProtocol, late.Port(), 5000), LocalServers());
+    dialog.Click("BTN_Adjust");
+    const QStringList lines = dialog.MemoLines();
+    ASSERT_EQ(lines.size(), 4) << lines.join(' ').toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 ")));
+    EXPECT_GE(lines[2].right(3).toInt(), 200) << lines[2].toStdString();
+    EXPECT_EQ(lines[3], QStringLiteral("補正しました"));
+    ASSERT_EQ(dialog.clock.settings.size(), 1u);
+    EXPECT_TRUE(CarriedOnFrom(dialog.clock.settings[0],
+                              QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 200))));
+}
+
+TEST(TimesyncDialog, SntpFailuresGoToTheMemo) {
+    using Reply = ScriptedUdpPeer::Reply;
+    const std::pair<Reply, const char16_t*> cases[] = {
+        {Reply::Kiss, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::LeapUnsynchronised, u"サーバーからの受信したデータの変換に失敗しました"},
+        {Reply::Silence, u"接続できませんでした"},
+    };
+    for (const auto& [reply, message] : cases) {
+        ScriptedUdpPeer peer;
+        peer.SetReply(reply);
+        Dialog dialog(StoredServer(SntpProtocol, peer.Port(), 200), LocalServers());
+        dialog.Click("BTN_Adjust");
+        EXPECT_EQ(dialog.MemoLines(), QStringList({QStringLiteral("==日時を補正します=="),
+                                                   QString::fromUtf16(message)}))
+            << int(reply);
+        EXPECT_TRUE(dialog.clock.settings.empty()) << int(reply);
+        EXPECT_TRUE(dialog.prompt.messages.empty()) << int(reply);
+    }
+    // The host that cannot be resolved is reported as for Daytime.
+    Dialog unknown(StoredServer(SntpProtocol, 123, 200), LocalServers());
+    unknown.Find<QComboBox>("CBX_ServerList")->setCurrentIndex(1);
+    unknown.Click("BTN_AdjustCheck");
+    EXPECT_EQ(unknown.MemoLines(),
+              QStringList({QStringLiteral("==テスト実行します=="), QStringLiteral("InvalidHost"),
+                           QStringLiteral("接続できませんでした")}));
+}
+
+TEST(TimesyncDialog, AutomaticSynchronisationOnIsSaidInABox) {
+    Dialog dialog;
+    dialog.clock.answer = ClockSetResult::AutomaticSyncOn;
+    dialog.Click("BTN_Adjust");
+    const QString message =
+        QStringLiteral("時刻の自動同期が有効なため、パソコンの日時は補正しませんでした");
+    EXPECT_EQ(dialog.MemoLines(), QStringList({QStringLiteral("==日時を補正します=="), message}));
+    ASSERT_EQ(dialog.prompt.messages.size(), 1u);
+    EXPECT_EQ(dialog.prompt.messages[0].caption, QStringLiteral("警告"));
+    EXPECT_EQ(dialog.prompt.messages[0].text, message);
+    EXPECT_EQ(dialog.state.correctionError, -1);
+    EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled());
+
+    // The check does not set the clock and so works as ever.
+    dialog.Click("BTN_AdjustCheck");
+    EXPECT_EQ(dialog.MemoLines().size(), 5);
+    EXPECT_EQ(dialog.prompt.messages.size(), 1u);
+}
+
+TEST(TimesyncDialog, TestRunOverSntpAgainstChrony) {
+    if (ChronyServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "chrony is not installed (Debian package chrony)";
+    }
+    ChronyServer chrony;
+    const QString failure = chrony.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    Dialog dialog(StoredServer(SntpProtocol, chrony.Port(), 5000), LocalServers());
+    dialog.Click("BTN_AdjustCheck");
+    const QStringList lines = dialog.MemoLines();
+    ASSERT_EQ(lines.size(), 3) << lines.join(' ').toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("パソコンの時刻:")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("サーバーの時刻:")));
+    const QDateTime server =
+        QDateTime::fromString(lines[2].mid(8, 16), QStringLiteral("yyyy/MM/dd HH:mm"));
+    EXPECT_LE(std::abs(server.secsTo(QDateTime::currentDateTime())), 120)
+        << "chronyd serves this machine's clock";
+    EXPECT_EQ(dialog.state.correctionError, 0);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
+#include "chrony_server.h"
 #include "correction_fakes.h"
 #include "dialogs/about_form.h"
 #include "dialogs/day_time_form.h"
 #include "dialogs/day_time_info_form.h"
+#include "fake_prompt.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -10,6 +12,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,13 +89,46 @@ TEST(TimesyncLook, SettingsDialogForEveryPattern) {
         FakeSystemClock clock;
         CountingSaver saver;
         RecordingHelp help;
-        TDayTimeForm form(settings, state, host, clock, saver, help);
+        FakePrompt prompt;
+        TDayTimeForm form(settings, state, host, clock, saver, help, prompt);
         form.show();
         const QPixmap picture = form.grab();
-        EXPECT_EQ(picture.size(), QSize(371, 322));
+        EXPECT_EQ(picture.size(), QSize(371, 348));
         ExpectTidy(form);
         KeepForLooking(picture, QStringLiteral("correction_dialog_%1.png").arg(pattern));
     }
+}
+
+TEST(TimesyncLook, SettingsDialogOverSntpBeforeAndAfterATestRun) {
+    UseIpaFonts();
+    TimeServerSettings settings;
+    settings.Protocol = SntpProtocol;
+    settings.iPort = SntpPort;
+    settings.Attribute = AutoCorrection | CorrectAtStartup;
+    CorrectionState state;
+    FakeCorrectionHost host;
+    FakeSystemClock clock;
+    CountingSaver saver;
+    RecordingHelp help;
+    FakePrompt prompt;
+    TDayTimeForm chosen(settings, state, host, clock, saver, help, prompt);
+    chosen.show();
+    ExpectTidy(chosen);
+    KeepForLooking(chosen.grab(), QStringLiteral("correction_dialog_sntp.png"));
+
+    if (ChronyServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "chrony is not installed (Debian package chrony)";
+    }
+    ChronyServer chrony;
+    ASSERT_TRUE(chrony.Start().isEmpty());
+    settings.iPort = chrony.Port();
+    const QStringList local = {QStringLiteral("127.0.0.1")};
+    TDayTimeForm run(settings, state, host, clock, saver, help, prompt, {local, local});
+    run.show();
+    QTest::mouseClick(run.findChild<QPushButton*>(QStringLiteral("BTN_AdjustCheck")),
+                      Qt::LeftButton);
+    ExpectTidy(run);
+    KeepForLooking(run.grab(), QStringLiteral("correction_dialog_sntp_test_run.png"));
 }
 
 TEST(TimesyncLook, ResultWindowAndAboutBox) {

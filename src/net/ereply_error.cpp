@@ -1,0 +1,3 @@
+#include "net/ereply_error.h"
+
+EReplyError::EReplyError(const QString& text) : ENetError(text) {}

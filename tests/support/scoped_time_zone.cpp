@@ -1,0 +1,19 @@
+#include "scoped_time_zone.h"
+
+#include <QtGlobal>
+#include <ctime>
+
+ScopedTimeZone::ScopedTimeZone(const char* zone)
+    : previous_(qgetenv("TZ")), hadZone_(qEnvironmentVariableIsSet("TZ")) {
+    qputenv("TZ", zone);
+    tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone() {
+    if (hadZone_) {
+        qputenv("TZ", previous_);
+    } else {
+        qunsetenv("TZ");
+    }
+    tzset();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+
+// Sets the process's time zone (TZ) for as long as it lives, and puts the previous one back.
+// Qt reads the zone rules of the C library afresh for every local-time conversion.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone);
+    ~ScopedTimeZone();
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    QByteArray previous_;
+    bool hadZone_ = false;
+};

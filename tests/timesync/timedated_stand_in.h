@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The timedated stand-in (timedated_stand_in) serving on a private bus. Stopped when the
+// object goes.
+class TimedatedStandIn {
+public:
+    struct Behaviour {
+        bool ntp = false;             // automatic synchronisation on
+        bool refuse = false;          // polkit refuses
+        bool interactiveOnly = false; // polkit must ask the user
+        int delay = 0;                // milliseconds before SetTime answers
+    };
+    struct Call {
+        qint64 microseconds = 0;
+        bool relative = false;
+        bool interactive = false;
+        bool allowInteractive = false; // the message's own flag
+    };
+
+    TimedatedStandIn() = default;
+    ~TimedatedStandIn();
+    TimedatedStandIn(const TimedatedStandIn&) = delete;
+    TimedatedStandIn& operator=(const TimedatedStandIn&) = delete;
+
+    // Starts the stand-in and waits until it owns its name; on failure returns why.
+    QString Start(const QString& busAddress, const Behaviour& behaviour);
+    // The SetTime calls it has answered so far.
+    std::vector<Call> Calls();
+
+private:
+    QProcess process_;
+    QStringList lines_;
+};
