@@ -14,19 +14,19 @@
 #include "timesync/clock_correction.h"
 
 ClockDialogs::ClockDialogs(SettingsRecords& records, const ClockServices& services,
-                           const ClockTime& lastTick, MailCheckRun& mailRun,
+                           UserPrompt& prompt, const ClockTime& lastTick, MailCheckRun& mailRun,
                            ClockCorrection& correction, Hosts hosts)
-    : records_(records), services_(services), lastTick_(lastTick), mailRun_(mailRun),
-      correction_(correction), hosts_(hosts) {}
+    : records_(records), services_(services), prompt_(prompt), lastTick_(lastTick),
+      mailRun_(mailRun), correction_(correction), hosts_(hosts) {}
 
 QDialog* ClockDialogs::NewDisplaySettings() const {
-    return new TOptionForm(hosts_.display, services_.choosers, services_.prompt, services_.help,
+    return new TOptionForm(hosts_.display, services_.choosers, prompt_, services_.help,
                            services_.loginStart);
 }
 
 QDialog* ClockDialogs::NewScheduleSettings() const {
     const ClockSource& clock = services_.clock;
-    return new TScheForm(records_.schedules, hosts_.saver, services_.prompt, services_.help,
+    return new TScheForm(records_.schedules, hosts_.saver, prompt_, services_.help,
                          [&clock] { return clock.Now(); });
 }
 
@@ -36,7 +36,7 @@ QDialog* ClockDialogs::NewAlarm() const {
 
 QDialog* ClockDialogs::NewMailSettings() const {
     return new TPop3Form(records_.accounts, records_.clock, hosts_.mailSettings, hosts_.saver,
-                         services_.prompt, services_.help, services_.sound,
+                         prompt_, services_.help, services_.sound,
                          [] { return std::make_unique<TPop3Client>(); });
 }
 
@@ -47,7 +47,7 @@ QDialog* ClockDialogs::NewMailNotification() const {
 
 QDialog* ClockDialogs::NewCorrectionSettings() const {
     return new TDayTimeForm(records_.timeServer, correction_.State(), hosts_.correction,
-                            services_.clockSetter, hosts_.saver, services_.help, services_.prompt);
+                            services_.clockSetter, hosts_.saver, services_.help, prompt_);
 }
 
 QDialog* ClockDialogs::NewCorrectionResult() const {

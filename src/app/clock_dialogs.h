@@ -9,6 +9,7 @@ class MailSettingsHost;
 class OptionFormHost;
 class QDialog;
 class SettingsSaver;
+class UserPrompt;
 struct ClockTime;
 struct SettingsRecords;
 
@@ -24,8 +25,10 @@ public:
         CorrectionHost& correction;
     };
 
-    ClockDialogs(SettingsRecords& records, const ClockServices& services, const ClockTime& lastTick,
-                 MailCheckRun& mailRun, ClockCorrection& correction, Hosts hosts);
+    // `prompt` stands in for the services' own, so the windows fall silent when the clock closes.
+    ClockDialogs(SettingsRecords& records, const ClockServices& services, UserPrompt& prompt,
+                 const ClockTime& lastTick, MailCheckRun& mailRun, ClockCorrection& correction,
+                 Hosts hosts);
 
     QDialog* NewDisplaySettings() const;
     QDialog* NewScheduleSettings() const;
@@ -44,6 +47,7 @@ public:
 private:
     SettingsRecords& records_;
     const ClockServices& services_;
+    UserPrompt& prompt_;
     const ClockTime& lastTick_;
     MailCheckRun& mailRun_;
     ClockCorrection& correction_;

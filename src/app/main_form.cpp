@@ -37,20 +37,6 @@
 
 namespace {
 
-// The services with another prompt in place of the given one.
-ClockServices WithPrompt(const ClockServices& services, UserPrompt& prompt) {
-    return ClockServices{prompt,
-                         services.help,
-                         services.clock,
-                         services.settings,
-                         services.sound,
-                         services.launcher,
-                         services.dialUp,
-                         services.clockSetter,
-                         services.choosers,
-                         services.dataFolder};
-}
-
 // How often a menu handler that waits for the mail run looks whether it has ended. The run
 // ends in a tick, which no signal announces; between looks the wait sleeps.
 constexpr std::chrono::milliseconds MailRunLookInterval{50};
@@ -59,14 +45,14 @@ constexpr std::chrono::milliseconds MailRunLookInterval{50};
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
-      services_(WithPrompt(services, prompt_)), tick_(*this), windows_(*this, prompt_),
-      face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
+      services_(services), tick_(*this), windows_(*this, prompt_), face_(services.dataFolder),
+      scheduleChecker_(records_.schedules, *this),
       mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
       pictureDrop_(records_.clock, prompt_), drag_(*this),
-      dialogs_(records_, services_, clockTime_, mailRun_, correction_,
+      dialogs_(records_, services_, prompt_, clockTime_, mailRun_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
           pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitStateValue::MailStopped; },
@@ -281,7 +267,7 @@ void TMainForm::SetQuitState(int state) {
 }
 
 void TMainForm::ShowMessage(const QString& caption, const QString& text) {
-    services_.prompt.ShowMessage(caption, text);
+    prompt_.ShowMessage(caption, text);
 }
 
 void TMainForm::ReloadAccountIcons() {
