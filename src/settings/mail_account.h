@@ -15,6 +15,13 @@ enum MailAccountAttribute : int {
     InUse = 0x8000,
 };
 
+// MailAccount::Security: how the connection to the server is protected.
+enum MailAccountSecurity : int {
+    NoSecurity = 0,       // plain POP3
+    StartTlsSecurity = 1, // STLS right after the greeting, on the account's port
+    TlsSecurity = 2,      // TLS from the first byte (POP3S)
+};
+
 // One mailbox. The fields from MessageCount to ResultText live only while the program runs.
 struct MailAccount {
     int ImageIndex = 0;
@@ -35,6 +42,9 @@ struct MailAccount {
     int ErrorCode = 0;
     QString ResultText;
     QString Mailer;
+    int Security = NoSecurity;
+    // SHA-256 fingerprint of a server certificate the user chose to trust, or "".
+    QString TrustedCertificate;
 
     bool operator==(const MailAccount&) const = default;
 

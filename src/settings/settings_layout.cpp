@@ -1,5 +1,7 @@
 #include "settings/settings_layout.h"
 
+#include "core/certificate_fingerprint.h"
+
 namespace {
 
 using ClockField = SettingsField<ClockSettings>;
@@ -111,6 +113,12 @@ const AlarmField AlarmFields[] = {
 using AccountField = SettingsField<MailAccount>;
 using M = MailAccount;
 
+// A value no version wrote is read as the strictest choice: a password must not go out in
+// the clear because a setting was damaged.
+std::int32_t KnownSecurity(std::int32_t stored) {
+    return stored >= NoSecurity && stored <= TlsSecurity ? stored : TlsSecurity;
+}
+
 const AccountField AccountFields[] = {
     {.name = u"Attribute", .member = &M::Attribute},
     {.name = u"Account", .member = &M::Account},
@@ -123,8 +131,17 @@ const AccountField AccountFields[] = {
     {.name = u"ImageFile", .member = &M::ImageFile},
     {.name = u"TimeOut", .member = &M::TimeOut, .integerDefault = 10000},
     {.name = u"Mailer", .member = &M::Mailer},
-    // Older layouts lack it; it is written by every save but never as a default.
+    // Older layouts lack these; they are written by every save but never as a default.
     {.name = u"MailSound", .member = &M::MailSound, .writing = DefaultWriting::Never},
+    {.name = u"Security",
+     .member = &M::Security,
+     .integerDefault = NoSecurity,
+     .writing = DefaultWriting::Never,
+     .readInteger = &KnownSecurity},
+    {.name = u"TrustedCertificate",
+     .member = &M::TrustedCertificate,
+     .writing = DefaultWriting::Never,
+     .readText = &CertificateFingerprint::Normalised},
 };
 
 using TimeServerField = SettingsField<TimeServerSettings>;
