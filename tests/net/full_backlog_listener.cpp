@@ -7,12 +7,14 @@
 #include <unistd.h>
 #endif
 
-FullBacklogListener::FullBacklogListener() {
+FullBacklogListener::FullBacklogListener(const QHostAddress& listening, quint16 port)
+    : address_(listening) {
 #ifndef _WIN32
     descriptor_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl(listening.toIPv4Address());
+    address.sin_port = htons(port);
     socklen_t length = sizeof address;
     if (descriptor_ < 0 ||
         ::bind(descriptor_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
@@ -21,7 +23,7 @@ FullBacklogListener::FullBacklogListener() {
         return;
     }
     port_ = ntohs(address.sin_port);
-    filler_.connectToHost(QHostAddress::LocalHost, port_);
+    filler_.connectToHost(address_, port_);
     ready_ = filler_.waitForConnected(2000);
 #endif
 }

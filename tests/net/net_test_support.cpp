@@ -2,6 +2,7 @@
 
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
+#include "net/etls_error.h"
 
 #include <QtGlobal>
 
@@ -12,6 +13,8 @@ QString FailureOf(const std::function<void()>& action) {
         return QStringLiteral("EAbortError: ") + error.Message();
     } catch (const ESockError& error) {
         return QStringLiteral("ESockError: ") + error.Message();
+    } catch (const ETlsError& error) {
+        return QStringLiteral("ETlsError: ") + error.Message();
     } catch (const ENetError& error) {
         return QStringLiteral("ENetError: ") + error.Message();
     }
