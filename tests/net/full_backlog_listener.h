@@ -3,7 +3,7 @@
 #include <QHostAddress>
 #include <QTcpSocket>
 
-// A port on 127.0.0.1 (or another IPv4 loopback address) that accepts nothing more: it
+// A port on 127.0.0.1 (or another loopback address, IPv4 or IPv6) that accepts nothing more: it
 // listens with a backlog of one that a filler connection already uses, so the system drops a
 // further connect's SYN and that connect stays pending. Used to make a connect wait until
 // its time-out. Port 0 takes a free one.
