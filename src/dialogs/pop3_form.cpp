@@ -40,10 +40,6 @@ QString PortCaption(int security) {
     return QStringLiteral("ポート(標準:%1)").arg(security == TlsSecurity ? kTlsPort : kPlainPort);
 }
 
-int KnownSecurity(int security) {
-    return security >= NoSecurity && security <= TlsSecurity ? security : TlsSecurity;
-}
-
 QToolButton* MakeSpeedButton(QStyle::StandardPixmap glyph, const char* name, QWidget* parent,
                              const QRect& geometry) {
     auto* button = new QToolButton(parent);

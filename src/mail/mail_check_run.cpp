@@ -15,16 +15,16 @@ bool ValidPort(int port) {
     return port >= 1 && port <= 65535;
 }
 
-// A value outside the known ones asks for the strictest protection, as the store reads it.
 Pop3Security SecurityOf(const MailAccount& account) {
-    switch (account.Security) {
+    switch (KnownSecurity(account.Security)) {
     case NoSecurity:
         return Pop3Security::None;
     case StartTlsSecurity:
         return Pop3Security::StartTls;
-    default:
-        return Pop3Security::Tls;
+    case TlsSecurity:
+        break;
     }
+    return Pop3Security::Tls;
 }
 
 } // namespace

@@ -22,6 +22,13 @@ enum MailAccountSecurity : int {
     TlsSecurity = 2,      // TLS from the first byte (POP3S)
 };
 
+// A value no version wrote counts as the strictest choice: a damaged setting must never send
+// a password in the clear.
+inline MailAccountSecurity KnownSecurity(int security) {
+    return security == NoSecurity || security == StartTlsSecurity ? MailAccountSecurity(security)
+                                                                  : TlsSecurity;
+}
+
 // One mailbox. The fields from MessageCount to ResultText live only while the program runs.
 struct MailAccount {
     int ImageIndex = 0;

@@ -113,10 +113,8 @@ const AlarmField AlarmFields[] = {
 using AccountField = SettingsField<MailAccount>;
 using M = MailAccount;
 
-// A value no version wrote is read as the strictest choice: a password must not go out in
-// the clear because a setting was damaged.
-std::int32_t KnownSecurity(std::int32_t stored) {
-    return stored >= NoSecurity && stored <= TlsSecurity ? stored : TlsSecurity;
+std::int32_t StoredSecurity(std::int32_t stored) {
+    return KnownSecurity(stored);
 }
 
 const AccountField AccountFields[] = {
@@ -137,7 +135,7 @@ const AccountField AccountFields[] = {
      .member = &M::Security,
      .integerDefault = NoSecurity,
      .writing = DefaultWriting::Never,
-     .readInteger = &KnownSecurity},
+     .readInteger = &StoredSecurity},
     {.name = u"TrustedCertificate",
      .member = &M::TrustedCertificate,
      .writing = DefaultWriting::Never,
