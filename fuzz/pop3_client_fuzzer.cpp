@@ -1,6 +1,8 @@
 // The POP3 client talking to a server that answers with arbitrary bytes: a peer on
 // 127.0.0.1 in the same process sends the input one line per line the client sends, then
-// closes. Every outcome must be a normal return or a network exception.
+// closes. The client may ask for STLS after the greeting or for TLS from the first byte, so
+// the arbitrary bytes also answer STLS and stand in for the server's side of a handshake.
+// Every outcome must be a normal return or a network exception.
 #include "fuzz_application.h"
 #include "net/net_error.h"
 #include "net/pop3_client.h"
@@ -97,8 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    // The first byte chooses how the client reacts to a refused login.
+    // The first byte chooses how the client reacts to a refused login (bit 0) and the
+    // security it asks for (bits 1 and 2: none, STLS, TLS from the first byte).
     const bool retryLogin = (data[0] & 1) != 0;
+    const auto security = Pop3Security(((data[0] >> 1) & 3) % 3);
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     {
         ReplyScript script(SplitAfterLineFeeds(bytes));
@@ -108,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         client.UserID = QStringLiteral("alice");
         client.Password = QStringLiteral("secret");
         client.TimeOut = 200;
+        client.Security = security;
         if (retryLogin) {
             client.OnAuthenticationFailed = [](bool& handled) { handled = true; };
         }

@@ -1,14 +1,17 @@
 #include "dialogs/pop3_form.h"
 
+#include "dialogs/certificate_question.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
+#include "net/etls_error.h"
 #include "net/pop3_client.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,6 +32,13 @@ namespace {
 
 const QString kValidateCaption = QStringLiteral("メールチェック設定方法について");
 const QString kWarningCaption = QStringLiteral("警告");
+const QString kPlainPort = QStringLiteral("110");
+const QString kTlsPort = QStringLiteral("995");
+
+// The port's label names the standard port of the chosen security.
+QString PortCaption(int security) {
+    return QStringLiteral("ポート(標準:%1)").arg(security == TlsSecurity ? kTlsPort : kPlainPort);
+}
 
 QToolButton* MakeSpeedButton(QStyle::StandardPixmap glyph, const char* name, QWidget* parent,
                              const QRect& geometry) {
@@ -85,7 +95,7 @@ TPop3Form::~TPop3Form() = default;
 
 void TPop3Form::BuildControls() {
     GRP_Accountinfo =
-        MakeGroup(QStringLiteral("アカウントの情報"), "GRP_Accountinfo", this, {4, 2, 455, 268});
+        MakeGroup(QStringLiteral("アカウントの情報"), "GRP_Accountinfo", this, {4, 2, 455, 292});
     MakeLabel(QStringLiteral("アカウント名称"), "StaticText1", GRP_Accountinfo, {10, 21, 84, 16});
     EDT_AccountName = MakeEdit("EDT_AccountName", GRP_Accountinfo, {98, 19, 152, 20});
     BuildConnectionGroup(GRP_Accountinfo);
@@ -94,27 +104,27 @@ void TPop3Form::BuildControls() {
     BuildIconGroup(GRP_Accountinfo);
 
     BTN_Pop3New =
-        MakeButton(QStringLiteral("新規追加 "), "BTN_Pop3New", GRP_Accountinfo, {8, 238, 58, 24});
+        MakeButton(QStringLiteral("新規追加 "), "BTN_Pop3New", GRP_Accountinfo, {8, 262, 58, 24});
     BTN_Pop3Update =
-        MakeButton(QStringLiteral("更新"), "BTN_Pop3Update", GRP_Accountinfo, {70, 238, 58, 24});
+        MakeButton(QStringLiteral("更新"), "BTN_Pop3Update", GRP_Accountinfo, {70, 262, 58, 24});
     BTN_Pop3Update->setEnabled(false);
     BTN_Pop3Reset =
-        MakeButton(QStringLiteral("初期化"), "BTN_Pop3Reset", GRP_Accountinfo, {132, 238, 58, 24});
+        MakeButton(QStringLiteral("初期化"), "BTN_Pop3Reset", GRP_Accountinfo, {132, 262, 58, 24});
     BTN_POP3Test =
-        MakeButton(QStringLiteral("テスト"), "BTN_POP3Test", GRP_Accountinfo, {194, 238, 58, 24});
+        MakeButton(QStringLiteral("テスト"), "BTN_POP3Test", GRP_Accountinfo, {194, 262, 58, 24});
 
     BuildListGroup();
 
-    BTN_Log = MakeButton(QStringLiteral("ログ"), "BTN_Log", this, {8, 398, 60, 24});
+    BTN_Log = MakeButton(QStringLiteral("ログ"), "BTN_Log", this, {8, 422, 60, 24});
     BTN_Log->setVisible(false);
     BTN_Pop3Refrect =
-        MakeButton(QStringLiteral("設定"), "BTN_Pop3Refrect", this, {215, 398, 78, 24});
-    BTN_Close = MakeButton(QStringLiteral("キャンセル"), "BTN_Close", this, {297, 398, 78, 24});
-    BTN_Help = MakeButton(QStringLiteral("ヘルプ"), "BTN_Help", this, {379, 398, 78, 24});
+        MakeButton(QStringLiteral("設定"), "BTN_Pop3Refrect", this, {215, 422, 78, 24});
+    BTN_Close = MakeButton(QStringLiteral("キャンセル"), "BTN_Close", this, {297, 422, 78, 24});
+    BTN_Help = MakeButton(QStringLiteral("ヘルプ"), "BTN_Help", this, {379, 422, 78, 24});
 }
 
 QGroupBox* TPop3Form::BuildConnectionGroup(QWidget* parent) {
-    GRP_PopConnect = MakeGroup(QStringLiteral("接続"), "GRP_PopConnect", parent, {6, 42, 250, 138});
+    GRP_PopConnect = MakeGroup(QStringLiteral("接続"), "GRP_PopConnect", parent, {6, 42, 250, 162});
     MakeLabel(QStringLiteral("ユーザーID"), "StaticText2", GRP_PopConnect, {8, 20, 90, 16});
     EDT_UserID = MakeEdit("EDT_UserID", GRP_PopConnect, {100, 18, 142, 20});
     MakeLabel(QStringLiteral("パスワード"), "StaticText3", GRP_PopConnect, {8, 44, 90, 16});
@@ -127,10 +137,25 @@ QGroupBox* TPop3Form::BuildConnectionGroup(QWidget* parent) {
     serverLabel->setToolTip(serverHint);
     EDT_PopServer = MakeEdit("EDT_PopServer", GRP_PopConnect, {100, 66, 142, 20});
     EDT_PopServer->setToolTip(serverHint);
-    MakeLabel(QStringLiteral("ポート(標準:110)"), "StaticText5", GRP_PopConnect, {8, 92, 90, 16});
-    EDT_Port = MakeEdit("EDT_Port", GRP_PopConnect, {100, 90, 56, 20});
+    const QString securityHint =
+        QStringLiteral("SSL/TLS: 最初から暗号化します(標準ポート995)\n"
+                       "STARTTLS: 接続してから暗号化します(標準ポート110)\n"
+                       "なし: 暗号化しません。パスワードがそのまま送られます");
+    QLabel* securityLabel =
+        MakeLabel(QStringLiteral("暗号化"), "StaticText6", GRP_PopConnect, {8, 94, 90, 16});
+    securityLabel->setToolTip(securityHint);
+    CMB_Security = new QComboBox(GRP_PopConnect);
+    CMB_Security->setObjectName(QStringLiteral("CMB_Security"));
+    // In the order of the stored values.
+    CMB_Security->addItems(
+        {QStringLiteral("なし"), QStringLiteral("STARTTLS"), QStringLiteral("SSL/TLS")});
+    CMB_Security->setGeometry(100, 90, 142, 22);
+    CMB_Security->setToolTip(securityHint);
+    StaticText5 =
+        MakeLabel(PortCaption(TlsSecurity), "StaticText5", GRP_PopConnect, {8, 118, 90, 16});
+    EDT_Port = MakeEdit("EDT_Port", GRP_PopConnect, {100, 116, 56, 20});
     CBX_DialUp = MakeCheck(QStringLiteral("ダイヤルアップ環境で接続中のみチェック"), "CBX_DialUp",
-                           GRP_PopConnect, {8, 114, 236, 18});
+                           GRP_PopConnect, {8, 140, 236, 18});
     CBX_DialUp->setToolTip(QStringLiteral(
         "LAN環境等で常時チェック可能な環境で使用する場合はチェックを外してください"));
     return GRP_PopConnect;
@@ -138,7 +163,7 @@ QGroupBox* TPop3Form::BuildConnectionGroup(QWidget* parent) {
 
 QGroupBox* TPop3Form::BuildMailerGroup(QWidget* parent) {
     GRP_Mailer =
-        MakeGroup(QStringLiteral("メーラーの設定"), "GRP_Mailer", parent, {6, 184, 250, 50});
+        MakeGroup(QStringLiteral("メーラーの設定"), "GRP_Mailer", parent, {6, 208, 250, 50});
     EDT_Mailer = MakeEdit("EDT_Mailer", GRP_Mailer, {8, 20, 206, 20});
     BTN_Mailer =
         MakeSpeedButton(QStyle::SP_DirOpenIcon, "BTN_Mailer", GRP_Mailer, {218, 19, 24, 22});
@@ -161,7 +186,7 @@ QGroupBox* TPop3Form::BuildAnnounceGroup(QWidget* parent) {
 
 QGroupBox* TPop3Form::BuildIconGroup(QWidget* parent) {
     GRP_Disp =
-        MakeGroup(QStringLiteral("メールアイコン"), "GRP_Disp", parent, {262, 100, 187, 162});
+        MakeGroup(QStringLiteral("メールアイコン"), "GRP_Disp", parent, {262, 100, 187, 186});
     IMG_MailIcon = MakeLabel({}, "IMG_MailIcon", GRP_Disp, {8, 18, 32, 32});
     LBL_MailIcon = MakeLabel(QStringLiteral("ビットマップファイル"), "LBL_MailIcon", GRP_Disp,
                              {46, 17, 134, 14});
@@ -169,21 +194,21 @@ QGroupBox* TPop3Form::BuildIconGroup(QWidget* parent) {
     BTN_MailIcon =
         MakeSpeedButton(QStyle::SP_DirOpenIcon, "BTN_MailIcon", GRP_Disp, {156, 31, 24, 22});
     CBX_MailIcon = MakeCheck(QStringLiteral("デフォルトアイコンを使用"), "CBX_MailIcon", GRP_Disp,
-                             {8, 56, 172, 18});
+                             {8, 60, 172, 18});
     GroupBox1 =
-        MakeGroup(QStringLiteral("メール件数表示"), "GroupBox1", GRP_Disp, {6, 78, 175, 78});
+        MakeGroup(QStringLiteral("メール件数表示"), "GroupBox1", GRP_Disp, {6, 86, 175, 92});
     BTN_TextColor =
-        MakeButton(QStringLiteral("テキスト色"), "BTN_TextColor", GroupBox1, {8, 20, 76, 24});
+        MakeButton(QStringLiteral("テキスト色"), "BTN_TextColor", GroupBox1, {8, 24, 76, 24});
     BTN_TextBKColor =
-        MakeButton(QStringLiteral("背景色"), "BTN_TextBKColor", GroupBox1, {90, 20, 76, 24});
+        MakeButton(QStringLiteral("背景色"), "BTN_TextBKColor", GroupBox1, {90, 24, 76, 24});
     CBX_MailBlink =
-        MakeCheck(QStringLiteral("件数を点滅表示"), "CBX_MailBlink", GroupBox1, {8, 52, 158, 18});
+        MakeCheck(QStringLiteral("件数を点滅表示"), "CBX_MailBlink", GroupBox1, {8, 60, 158, 18});
     return GRP_Disp;
 }
 
 QGroupBox* TPop3Form::BuildListGroup() {
     GRP_AccountLint =
-        MakeGroup(QStringLiteral("アカウントリスト"), "GRP_AccountLint", this, {4, 272, 455, 122});
+        MakeGroup(QStringLiteral("アカウントリスト"), "GRP_AccountLint", this, {4, 296, 455, 122});
     CBX_MailCheckInt = MakeCheck(QStringLiteral("定期チェックする"), "CBX_MailCheckInt",
                                  GRP_AccountLint, {8, 18, 124, 20});
     CBX_MailCheckInt->setChecked(true);
@@ -225,6 +250,7 @@ void TPop3Form::ConnectControls() {
             [this](bool checked) { SetEditBit(DialUpOnly, checked); });
     connect(CBX_MailBlink, &QCheckBox::toggled, this,
             [this](bool checked) { SetEditBit(BlinkCount, checked); });
+    connect(CMB_Security, &QComboBox::currentIndexChanged, this, &TPop3Form::CMB_SecurityChange);
     connect(CBX_MailSound, &QCheckBox::toggled, this, &TPop3Form::ApplySoundCheck);
     connect(CBX_MailIcon, &QCheckBox::toggled, this, &TPop3Form::CBX_MailIconClick);
     connect(CBX_MailCheckInt, &QCheckBox::toggled, this, &TPop3Form::ApplyPeriodicCheck);
@@ -323,18 +349,28 @@ void TPop3Form::ClearEditor() {
                             EDT_MailIcon, EDT_Mailer}) {
         edit->clear();
     }
-    EDT_Port->setText(QStringLiteral("110"));
+    // Today's mailboxes want TLS from the first byte.
+    ShowSecurity(TlsSecurity);
+    EDT_Port->setText(kTlsPort);
+    EditTrustedCertificate.clear();
     EditTextColor = 0;
     EditTextBKColor = 0xFFFFFF;
     EditImageFile.clear();
+#ifdef Q_OS_WIN
+    const bool dialUpOnly = true;
+#else
+    // A Linux desktop rarely has a dial-up link, and the box would keep the account from
+    // ever being checked.
+    const bool dialUpOnly = false;
+#endif
     {
         const QSignalBlocker blockIcon(CBX_MailIcon);
         const QSignalBlocker blockDialUp(CBX_DialUp);
         CBX_MailIcon->setChecked(true);
-        CBX_DialUp->setChecked(true);
+        CBX_DialUp->setChecked(dialUpOnly);
     }
     ApplyIconCheck(true);
-    SetEditBit(DialUpOnly, true);
+    SetEditBit(DialUpOnly, dialUpOnly);
     ApplySoundCheck(CBX_MailSound->isChecked());
     DrawPreview(PreviewSource::BuiltIn);
     {
@@ -352,7 +388,9 @@ void TPop3Form::LoadEditor(int slot) {
     const MailAccount& account = draft_.WorkAccounts[slot];
     EDT_AccountName->setText(account.Account);
     EDT_PopServer->setText(account.POP3);
+    ShowSecurity(KnownSecurity(account.Security));
     EDT_Port->setText(QString::number(account.Port));
+    EditTrustedCertificate = account.TrustedCertificate;
     EDT_UserID->setText(account.UserID);
     EDT_Password->setText(account.PassWord);
     EDT_MailSound->setText(account.MailSound);
@@ -380,6 +418,25 @@ void TPop3Form::LoadEditor(int slot) {
     CBX_MailSound->setChecked(account.Has(SoundOn));
     ApplySoundCheck(account.Has(SoundOn));
     CBX_MailBlink->setChecked(account.Has(BlinkCount));
+}
+
+void TPop3Form::ShowSecurity(int security) {
+    EditSecurity = security;
+    const QSignalBlocker block(CMB_Security);
+    CMB_Security->setCurrentIndex(security);
+    StaticText5->setText(PortCaption(security));
+}
+
+void TPop3Form::CMB_SecurityChange(int security) {
+    const int previous = EditSecurity;
+    ShowSecurity(security);
+    // The port follows the choice only while it is the other choice's standard port.
+    const QString port = EDT_Port->text().trimmed();
+    if (security == TlsSecurity && port == kPlainPort) {
+        EDT_Port->setText(kTlsPort);
+    } else if (previous == TlsSecurity && security != TlsSecurity && port == kTlsPort) {
+        EDT_Port->setText(kPlainPort);
+    }
 }
 
 std::optional<int> TPop3Form::PortNumber() {
@@ -414,6 +471,8 @@ bool TPop3Form::StoreEditor(int slot) {
     account.TextBKColor = EditTextBKColor;
     account.ImageFile = EditImageFile;
     account.Mailer = EDT_Mailer->text();
+    account.Security = EditSecurity;
+    account.TrustedCertificate = EditTrustedCertificate;
     return true;
 }
 
@@ -434,6 +493,8 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
     fields.textColour = EditTextColor;
     fields.backgroundColour = EditTextBKColor;
     fields.attribute = EditAttribute;
+    fields.security = EditSecurity;
+    fields.trusted = EditTrustedCertificate;
     return fields;
 }
 
@@ -582,26 +643,44 @@ void TPop3Form::BTN_Pop3ResetClick() {
     TakeBaseline();
 }
 
+void TPop3Form::TestConnection(int port, const QString& trusted) {
+    std::unique_ptr<TPop3Client> pop3 = testClient_();
+    pop3->Host = EDT_PopServer->text();
+    pop3->UserID = EDT_UserID->text();
+    pop3->Password = EDT_Password->text();
+    pop3->Port = quint16(port);
+    pop3->TimeOut = 10000;
+    pop3->Security = Pop3Security(EditSecurity);
+    pop3->TrustedCertificate = trusted;
+    pop3->Connect();
+    if (pop3->Connected()) {
+        pop3->Disconnect();
+    }
+}
+
 void TPop3Form::BTN_POP3TestClick() {
     const std::optional<int> port = PortNumber();
     if (!port) {
         return;
     }
     bool connected = false;
-    try {
-        std::unique_ptr<TPop3Client> pop3 = testClient_();
-        pop3->Host = EDT_PopServer->text();
-        pop3->UserID = EDT_UserID->text();
-        pop3->Password = EDT_Password->text();
-        pop3->Port = quint16(*port);
-        pop3->TimeOut = 10000;
-        pop3->Connect();
-        if (pop3->Connected()) {
-            pop3->Disconnect();
+    for (;;) {
+        try {
+            TestConnection(*port, EditTrustedCertificate);
+            connected = true;
+        } catch (const ETlsError& error) {
+            const ServerCertificate& shown = error.Certificate();
+            // Trusting the very certificate the user has just trusted cannot help.
+            if (error.Failure() == TlsFailure::CertificateUntrusted && !shown.IsNull() &&
+                shown.fingerprint != EditTrustedCertificate &&
+                prompt_.Ask(CertificateQuestion::Caption(), CertificateQuestion::Text(shown)) ==
+                    UserPrompt::Answer::Yes) {
+                EditTrustedCertificate = shown.fingerprint;
+                continue;
+            }
+        } catch (...) {
         }
-        connected = true;
-    } catch (...) {
-        connected = false;
+        break;
     }
     prompt_.ShowMessage(QStringLiteral("テスト実行"), connected ? QStringLiteral("接続OKです")
                                                                 : QStringLiteral("接続できません"));

@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -32,7 +33,7 @@ class TPop3Form : public QDialog {
 public:
     static constexpr int HelpContext = 303;
     static constexpr int ClientWidth = 463;
-    static constexpr int ClientHeight = 427;
+    static constexpr int ClientHeight = 451;
     using Pop3ClientFactory = std::function<std::unique_ptr<TPop3Client>()>;
 
     TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
@@ -58,10 +59,11 @@ private:
 
     // What the editor shows, compared with the baseline to tell whether it was changed.
     struct EditorFields {
-        QString name, server, port, user, password, sound, imageFile, mailer;
+        QString name, server, port, user, password, sound, imageFile, mailer, trusted;
         Colour textColour = 0;
         Colour backgroundColour = 0;
         int attribute = 0;
+        int security = 0;
         bool operator==(const EditorFields&) const = default;
     };
 
@@ -82,7 +84,11 @@ private:
     void ApplySoundCheck(bool checked);
     void ApplyIconCheck(bool checked);
     void ApplyPeriodicCheck(bool checked);
+    // Shows the security choice without the port following it.
+    void ShowSecurity(int security);
     std::optional<int> PortNumber();
+    // One connection test with the editor's values; raises what the connection raises.
+    void TestConnection(int port, const QString& trusted);
 
     void FillList();
     void CLBX_Pop3ListDblClick(QListWidgetItem* item);
@@ -96,6 +102,7 @@ private:
     void BTN_Pop3UpdateClick();
     void BTN_Pop3ResetClick();
     void BTN_POP3TestClick();
+    void CMB_SecurityChange(int security);
     void CBX_MailIconClick(bool checked);
     void BTN_MailIconClick();
     void ChooseColour(Colour& colour);
@@ -119,6 +126,8 @@ private:
     Colour EditTextColor = 0;
     Colour EditTextBKColor = 0xFFFFFF;
     QString EditImageFile;
+    int EditSecurity = TlsSecurity;
+    QString EditTrustedCertificate;
     int EditIndex = -1;
     EditorFields baseline_;
 
@@ -128,6 +137,8 @@ private:
     QLineEdit* EDT_UserID = nullptr;
     QLineEdit* EDT_Password = nullptr;
     QLineEdit* EDT_PopServer = nullptr;
+    QComboBox* CMB_Security = nullptr;
+    QLabel* StaticText5 = nullptr;
     QLineEdit* EDT_Port = nullptr;
     QCheckBox* CBX_DialUp = nullptr;
     QGroupBox* GRP_Announce = nullptr;

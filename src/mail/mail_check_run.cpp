@@ -2,6 +2,7 @@
 
 #include "core/window_bits.h"
 #include "mail/mail_error.h"
+#include "net/etls_error.h"
 #include "net/pop3_client.h"
 
 #include <algorithm>
@@ -12,6 +13,18 @@ enum QuitStateValue : int { Running = 0, ExitChosen = 1, MailStopped = 3 };
 
 bool ValidPort(int port) {
     return port >= 1 && port <= 65535;
+}
+
+Pop3Security SecurityOf(const MailAccount& account) {
+    switch (KnownSecurity(account.Security)) {
+    case NoSecurity:
+        return Pop3Security::None;
+    case StartTlsSecurity:
+        return Pop3Security::StartTls;
+    case TlsSecurity:
+        break;
+    }
+    return Pop3Security::Tls;
 }
 
 } // namespace
@@ -173,6 +186,8 @@ void MailCheckRun::CheckMailAccount(int slot) {
     pop3_.Password = account.PassWord;
     pop3_.Port = quint16(ValidPort(account.Port) ? account.Port : 0);
     pop3_.TimeOut = CheckTimeOut;
+    pop3_.Security = SecurityOf(account);
+    pop3_.TrustedCertificate = account.TrustedCertificate;
     if (mailSessionOpen_ == 1) {
         SetMailError(AlreadyConnectedWarning);
         EndAccountCheck();
@@ -193,6 +208,11 @@ void MailCheckRun::CheckMailAccount(int slot) {
     account.ErrorCode = MailNoError;
     try {
         pop3_.Connect();
+    } catch (const ETlsError& error) {
+        SetMailError(error.Failure() == TlsFailure::CertificateUntrusted ? UntrustedCertificateError
+                                                                         : EncryptionFailedError);
+        EndAccountCheck();
+        return;
     } catch (...) {
         SetMailError(ServerUnreachableError);
         EndAccountCheck();

@@ -20,6 +20,10 @@ QString MailErrorText(int code) {
         return QStringLiteral("Error:ログインに失敗");
     case NoDialUpWarning:
         return QStringLiteral("Warning:ダイヤルアップ接続中でない");
+    case EncryptionFailedError:
+        return QStringLiteral("Error:暗号化接続できない");
+    case UntrustedCertificateError:
+        return QStringLiteral("Error:サーバーの証明書を信頼できない");
     default:
         return QStringLiteral("Error:未知のエラー発生");
     }

@@ -14,6 +14,8 @@ enum MailErrorCode : int {
     MailInformationError = 147,
     LoginFailedError = 148,
     NoDialUpWarning = 149,
+    EncryptionFailedError = 150,
+    UntrustedCertificateError = 151,
 };
 
 // The text of a code; "Error:未知のエラー発生" for a code outside the table.

@@ -1,5 +1,7 @@
 #include "pop3_client.h"
 
+#include "net/eabort_error.h"
+#include "net/etls_error.h"
 #include "net/net_error.h"
 #include "net/nth_word.h"
 
@@ -48,6 +50,25 @@ void TPop3Client::EnsureCredentials() {
             throw ENetError(kAuthenticationFailed);
         }
     }
+}
+
+void TPop3Client::NegotiateStartTls() {
+    QString reply;
+    try {
+        reply = Transaction(QStringLiteral("STLS"));
+    } catch (const EAbortError&) {
+        if (!TimedOut()) {
+            throw;
+        }
+        throw ETlsError(TlsFailure::EncryptionFailed, QStringLiteral("STLS not answered"));
+    }
+    if (reply.isEmpty()) {
+        throw ETlsError(TlsFailure::EncryptionFailed, QStringLiteral("STLS not answered"));
+    }
+    if (!Accepted(reply)) {
+        throw ETlsError(TlsFailure::EncryptionFailed, reply);
+    }
+    StartEncryption();
 }
 
 void TPop3Client::LogIn() {
@@ -99,11 +120,29 @@ void TPop3Client::Connect() {
         }
     } settle{*this, loggedIn, wasBusy};
 
+    switch (Security) {
+    case Pop3Security::None:
+        Tls = TlsMode::Off;
+        break;
+    case Pop3Security::StartTls:
+        Tls = TlsMode::OnRequest;
+        break;
+    case Pop3Security::Tls:
+        Tls = TlsMode::FromFirstByte;
+        break;
+    }
     TSocketClient::Connect();
     try {
         const QString greeting = ReadLn();
         if (!Accepted(greeting)) {
             throw ENetError(greeting);
+        }
+        if (Security == Pop3Security::StartTls) {
+            NegotiateStartTls();
+        }
+        // The last guard before the password goes out.
+        if (Security != Pop3Security::None && !Encrypted()) {
+            throw ETlsError(TlsFailure::EncryptionFailed, QStringLiteral("Not encrypted"));
         }
         LogIn();
         loggedIn = true;

@@ -2,9 +2,18 @@
 
 #include "net/socket_client.h"
 
+// How a POP3 connection is protected; the values are the stored ones.
+enum class Pop3Security {
+    None = 0,     // plain POP3
+    StartTls = 1, // STLS right after the greeting
+    Tls = 2,      // TLS from the first byte (POP3S)
+};
+
 // Logs in to a POP3 mailbox, reads the number of messages and logs out again. Failures are
 // exceptions: "Authentication failed", the server's own line when it refuses the greeting,
-// STAT or QUIT, and everything TSocketClient raises.
+// STAT or QUIT, ETlsError when Security asks for encryption that cannot be had, and
+// everything TSocketClient raises. With Security other than None the user name and the
+// password are sent only over an encrypted connection.
 class TPop3Client : public TSocketClient {
 public:
     TPop3Client();
@@ -12,6 +21,7 @@ public:
 
     QString UserID;
     QString Password;
+    Pop3Security Security = Pop3Security::None;
     // Kept for the retrieval operations; they have no effect on the ones built here.
     bool Parse = false;
     bool DeleteOnRead = false;
@@ -34,6 +44,7 @@ public:
 
 private:
     void EnsureCredentials();
+    void NegotiateStartTls();
     void LogIn();
     void ReadMailCount();
 

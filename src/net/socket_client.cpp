@@ -1,13 +1,17 @@
 #include "socket_client.h"
 
+#include "core/certificate_fingerprint.h"
+#include "net/connection_attempts.h"
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
+#include "net/etls_error.h"
 #include "net/winsock_errors.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QSignalBlocker>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <algorithm>
 #include <exception>
 #include <vector>
@@ -39,6 +43,15 @@ public:
 private:
     Cleanup cleanup_;
 };
+
+// An address a connection can go to: not the unspecified one, which the system would take
+// for this machine.
+bool Reachable(const QHostAddress& address) {
+    const QAbstractSocket::NetworkLayerProtocol family = address.protocol();
+    return (family == QAbstractSocket::IPv4Protocol || family == QAbstractSocket::IPv6Protocol) &&
+           address != QHostAddress(QHostAddress::AnyIPv4) &&
+           address != QHostAddress(QHostAddress::AnyIPv6);
+}
 
 qint16 LeadingNumber(const QString& reply) {
     qint64 value = 0;
@@ -111,16 +124,46 @@ void TSocketClient::InitWinsock() {
 }
 
 void TSocketClient::CreateSocket() {
+    // The idle socket is never connected: each Connect makes its own for every attempt.
     socket_ = new QTcpSocket(&context_);
+    socket_->setReadBufferSize(BufferSize);
+    WireSocket();
+}
+
+QTcpSocket* TSocketClient::MakeSocket() const {
+    // The TLS machinery is loaded only for connections that may use it.
+    QTcpSocket* socket = Tls == TlsMode::Off ? new QTcpSocket : new QSslSocket;
     // Qt keeps received data in its own buffer; bounding it keeps a peer that sends without
     // end from taking unbounded memory.
-    socket_->setReadBufferSize(BufferSize);
+    socket->setReadBufferSize(BufferSize);
+    return socket;
+}
+
+void TSocketClient::WireSocket() {
     peerClosed_ = false;
     QObject::connect(socket_, &QTcpSocket::connected, &context_, [this] { SocketConnected(); });
     QObject::connect(socket_, &QTcpSocket::disconnected, &context_, [this] { SocketClosed(); });
     QObject::connect(socket_, &QTcpSocket::errorOccurred, &context_,
                      [this](QAbstractSocket::SocketError error) { SocketFailed(error); });
     QObject::connect(socket_, &QTcpSocket::readyRead, &context_, [this] { wait_.Wake(); });
+    if (auto* secure = qobject_cast<QSslSocket*>(socket_)) {
+        QObject::connect(secure, &QSslSocket::encrypted, &context_, [this] { wait_.Wake(); });
+        QObject::connect(secure, &QSslSocket::sslErrors, &context_,
+                         [this](const QList<QSslError>& errors) { SslErrors(errors); });
+    }
+}
+
+void TSocketClient::AdoptSocket(QTcpSocket* socket, const QHostAddress& address) {
+    QTcpSocket* idle = socket_;
+    QObject::disconnect(idle, nullptr, &context_, nullptr);
+    idle->abort();
+    idle->deleteLater();
+    socket->setParent(&context_);
+    socket_ = socket;
+    connectedAddress_ = address;
+    WireSocket();
+    // The attempt's own connected signal has passed; the component hears of it now.
+    SocketConnected();
 }
 
 void TSocketClient::SocketConnected() {
@@ -146,6 +189,11 @@ void TSocketClient::SocketFailed(QAbstractSocket::SocketError error) {
     // Qt reports a peer's close as an error; it is handled as the close it is.
     if (error == QAbstractSocket::RemoteHostClosedError) {
         return;
+    }
+    if (error == QAbstractSocket::SslHandshakeFailedError ||
+        error == QAbstractSocket::SslInternalError ||
+        error == QAbstractSocket::SslInvalidUserDataError) {
+        handshakeFailed_ = true;
     }
     lastEventOk_ = false;
     lastErrorNo_ = WinsockErrors::FromSocketError(error, socket_->errorString());
@@ -200,35 +248,52 @@ void TSocketClient::Abort() {
     Cancel();
 }
 
+QString TSocketClient::HostName() const {
+    if (Host.size() > 2 && Host.startsWith(QLatin1Char('[')) && Host.endsWith(QLatin1Char(']'))) {
+        return Host.mid(1, Host.size() - 2);
+    }
+    return Host;
+}
+
+QHostAddress TSocketClient::RemoteAddress() const {
+    if (!connectedAddress_.isNull() || remoteAddresses_.isEmpty()) {
+        return connectedAddress_;
+    }
+    return remoteAddresses_.front();
+}
+
 void TSocketClient::ResolveRemoteHost() {
     StatusMessage(8, QStringLiteral("Resolve Host"));
-    QHostAddress dotted;
-    if (dotted.setAddress(Host) && dotted.protocol() == QAbstractSocket::IPv4Protocol) {
-        remoteAddress_ = dotted.toIPv4Address();
+    connectedAddress_.clear();
+    QHostAddress literal;
+    if (literal.setAddress(HostName())) {
+        remoteAddresses_.clear();
+        if (Reachable(literal)) {
+            remoteAddresses_ << literal;
+        }
         return;
     }
-    remoteAddress_ = 0;
-    quint32 answer = 0;
+    remoteAddresses_.clear();
+    QList<QHostAddress> answer;
     TimerOn();
     lookupDone_ = false;
-    lookupId_ = QHostInfo::lookupHost(Host, &context_, [this, &answer](const QHostInfo& info) {
-        // A lookup given up on may still deliver its answer later; it is ignored then.
-        if (info.lookupId() != lookupId_) {
-            return;
-        }
-        lastEventOk_ = false;
-        if (info.error() == QHostInfo::NoError) {
-            for (const QHostAddress& address : info.addresses()) {
-                if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-                    answer = address.toIPv4Address();
-                    lastEventOk_ = true;
-                    break;
+    lookupId_ =
+        QHostInfo::lookupHost(HostName(), &context_, [this, &answer](const QHostInfo& info) {
+            // A lookup given up on may still deliver its answer later; it is ignored then.
+            if (info.lookupId() != lookupId_) {
+                return;
+            }
+            if (info.error() == QHostInfo::NoError) {
+                for (const QHostAddress& address : info.addresses()) {
+                    if (Reachable(address)) {
+                        answer << address;
+                    }
                 }
             }
-        }
-        lookupDone_ = true;
-        wait_.Wake();
-    });
+            lastEventOk_ = !answer.isEmpty();
+            lookupDone_ = true;
+            wait_.Wake();
+        });
     WaitUntil([this] { return lookupDone_ || timedOut_ || canceled_; });
     TimerOff();
     if (timedOut_ || canceled_) {
@@ -244,7 +309,7 @@ void TSocketClient::ResolveRemoteHost() {
     if (!lastEventOk_) {
         throw ESockError(QStringLiteral("Host Lookup Failed"));
     }
-    remoteAddress_ = answer;
+    remoteAddresses_ = answer;
     if (OnHostResolved) {
         OnHostResolved(*this);
     }
@@ -259,9 +324,9 @@ void TSocketClient::ResolveWithRetry() {
                 error.Message() == QLatin1String("Host Lookup Canceled")) {
                 throw;
             }
-            remoteAddress_ = 0;
+            remoteAddresses_.clear();
         }
-        if (remoteAddress_ != 0) {
+        if (!remoteAddresses_.isEmpty()) {
             return;
         }
         if (attempt == 1 && OnInvalidHost) {
@@ -277,25 +342,25 @@ void TSocketClient::ResolveWithRetry() {
 
 void TSocketClient::OpenConnection() {
     lastEventOk_ = true;
-    if (socket_->state() != QAbstractSocket::UnconnectedState) {
-        const QSignalBlocker quiet(socket_);
-        socket_->abort();
-    }
-    socket_->connectToHost(QHostAddress(remoteAddress_), Port);
+    ConnectionAttempts attempts(
+        remoteAddresses_, Port, [this] { return MakeSocket(); }, [this] { wait_.Wake(); });
     TimerOn();
-    WaitUntil([this] { return connected_ || timedOut_ || canceled_ || !lastEventOk_; });
+    attempts.Start();
+    WaitUntil([this, &attempts] {
+        return attempts.Connected() || attempts.AllFailed() || timedOut_ || canceled_;
+    });
     TimerOff();
-    if (!timedOut_ && !canceled_ && lastEventOk_) {
+    if (attempts.Connected() && !timedOut_ && !canceled_) {
+        const QHostAddress address = attempts.ConnectedAddress();
+        AdoptSocket(attempts.TakeConnected(), address);
         return;
+    }
+    if (attempts.AllFailed()) {
+        lastEventOk_ = false;
+        lastErrorNo_ = attempts.LastErrorNumber();
     }
     if (OnConnectionFailed) {
         OnConnectionFailed(*this);
-    }
-    // A connect given up on must not complete later and leave the component connected
-    // behind its caller's back.
-    {
-        const QSignalBlocker quiet(socket_);
-        socket_->abort();
     }
     connected_ = false;
     if (timedOut_) {
@@ -315,6 +380,92 @@ void TSocketClient::Connect() {
     }
     ResolveWithRetry();
     OpenConnection();
+    if (Tls == TlsMode::FromFirstByte) {
+        StartEncryption();
+    }
+}
+
+bool TSocketClient::Encrypted() const {
+    const auto* secure = qobject_cast<const QSslSocket*>(socket_);
+    return connected_ && secure != nullptr && secure->isEncrypted();
+}
+
+void TSocketClient::SslErrors(const QList<QSslError>& errors) {
+    auto* secure = qobject_cast<QSslSocket*>(socket_);
+    if (secure == nullptr) {
+        return;
+    }
+    const QSslCertificate certificate = secure->peerCertificate();
+    const QString trusted = CertificateFingerprint::Normalised(TrustedCertificate);
+    if (!certificate.isNull() && !trusted.isEmpty() &&
+        CertificateFingerprint::OfDer(certificate.toDer()) == trusted) {
+        // The user has seen this very certificate and chose to trust it.
+        secure->ignoreSslErrors();
+        return;
+    }
+    certificateRefused_ = true;
+    refusedCertificate_ = ServerCertificate::From(certificate, errors);
+    wait_.Wake();
+}
+
+void TSocketClient::FailEncryption(TlsFailure failure, const QString& text) {
+    canceled_ = false;
+    if (connected_ || socket_->state() != QAbstractSocket::UnconnectedState) {
+        RequestCloseSocket();
+    }
+    throw ETlsError(failure, text,
+                    failure == TlsFailure::CertificateUntrusted ? refusedCertificate_
+                                                                : ServerCertificate{});
+}
+
+void TSocketClient::StartEncryption() {
+    StatusMessage(8, QStringLiteral("Start Encryption"));
+    auto* secure = qobject_cast<QSslSocket*>(socket_);
+    if (!connected_ || secure == nullptr || !QSslSocket::supportsSsl()) {
+        FailEncryption(TlsFailure::EncryptionFailed, QStringLiteral("Encryption not available"));
+    }
+    if (secure->isEncrypted()) {
+        return;
+    }
+    if (secure->bytesAvailable() > 0) {
+        // Nothing protects bytes that came ahead of the handshake; reading them later as if
+        // they had come encrypted would let anyone on the way speak for the server.
+        FailEncryption(TlsFailure::EncryptionFailed,
+                       QStringLiteral("Data before the TLS handshake"));
+    }
+    QSslConfiguration configuration = secure->sslConfiguration();
+    configuration.setProtocol(QSsl::TlsV1_2OrLater);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    secure->setSslConfiguration(configuration);
+    secure->setPeerVerifyName(HostName());
+    certificateRefused_ = false;
+    handshakeFailed_ = false;
+    refusedCertificate_ = {};
+    TimerOn();
+    secure->startClientEncryption();
+    WaitUntil([this] {
+        return Encrypted() || certificateRefused_ || handshakeFailed_ || timedOut_ || canceled_ ||
+               socket_->state() != QAbstractSocket::ConnectedState;
+    });
+    TimerOff();
+    if (Encrypted() && !timedOut_ && !canceled_) {
+        return;
+    }
+    if (certificateRefused_) {
+        FailEncryption(TlsFailure::CertificateUntrusted,
+                       QStringLiteral("Server certificate not trusted"));
+    }
+    if (timedOut_) {
+        FailEncryption(TlsFailure::EncryptionFailed, QStringLiteral("TLS handshake timed out"));
+    }
+    if (canceled_) {
+        canceled_ = false;
+        if (connected_) {
+            RequestCloseSocket();
+        }
+        throw EAbortError(QStringLiteral("Connection Canceled"));
+    }
+    FailEncryption(TlsFailure::EncryptionFailed, QStringLiteral("TLS handshake failed"));
 }
 
 void TSocketClient::Disconnect() {

@@ -1,20 +1,32 @@
 #pragma once
 
 #include "core/event_wait.h"
+#include "net/server_certificate.h"
 #include "net/timeout_timer.h"
 
 #include <QByteArray>
+#include <QHostAddress>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTcpSocket>
 #include <functional>
 
+class QSslError;
+enum class TlsFailure;
+
 // A TCP client with a blocking-looking interface (connect, send a line, read a line, ask and
 // answer) that runs entirely on the GUI thread: every wait is a nested event loop, so the
 // clock keeps ticking while a network operation is outstanding, and the process sleeps while
 // it waits. Failures are exceptions: ESockError for socket and lookup failures, EAbortError
-// for an operation ended by Cancel or the time-out, ENetError for the rest.
+// for an operation ended by Cancel or the time-out, ETlsError for a connection that could
+// not be encrypted, ENetError for the rest.
+//
+// A host name may stand for several addresses, IPv6 and IPv4: they are all tried, and the
+// first that connects is used. With Tls other than Off the connection can be encrypted; the
+// server's certificate must be vouched for by the system's trust store for the host name as
+// given, or have the fingerprint TrustedCertificate.
 //
 // Events are std::function members, each optional. Handlers run inside the waits.
 // Text goes over the wire as UTF-8.
@@ -28,10 +40,20 @@ public:
     TSocketClient(const TSocketClient&) = delete;
     TSocketClient& operator=(const TSocketClient&) = delete;
 
-    QString Host;
+    enum class TlsMode {
+        Off,
+        OnRequest,     // plain until StartEncryption
+        FromFirstByte, // Connect returns with the handshake done
+    };
+
+    QString Host; // a name, an IPv4 or IPv6 address, or an IPv6 address in brackets
     quint16 Port = 0;
     int TimeOut = 0;     // milliseconds for each wait; 0 = no limit
     int ReportLevel = 0; // 1 server replies, 4 sending and closing, 8 everything else
+    TlsMode Tls = TlsMode::Off;
+    // The SHA-256 fingerprint of a certificate accepted without the trust store, in any form
+    // CertificateFingerprint::Normalised reads; "" for none.
+    QString TrustedCertificate;
 
     std::function<void(TSocketClient&)> OnConnect;
     std::function<void(TSocketClient&)> OnDisconnect;
@@ -60,6 +82,9 @@ public:
     void ClearInput();
     void ResolveRemoteHost();
     void CertifyConnect();
+    // Encrypts the open connection and waits for the handshake, bounded by TimeOut. Raises
+    // ETlsError (the connection closed) when it cannot, EAbortError when canceled.
+    void StartEncryption();
 
     int GetLastErrorNo() const { return lastErrorNo_; }
     void SetLastErrorNo(int number) { lastErrorNo_ = number; }
@@ -68,12 +93,16 @@ public:
     void StatusMessage(int level, const QString& text);
 
     bool Connected() const { return connected_; }
+    bool Encrypted() const;
     bool Canceled() const { return canceled_; }
     bool TimedOut() const { return timedOut_; }
     bool LastEventOk() const { return lastEventOk_; }
     QString LastReply() const { return lastReply_; }
     qint16 ReplyNumber() const { return replyNumber_; }
-    quint32 RemoteAddress() const { return remoteAddress_; }
+    // The address connected to, or before that the first one Host stands for.
+    QHostAddress RemoteAddress() const;
+    // Every address Host stood for at the last lookup, in the order they are tried.
+    QList<QHostAddress> RemoteAddresses() const { return remoteAddresses_; }
     QString Status() const { return status_; }
     QStringList WinsockInfo() const { return winsockInfo_; }
     const TTimeoutTimer& Timer() const { return timer_; }
@@ -90,9 +119,10 @@ protected:
     // Whether the peer has closed its side; data it sent before may still be waiting.
     bool PeerClosed() const { return peerClosed_; }
     void ClearCanceled() { canceled_ = false; }
-    // Name resolution with the one OnInvalidHost retry; leaves RemoteAddress set or raises.
+    // Name resolution with the one OnInvalidHost retry; leaves RemoteAddresses set or raises.
     void ResolveWithRetry();
-    // Opens the connection to RemoteAddress and waits for it; raises on failure.
+    // Opens the connection to the first of RemoteAddresses that answers and waits for it;
+    // raises on failure.
     void OpenConnection();
     void RequestCloseSocket();
     void TimerOn();
@@ -106,6 +136,16 @@ protected:
 private:
     void InitWinsock();
     void CreateSocket();
+    // A socket for a connection attempt: one that can be encrypted when Tls asks for it.
+    QTcpSocket* MakeSocket() const;
+    void WireSocket();
+    // Makes the socket of a won connection attempt this component's socket.
+    void AdoptSocket(QTcpSocket* socket, const QHostAddress& address);
+    // Host without the brackets of an IPv6 address.
+    QString HostName() const;
+    void SslErrors(const QList<QSslError>& errors);
+    // Closes the connection and raises.
+    [[noreturn]] void FailEncryption(TlsFailure failure, const QString& text);
     void TimerFired();
     void SocketConnected();
     void SocketClosed();
@@ -121,7 +161,9 @@ private:
     QStringList winsockInfo_;
     QString lastReply_;
     QString status_;
-    quint32 remoteAddress_ = 0;
+    QList<QHostAddress> remoteAddresses_;
+    QHostAddress connectedAddress_;
+    ServerCertificate refusedCertificate_;
     int lastErrorNo_ = 0;
     int lookupId_ = -1;
     qint16 replyNumber_ = 0;
@@ -132,4 +174,6 @@ private:
     bool lastEventOk_ = true;
     bool peerClosed_ = false;
     bool destroying_ = false;
+    bool certificateRefused_ = false;
+    bool handshakeFailed_ = false;
 };

@@ -15,6 +15,20 @@ enum MailAccountAttribute : int {
     InUse = 0x8000,
 };
 
+// MailAccount::Security: how the connection to the server is protected.
+enum MailAccountSecurity : int {
+    NoSecurity = 0,       // plain POP3
+    StartTlsSecurity = 1, // STLS right after the greeting, on the account's port
+    TlsSecurity = 2,      // TLS from the first byte (POP3S)
+};
+
+// A value no version wrote counts as the strictest choice: a damaged setting must never send
+// a password in the clear.
+inline MailAccountSecurity KnownSecurity(int security) {
+    return security == NoSecurity || security == StartTlsSecurity ? MailAccountSecurity(security)
+                                                                  : TlsSecurity;
+}
+
 // One mailbox. The fields from MessageCount to ResultText live only while the program runs.
 struct MailAccount {
     int ImageIndex = 0;
@@ -35,6 +49,9 @@ struct MailAccount {
     int ErrorCode = 0;
     QString ResultText;
     QString Mailer;
+    int Security = NoSecurity;
+    // SHA-256 fingerprint of a server certificate the user chose to trust, or "".
+    QString TrustedCertificate;
 
     bool operator==(const MailAccount&) const = default;
 

@@ -33,4 +33,7 @@ template <class Record> struct SettingsField {
     DerivedDefault derived = DerivedDefault::None;
     DefaultWriting writing = DefaultWriting::WhenMissing;
     DefaultInMemory inMemory = DefaultInMemory::RegistryOnly;
+    // Turn a stored value the program cannot use into the one it reads instead.
+    std::int32_t (*readInteger)(std::int32_t stored) = nullptr;
+    QString (*readText)(const QString& stored) = nullptr;
 };

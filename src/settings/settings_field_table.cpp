@@ -88,11 +88,14 @@ void SettingsFieldTable<Record>::Read(const RegistryKey& key, const DefaultsCont
     for (const SettingsField<Record>& field : fields_) {
         const QString name = NameOf(field.name);
         if (IsText(field)) {
+            const QString text = key.ReadText(name).value_or(QString());
             record.*std::get<QString Record::*>(field.member) =
-                key.ReadText(name).value_or(QString());
+                field.readText != nullptr ? field.readText(text) : text;
         } else {
+            const std::int32_t number =
+                key.ReadInteger(name).value_or(IntegerDefault(field, context));
             StoreInteger(field, record,
-                         key.ReadInteger(name).value_or(IntegerDefault(field, context)));
+                         field.readInteger != nullptr ? field.readInteger(number) : number);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "settings/settings_layout.h"
 
+#include "core/certificate_fingerprint.h"
+
 namespace {
 
 using ClockField = SettingsField<ClockSettings>;
@@ -111,6 +113,10 @@ const AlarmField AlarmFields[] = {
 using AccountField = SettingsField<MailAccount>;
 using M = MailAccount;
 
+std::int32_t StoredSecurity(std::int32_t stored) {
+    return KnownSecurity(stored);
+}
+
 const AccountField AccountFields[] = {
     {.name = u"Attribute", .member = &M::Attribute},
     {.name = u"Account", .member = &M::Account},
@@ -123,8 +129,17 @@ const AccountField AccountFields[] = {
     {.name = u"ImageFile", .member = &M::ImageFile},
     {.name = u"TimeOut", .member = &M::TimeOut, .integerDefault = 10000},
     {.name = u"Mailer", .member = &M::Mailer},
-    // Older layouts lack it; it is written by every save but never as a default.
+    // Older layouts lack these; they are written by every save but never as a default.
     {.name = u"MailSound", .member = &M::MailSound, .writing = DefaultWriting::Never},
+    {.name = u"Security",
+     .member = &M::Security,
+     .integerDefault = NoSecurity,
+     .writing = DefaultWriting::Never,
+     .readInteger = &StoredSecurity},
+    {.name = u"TrustedCertificate",
+     .member = &M::TrustedCertificate,
+     .writing = DefaultWriting::Never,
+     .readText = &CertificateFingerprint::Normalised},
 };
 
 using TimeServerField = SettingsField<TimeServerSettings>;

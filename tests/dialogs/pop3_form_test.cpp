@@ -1,12 +1,15 @@
 #include "dialogs/pop3_form.h"
+#include "dovecot_server.h"
 #include "fake_prompt.h"
 #include "mail_fakes.h"
 #include "temp_dir.h"
+#include "test_certificates.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
@@ -50,11 +53,14 @@ protected:
         QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     }
     std::unique_ptr<TPop3Form> MakeForm() {
+        return MakeForm([this] {
+            ++testClients_;
+            return std::make_unique<FakePop3>();
+        });
+    }
+    std::unique_ptr<TPop3Form> MakeForm(TPop3Form::Pop3ClientFactory testClient) {
         return std::make_unique<TPop3Form>(accounts_, settings_, host_, saver_, prompt_, help_,
-                                           sound_, [this] {
-                                               ++testClients_;
-                                               return std::make_unique<FakePop3>();
-                                           });
+                                           sound_, std::move(testClient));
     }
     template <typename T> T* Find(TPop3Form& form, const char* name) {
         T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -140,12 +146,16 @@ TEST_F(MailPop3FormTest, AddingListsTicksAndRefusesASixthBeforeValidating) {
         FillEditor(*form, QStringLiteral("box%1").arg(i));
         Click(*form, "BTN_Pop3New");
         // The editor is cleared but keeps the sound setting.
-        EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("110"));
+        EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("995"));
         Find<QLineEdit>(*form, "EDT_MailSound")->setText(folder_.FilePath("a.wav"));
     }
     EXPECT_TRUE(prompt_.messages.empty());
+#ifdef Q_OS_WIN
     EXPECT_EQ(Lines(*form)[0],
               QStringLiteral("[box0] サウンド通知有り ダイヤルアップ中のみチェック +"));
+#else
+    EXPECT_EQ(Lines(*form)[0], QStringLiteral("[box0] サウンド通知有り +"));
+#endif
     Find<QLineEdit>(*form, "EDT_AccountName")->clear(); // would fail validation
     Click(*form, "BTN_Pop3New");
     EXPECT_EQ(Messages(), QStringList({QStringLiteral("警告: これ以上設定できません（最大5件）")}));
@@ -243,12 +253,151 @@ TEST_F(MailPop3FormTest, CancelKeepsTheClockWindowsAccounts) {
 
 TEST_F(MailPop3FormTest, TestButtonReportsOnlySuccessOrFailure) {
     auto form = MakeForm();
+    Find<QComboBox>(*form, "CMB_Security")->setCurrentIndex(NoSecurity);
     Click(*form, "BTN_POP3Test"); // no user name: fails before any traffic
     FillEditor(*form, QStringLiteral("home"));
     Click(*form, "BTN_POP3Test"); // the fake serves a good login
     EXPECT_EQ(Messages(), QStringList({QStringLiteral("テスト実行: 接続できません"),
                                        QStringLiteral("テスト実行: 接続OKです")}));
     EXPECT_EQ(testClients_, 2);
+}
+
+TEST_F(MailPop3FormTest, NewAccountStartsWithSslTlsOnPort995) {
+    auto form = MakeForm();
+    auto* security = Find<QComboBox>(*form, "CMB_Security");
+    EXPECT_EQ(security->currentText(), QStringLiteral("SSL/TLS"));
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("995"));
+    EXPECT_EQ(Find<QLabel>(*form, "StaticText5")->text(), QStringLiteral("ポート(標準:995)"));
+#ifdef Q_OS_WIN
+    EXPECT_TRUE(Find<QCheckBox>(*form, "CBX_DialUp")->isChecked());
+#else
+    // A Linux desktop rarely has a dial-up link: ticked, the account would never be checked.
+    EXPECT_FALSE(Find<QCheckBox>(*form, "CBX_DialUp")->isChecked());
+#endif
+    FillEditor(*form, QStringLiteral("home"));
+    Click(*form, "BTN_Pop3New");
+    const MailAccount& added = form->Draft().WorkAccounts[0];
+    EXPECT_EQ(added.Security, TlsSecurity);
+    EXPECT_EQ(added.Port, 995);
+    EXPECT_EQ(added.Has(DialUpOnly), Find<QCheckBox>(*form, "CBX_DialUp")->isChecked());
+    EXPECT_EQ(security->currentText(), QStringLiteral("SSL/TLS")) << "cleared for the next";
+}
+
+TEST_F(MailPop3FormTest, SslTlsSwitchesTheStandardPortBothWays) {
+    struct Case {
+        int from;
+        const char* port;
+        int to;
+        const char* portAfter;
+        const char16_t* caption;
+    };
+    const Case cases[] = {
+        {NoSecurity, "110", TlsSecurity, "995", u"ポート(標準:995)"},
+        {StartTlsSecurity, "110", TlsSecurity, "995", u"ポート(標準:995)"},
+        {TlsSecurity, "995", NoSecurity, "110", u"ポート(標準:110)"},
+        {TlsSecurity, "995", StartTlsSecurity, "110", u"ポート(標準:110)"},
+        {NoSecurity, "110", StartTlsSecurity, "110", u"ポート(標準:110)"},
+        {StartTlsSecurity, "110", NoSecurity, "110", u"ポート(標準:110)"},
+        // A port of the user's own stays.
+        {NoSecurity, "1110", TlsSecurity, "1110", u"ポート(標準:995)"},
+        {TlsSecurity, "10995", NoSecurity, "10995", u"ポート(標準:110)"},
+        {NoSecurity, "995", StartTlsSecurity, "995", u"ポート(標準:110)"},
+    };
+    auto form = MakeForm();
+    auto* security = Find<QComboBox>(*form, "CMB_Security");
+    auto* port = Find<QLineEdit>(*form, "EDT_Port");
+    for (const Case& test : cases) {
+        security->setCurrentIndex(test.from);
+        port->setText(QString::fromLatin1(test.port));
+        security->setCurrentIndex(test.to);
+        EXPECT_EQ(port->text(), QString::fromLatin1(test.portAfter)) << test.from << test.port;
+        EXPECT_EQ(Find<QLabel>(*form, "StaticText5")->text(), QString::fromUtf16(test.caption));
+    }
+}
+
+TEST_F(MailPop3FormTest, SecurityAndTrustedCertificateTravelWithTheAccount) {
+    const QString trusted(64, QLatin1Char('c'));
+    MailAccount& stored = accounts_.entries[0];
+    stored.Attribute = InUse | CheckOn | DefaultIcon;
+    stored.Account = QStringLiteral("office");
+    stored.Port = 110;
+    stored.Security = StartTlsSecurity;
+    stored.TrustedCertificate = trusted;
+    settings_.AccountListCount = 1;
+    auto form = MakeForm();
+    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+    emit list->itemDoubleClicked(list->item(0));
+    auto* security = Find<QComboBox>(*form, "CMB_Security");
+    EXPECT_EQ(security->currentText(), QStringLiteral("STARTTLS"));
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("110"));
+    EXPECT_FALSE(form->Changed()) << "loading moves no port";
+    security->setCurrentIndex(NoSecurity);
+    EXPECT_TRUE(form->Changed());
+    Find<QLineEdit>(*form, "EDT_UserID")->setText(QStringLiteral("u"));
+    Find<QLineEdit>(*form, "EDT_Password")->setText(QStringLiteral("p"));
+    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("h"));
+    Click(*form, "BTN_Pop3Update");
+    Click(*form, "BTN_Pop3Refrect");
+    EXPECT_EQ(accounts_.entries[0].Security, NoSecurity);
+    EXPECT_EQ(accounts_.entries[0].TrustedCertificate, trusted);
+}
+
+// The test button against a mailbox that takes TLS only, with the real POP3 component.
+TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
+    if (DovecotServer::Executable().isEmpty()) {
+        GTEST_SKIP() << "Dovecot is not installed (dovecot-pop3d)";
+    }
+    const TestCertificates* certificates = TestCertificates::Get();
+    ASSERT_NE(certificates, nullptr) << TestCertificates::Problem().toStdString();
+    DovecotOptions options;
+    options.certificate = certificates->selfSigned.certificate;
+    options.key = certificates->selfSigned.key;
+    options.addresses = {"127.0.0.1", "127.0.0.2"};
+    DovecotServer server(options);
+    const QString failure = server.Start();
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+
+    auto form = MakeForm([] { return std::make_unique<TPop3Client>(); });
+    FillEditor(*form, QStringLiteral("tls"));
+    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("127.0.0.2"));
+    Find<QLineEdit>(*form, "EDT_Port")->setText(QString::number(server.TlsPort()));
+    const QString fingerprint = TestCertificates::Fingerprint(certificates->selfSigned.certificate);
+
+    prompt_.answers = {UserPrompt::Answer::No};
+    Click(*form, "BTN_POP3Test");
+    ASSERT_EQ(prompt_.questions.size(), 1u);
+    EXPECT_EQ(prompt_.questions[0].caption, QStringLiteral("証明書の確認"));
+    const QString question = prompt_.questions[0].text;
+    QString grouped;
+    for (int index = 0; index < fingerprint.size(); index += 2) {
+        grouped += fingerprint.mid(index, 2).toUpper() + (index == 30 ? "\n" : ":");
+    }
+    grouped.chop(1);
+    for (const QString& part : {QStringLiteral("自己署名の証明書です"),
+                                QStringLiteral("発行先: CN=localhost, O=Zorbel Test"),
+                                QStringLiteral("発行者: CN=localhost, O=Zorbel Test"),
+                                QStringLiteral("有効期間: "), grouped}) {
+        EXPECT_TRUE(question.contains(part))
+            << part.toStdString() << " in " << question.toStdString();
+    }
+    EXPECT_EQ(Messages(), QStringList({QStringLiteral("テスト実行: 接続できません")}));
+    Click(*form, "BTN_Pop3New");
+    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, QString()) << "No trusts nothing";
+
+    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+    emit list->itemDoubleClicked(list->item(0));
+    prompt_.answers = {UserPrompt::Answer::Yes};
+    Click(*form, "BTN_POP3Test");
+    EXPECT_EQ(prompt_.questions.size(), 2u);
+    EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
+    EXPECT_TRUE(form->Changed()) << "the trusted certificate is an edit of the account";
+    Click(*form, "BTN_POP3Test"); // now trusted: no question
+    EXPECT_EQ(prompt_.questions.size(), 2u);
+    EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
+
+    Click(*form, "BTN_Pop3Update");
+    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, fingerprint);
+    EXPECT_EQ(form->Draft().WorkAccounts[0].Security, TlsSecurity);
 }
 
 TEST_F(MailPop3FormTest, ChoosersCarryTheirTitlesAndFilters) {
@@ -295,7 +444,7 @@ TEST_F(MailPop3FormTest, DialogRendersReadablyWithoutOverlaps) {
     form->show();
     const QPixmap picture = form->grab();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("メールチェック設定"));
-    EXPECT_EQ(picture.size(), QSize(463, 427));
+    EXPECT_EQ(picture.size(), QSize(TPop3Form::ClientWidth, TPop3Form::ClientHeight));
     for (QWidget* parent : form->findChildren<QWidget*>()) {
         if (parent->inherits("QAbstractScrollArea") || parent->inherits("QAbstractSpinBox")) {
             continue;

@@ -241,6 +241,69 @@ TEST_F(MailCheckRunTest, FailuresBecomeTextsOnTheAccount) {
     EXPECT_EQ(accounts_.entries[0].ErrorCode, 0);
 }
 
+TEST_F(MailCheckRunTest, AccountSecurityReachesTheComponentAndItsFailuresHaveTheirTexts) {
+    const TestCertificates* certificates = TestCertificates::Get();
+    if (certificates == nullptr) {
+        GTEST_SKIP() << TestCertificates::Problem().toStdString();
+    }
+    const QString trusted = TestCertificates::Fingerprint(certificates->selfSigned.certificate);
+    const QStringList session = {"USER home", "PASS secret", "STAT", "QUIT"};
+    struct Case {
+        const char* what;
+        int security;
+        QString trusted;
+        Outcome outcome;
+        const char* given; // what the component was given: security and fingerprint
+        const char16_t* text;
+        int code;
+        QStringList received;
+    };
+    const Case cases[] = {
+        {"SSL/TLS", TlsSecurity, trusted, Outcome::Count, "2", u"", 0, session},
+        {"STARTTLS", StartTlsSecurity, trusted, Outcome::Count, "1", u"", 0,
+         QStringList({"STLS"}) + session},
+        {"unknown value", 7, trusted, Outcome::Count, "2", u"", 0, session},
+        {"SSL/TLS, certificate not trusted",
+         TlsSecurity,
+         {},
+         Outcome::Count,
+         "2",
+         u"Error:サーバーの証明書を信頼できない",
+         151,
+         {}},
+        {"STARTTLS refused",
+         StartTlsSecurity,
+         {},
+         Outcome::StlsRefused,
+         "1",
+         u"Error:暗号化接続できない",
+         150,
+         {"STLS", "QUIT"}},
+        {"none", NoSecurity, {}, Outcome::Count, "0", u"", 0, session},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        accounts_ = {};
+        settings_.AccountListCount = 0;
+        MailAccount account = Account(QStringLiteral("home"));
+        account.Security = test.security;
+        account.TrustedCertificate = test.trusted;
+        AddAccount(account);
+        pop3_.answers.push_back({test.outcome, 2});
+        ForcedRun();
+        EXPECT_EQ(pop3_.securities.last(), QString::fromLatin1(test.given) + ":" + test.trusted);
+        EXPECT_EQ(accounts_.entries[0].ResultText, QString::fromUtf16(test.text));
+        EXPECT_EQ(accounts_.entries[0].ErrorCode, test.code);
+        EXPECT_EQ(accounts_.entries[0].MessageCount, test.code == 0 ? 2 : 0);
+        if (test.code == 151) {
+            // Only the handshake went out, which is no text.
+            EXPECT_FALSE(pop3_.Received().join(' ').contains("USER"));
+        } else {
+            EXPECT_EQ(pop3_.Received(), test.received);
+        }
+    }
+}
+
 TEST_F(MailCheckRunTest, PortOutsideTheRangeFailsWithoutConnecting) {
     MailAccount account = Account(QStringLiteral("home"));
     account.Port = 70000;

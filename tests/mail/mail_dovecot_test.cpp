@@ -8,10 +8,12 @@
 #include "platform/app_launcher.h"
 #include "platform/qimage_canvas.h"
 #include "scripted_peer.h"
+#include "test_certificates.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -88,6 +90,79 @@ TEST_F(MailDovecot, WrongPasswordIsAnErrorAndExitsNonZero) {
     EXPECT_EQ(report.lines, QStringList({"alice：Error:サーバーに接続できない"}));
     EXPECT_TRUE(report.anyError);
     EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
+}
+
+// A mailbox that takes no plaintext login: TLS from the first byte on its pop3s port, or
+// STLS on the plain one.
+class MailDovecotTls : public MailEndToEnd {
+protected:
+    void SetUp() override {
+        if (DovecotServer::Executable().isEmpty()) {
+            GTEST_SKIP() << "Dovecot is not installed (dovecot-pop3d)";
+        }
+        certificates_ = TestCertificates::Get();
+        ASSERT_NE(certificates_, nullptr) << TestCertificates::Problem().toStdString();
+        DovecotOptions options;
+        options.certificate = certificates_->selfSigned.certificate;
+        options.key = certificates_->selfSigned.key;
+        options.addresses = {"127.0.0.1", "127.0.0.2"};
+        server_ = std::make_unique<DovecotServer>(options);
+        const QString failure = server_->Start();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    }
+    void Configure(int security, const QString& trusted) {
+        MailEndToEnd::Configure(QStringLiteral("alice"),
+                                security == TlsSecurity ? server_->TlsPort() : server_->Port(),
+                                QStringLiteral("secret"));
+        MailAccount& account = accounts_.entries[0];
+        // Seen from another address, so that Dovecot does not take the connection as secure.
+        account.POP3 = QStringLiteral("127.0.0.2");
+        account.Security = security;
+        account.TrustedCertificate = trusted;
+    }
+
+    const TestCertificates* certificates_ = nullptr;
+    std::unique_ptr<DovecotServer> server_;
+};
+
+TEST_F(MailDovecotTls, EachSecurityChoiceEndsWithItsLine) {
+    const QString trusted = TestCertificates::Fingerprint(certificates_->selfSigned.certificate);
+    struct Case {
+        int security;
+        QString trusted;
+        const char16_t* line;
+        int code;
+    };
+    const Case cases[] = {
+        {TlsSecurity, trusted, u"alice：3通のメールがあります", 0},
+        {StartTlsSecurity, trusted, u"alice：3通のメールがあります", 0},
+        {TlsSecurity, {}, u"alice：Error:サーバーの証明書を信頼できない", 151},
+        {StartTlsSecurity, {}, u"alice：Error:サーバーの証明書を信頼できない", 151},
+        {NoSecurity, {}, u"alice：Error:サーバーに接続できない", 145},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.security);
+        accounts_ = {};
+        Configure(test.security, test.trusted);
+        const MailCheckReport report = Run();
+        EXPECT_EQ(report.lines, QStringList({QString::fromUtf16(test.line)}));
+        EXPECT_EQ(report.anyError, test.code != 0);
+        EXPECT_EQ(accounts_.entries[0].ErrorCode, test.code);
+    }
+}
+
+TEST_F(MailEndToEnd, StalledHandshakeEndsWithTheErrorWhileTheClockTicks) {
+    ScriptedPeer silent; // accepts and never answers the handshake
+    Configure(QStringLiteral("quiet"), silent.Port(), QStringLiteral("secret"));
+    accounts_.entries[0].Security = TlsSecurity;
+    int clockTicks = 0;
+    QTimer clock;
+    QObject::connect(&clock, &QTimer::timeout, [&] { ++clockTicks; });
+    clock.start(250);
+    const MailCheckReport report = Run();
+    EXPECT_EQ(report.lines, QStringList({"quiet：Error:暗号化接続できない"}));
+    EXPECT_TRUE(report.anyError);
+    EXPECT_GT(clockTicks, 8);
 }
 
 TEST_F(MailEndToEnd, WrongPasswordSendsUserPassAndQuit) {

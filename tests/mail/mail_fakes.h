@@ -6,6 +6,7 @@
 #include "platform/dial_up.h"
 #include "platform/sound_player.h"
 #include "scripted_peer.h"
+#include "test_certificates.h"
 
 #include <QStringList>
 #include <deque>
@@ -15,10 +16,12 @@
 
 // A POP3 component whose every Connect talks to a fresh scripted server on 127.0.0.1, so
 // the real login, STAT and QUIT run while each answer is chosen by the test: a count, a
-// refused login, or a refused connection. Where the run asked to connect is recorded.
+// refused login, a refused STLS, or a refused connection. The server speaks TLS with the
+// test's self-signed certificate when the run asks for TLS. Where the run asked to connect
+// is recorded.
 class FakePop3 : public TPop3Client {
 public:
-    enum class Outcome { Count, LoginRefused, Refused };
+    enum class Outcome { Count, LoginRefused, StlsRefused, Refused };
     struct Answer {
         Outcome outcome = Outcome::Count;
         int count = 0;
@@ -26,6 +29,7 @@ public:
 
     void Connect() override {
         connects << QStringLiteral("%1:%2:%3:%4").arg(Host).arg(Port).arg(UserID).arg(TimeOut);
+        securities << QStringLiteral("%1:%2").arg(int(Security)).arg(TrustedCertificate);
         const Answer answer = answers.empty() ? Answer{} : answers.front();
         if (!answers.empty()) {
             answers.pop_front();
@@ -43,12 +47,17 @@ public:
         Port = peer_->Port();
         if (answer.outcome == Outcome::Refused) {
             Port = ScriptedPeer::ClosedPort();
+        } else if (answer.outcome == Outcome::StlsRefused) {
+            peer_->Send("+OK ready\r\n").Expect("STLS").Send("-ERR no TLS here\r\n");
+            peer_->Expect("QUIT").Send("+OK bye\r\n");
         } else if (answer.outcome == Outcome::LoginRefused) {
-            peer_->Send("+OK ready\r\n").Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
+            Greet();
+            peer_->Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
             peer_->Expect("PASS " + Password.toUtf8()).Send("-ERR wrong\r\n");
             peer_->Expect("QUIT").Send("+OK bye\r\n");
         } else {
-            peer_->Send("+OK ready\r\n").Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
+            Greet();
+            peer_->Expect("USER " + UserID.toUtf8()).Send("+OK\r\n");
             peer_->Expect("PASS " + Password.toUtf8()).Send("+OK\r\n");
             peer_->Expect("STAT").Send("+OK " + QByteArray::number(answer.count) + " 100\r\n");
             peer_->Expect("QUIT").Send("+OK bye\r\n");
@@ -65,10 +74,27 @@ public:
 
     std::deque<Answer> answers;
     QStringList connects;
+    QStringList securities; // "Security:TrustedCertificate" of each Connect
     std::function<void()> duringConnect;
     bool aborted = false;
 
 private:
+    // The greeting, with the TLS the run asked for around it.
+    void Greet() {
+        const TestCertificates* certificates = TestCertificates::Get();
+        const QSslConfiguration server =
+            certificates != nullptr
+                ? TestCertificates::ServerConfiguration(certificates->selfSigned)
+                : QSslConfiguration();
+        if (Security == Pop3Security::Tls) {
+            peer_->StartTls(server);
+        }
+        peer_->Send("+OK ready\r\n");
+        if (Security == Pop3Security::StartTls) {
+            peer_->Expect("STLS").Send("+OK begin\r\n").StartTls(server);
+        }
+    }
+
     std::unique_ptr<ScriptedPeer> peer_;
 };
 

@@ -25,7 +25,7 @@ QString Fixture(const QString& name) {
 
 } // namespace
 
-DovecotServer::DovecotServer() = default;
+DovecotServer::DovecotServer(DovecotOptions options) : options_(std::move(options)) {}
 
 DovecotServer::~DovecotServer() {
     if (running_) {
@@ -87,8 +87,31 @@ QString DovecotServer::Prepare() {
         return QStringLiteral("cannot read %1").arg(templateFile.fileName());
     }
     port_ = ScriptedPeer::ClosedPort();
+    QString security = QStringLiteral("ssl = no\ndisable_plaintext_auth = no\n");
+    QString tlsListener;
+    if (!options_.certificate.isEmpty()) {
+        do {
+            tlsPort_ = ScriptedPeer::ClosedPort();
+        } while (tlsPort_ == port_);
+        const QString certificate = root + QStringLiteral("/server.pem");
+        const QString key = root + QStringLiteral("/server.key");
+        if (!QFile::copy(options_.certificate, certificate) || !QFile::copy(options_.key, key)) {
+            return QStringLiteral("cannot copy the certificate and key");
+        }
+        security = QStringLiteral("ssl = required\n"
+                                  "ssl_cert = <%1\n"
+                                  "ssl_key = <%2\n"
+                                  "ssl_min_protocol = TLSv1.2\n"
+                                  "disable_plaintext_auth = yes\n")
+                       .arg(certificate, key);
+        tlsListener = QStringLiteral("inet_listener pop3s {\n    port = %1\n    ssl = yes\n  }")
+                          .arg(tlsPort_);
+    }
     QString text = QString::fromUtf8(templateFile.readAll());
     text.replace(QStringLiteral("@DIR@"), root)
+        .replace(QStringLiteral("@LISTEN@"), options_.addresses.join(QStringLiteral(", ")))
+        .replace(QStringLiteral("@SECURITY@"), security)
+        .replace(QStringLiteral("@TLS_LISTENER@"), tlsListener)
         .replace(QStringLiteral("@PORT@"), QString::number(port_))
         .replace(QStringLiteral("@UID@"), QString::number(mailUser->pw_uid))
         .replace(QStringLiteral("@GID@"), QString::number(mailUser->pw_gid));
@@ -104,7 +127,7 @@ QString DovecotServer::Prepare() {
 
 bool DovecotServer::Greets() const {
     QTcpSocket probe;
-    probe.connectToHost(QStringLiteral("127.0.0.1"), port_);
+    probe.connectToHost(options_.addresses.value(0), port_);
     return probe.waitForConnected(500) && probe.waitForReadyRead(2000) &&
            probe.readLine().startsWith("+OK");
 }

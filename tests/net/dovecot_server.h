@@ -1,14 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+// What the server offers beyond plain POP3 on 127.0.0.1.
+struct DovecotOptions {
+    // With a certificate and key the server requires TLS: a pop3s listener with TLS from the
+    // first byte beside the plain one, which then offers STLS and refuses plaintext logins
+    // except on connections whose two ends have the same address.
+    QString certificate;
+    QString key;
+    // The addresses both listeners listen on; the first must be an IPv4 or IPv6 loopback
+    // address the fixture can reach to see the server greet.
+    QStringList addresses = {QStringLiteral("127.0.0.1")};
+};
 
 // A Dovecot POP3 server with its own configuration in a temporary folder: user alice with
 // password secret and a Maildir of three messages, listening on a free port of 127.0.0.1.
 // Stopped when the object goes.
 class DovecotServer {
 public:
-    DovecotServer();
+    explicit DovecotServer(DovecotOptions options = {});
     ~DovecotServer();
     DovecotServer(const DovecotServer&) = delete;
     DovecotServer& operator=(const DovecotServer&) = delete;
@@ -19,13 +32,17 @@ public:
     // Starts the server and waits until it greets; on failure returns why.
     QString Start();
     quint16 Port() const { return port_; }
+    // The pop3s listener's port; 0 without TLS.
+    quint16 TlsPort() const { return tlsPort_; }
 
 private:
     QString Prepare();
     bool Greets() const;
 
+    DovecotOptions options_;
     QTemporaryDir folder_;
     QString configuration_;
     quint16 port_ = 0;
+    quint16 tlsPort_ = 0;
     bool running_ = false;
 };

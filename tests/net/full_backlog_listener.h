@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QTcpSocket>
 
-// A port on 127.0.0.1 that accepts nothing more: it listens with a backlog of one that a
-// filler connection already uses, so the system drops a further connect's SYN and that
-// connect stays pending. Used to make a connect wait until its time-out.
+// A port on 127.0.0.1 (or another loopback address, IPv4 or IPv6) that accepts nothing more: it
+// listens with a backlog of one that a filler connection already uses, so the system drops a
+// further connect's SYN and that connect stays pending. Used to make a connect wait until
+// its time-out. Port 0 takes a free one.
 class FullBacklogListener {
 public:
-    FullBacklogListener();
+    explicit FullBacklogListener(
+        const QHostAddress& address = QHostAddress(QHostAddress::LocalHost), quint16 port = 0);
     ~FullBacklogListener();
     FullBacklogListener(const FullBacklogListener&) = delete;
     FullBacklogListener& operator=(const FullBacklogListener&) = delete;
@@ -18,6 +21,7 @@ public:
 
 private:
     int descriptor_ = -1;
+    QHostAddress address_;
     quint16 port_ = 0;
     bool ready_ = false;
     QTcpSocket filler_;

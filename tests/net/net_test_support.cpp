@@ -3,6 +3,7 @@
 #include "net/eabort_error.h"
 #include "net/ereply_error.h"
 #include "net/esock_error.h"
+#include "net/etls_error.h"
 
 #include <QtGlobal>
 
@@ -15,6 +16,8 @@ QString FailureOf(const std::function<void()>& action) {
         return QStringLiteral("ESockError: ") + error.Message();
     } catch (const EReplyError& error) {
         return QStringLiteral("EReplyError: ") + error.Message();
+    } catch (const ETlsError& error) {
+        return QStringLiteral("ETlsError: ") + error.Message();
     } catch (const ENetError& error) {
         return QStringLiteral("ENetError: ") + error.Message();
     }

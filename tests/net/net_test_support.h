@@ -5,7 +5,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <ostream>
 #include <typeinfo>
+
+// Failure messages show a QString as its text rather than as an array of code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // The text of the exception an action raises, prefixed with its class so that a test sees
 // both: "EAbortError: Socket readln aborted". "none" when nothing was raised.

@@ -1,5 +1,8 @@
 #include "scripted_peer.h"
 
+#include <QSslSocket>
+#include <algorithm>
+
 #ifdef _WIN32
 #include <winsock2.h>
 #else
@@ -51,6 +54,20 @@ ScriptedPeer& ScriptedPeer::Close() {
 ScriptedPeer& ScriptedPeer::Reset() {
     return Add({Kind::Reset, {}});
 }
+ScriptedPeer& ScriptedPeer::StartTls(const QSslConfiguration& server) {
+    return Add({Kind::StartTls, {}, 0, server});
+}
+
+void ScriptedPeer::Server::incomingConnection(qintptr descriptor) {
+    const bool tls = std::any_of(owner_.steps_.begin(), owner_.steps_.end(),
+                                 [](const Step& step) { return step.kind == Kind::StartTls; });
+    QTcpSocket* socket = tls ? new QSslSocket(this) : new QTcpSocket(this);
+    if (socket->setSocketDescriptor(descriptor)) {
+        addPendingConnection(socket);
+    } else {
+        delete socket;
+    }
+}
 
 void ScriptedPeer::Accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
@@ -62,6 +79,13 @@ void ScriptedPeer::Accept() {
         peer_ = socket;
         peer_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         QObject::connect(peer_, &QTcpSocket::readyRead, &server_, [this] { Receive(); });
+        if (auto* secure = qobject_cast<QSslSocket*>(peer_)) {
+            QObject::connect(secure, &QSslSocket::encrypted, &server_, [this] {
+                handshaking_ = false;
+                encrypted_ = true;
+                Advance();
+            });
+        }
         Advance();
     }
 }
@@ -81,7 +105,7 @@ void ScriptedPeer::Receive() {
 }
 
 void ScriptedPeer::Advance() {
-    while (peer_ != nullptr && next_ < steps_.size() && !pause_.isActive()) {
+    while (peer_ != nullptr && next_ < steps_.size() && !pause_.isActive() && !handshaking_) {
         const Step& step = steps_[next_];
         switch (step.kind) {
         case Kind::Expect:
@@ -113,6 +137,14 @@ void ScriptedPeer::Advance() {
                        reinterpret_cast<const char*>(&hard), sizeof hard);
             peer_->abort();
             break;
+        }
+        case Kind::StartTls: {
+            auto* secure = qobject_cast<QSslSocket*>(peer_);
+            secure->setSslConfiguration(step.tls);
+            handshaking_ = true;
+            ++next_;
+            secure->startServerEncryption();
+            return; // the encrypted signal moves on to the next step
         }
         }
         ++next_;

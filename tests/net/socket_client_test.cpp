@@ -1,12 +1,15 @@
 #include "full_backlog_listener.h"
+#include "net/connection_attempts.h"
 #include "net/socket_client.h"
 #include "net_test_support.h"
 #include "scripted_peer.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTcpServer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -136,7 +139,7 @@ TEST(NetSocketConnect, DottedAddressNeedsNoLookup) {
     connection.client.OnHostResolved = [&](TSocketClient&) { ++resolved; };
     connection.client.Connect();
     EXPECT_TRUE(connection.client.Connected());
-    EXPECT_EQ(connection.client.RemoteAddress(), 0x7F000001u);
+    EXPECT_EQ(connection.client.RemoteAddress(), QHostAddress(QHostAddress::LocalHost));
     EXPECT_EQ(resolved, 0);
 }
 
@@ -148,7 +151,92 @@ TEST(NetSocketConnect, HostNameIsLookedUp) {
     connection.client.Connect();
     EXPECT_TRUE(connection.client.Connected());
     EXPECT_EQ(resolved, 1);
-    EXPECT_EQ(connection.client.RemoteAddress(), 0x7F000001u);
+    EXPECT_EQ(connection.client.RemoteAddress(), QHostAddress(QHostAddress::LocalHost));
+}
+
+TEST(NetSocketConnect, IPv6AddressConnectsWithOrWithoutBrackets) {
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHostIPv6, 0)) {
+        GTEST_SKIP() << "this system has no IPv6 loopback";
+    }
+    for (const char* host : {"::1", "[::1]", "0:0:0:0:0:0:0:1"}) {
+        TSocketClient client;
+        client.Host = QString::fromLatin1(host);
+        client.Port = server.serverPort();
+        client.TimeOut = 2000;
+        int resolved = 0;
+        client.OnHostResolved = [&](TSocketClient&) { ++resolved; };
+        client.Connect();
+        EXPECT_TRUE(client.Connected()) << host;
+        EXPECT_EQ(client.RemoteAddress(), QHostAddress(QHostAddress::LocalHostIPv6)) << host;
+        EXPECT_EQ(resolved, 0) << "an address needs no lookup";
+    }
+}
+
+namespace {
+
+struct RaceResult {
+    QHostAddress connected;
+    bool allFailed = false;
+    int errorNumber = 0;
+};
+
+// Races the addresses as Connect does, until one connects, all fail, or 5 s have passed.
+RaceResult Race(const QList<QHostAddress>& addresses, quint16 port) {
+    QEventLoop loop;
+    ConnectionAttempts attempts(
+        addresses, port, [] { return new QTcpSocket; }, [&loop] { loop.quit(); });
+    bool expired = false;
+    QTimer::singleShot(5000, &loop, [&] {
+        expired = true;
+        loop.quit();
+    });
+    attempts.Start();
+    while (!attempts.Connected() && !attempts.AllFailed() && !expired) {
+        loop.exec();
+    }
+    RaceResult result;
+    result.allFailed = attempts.AllFailed();
+    result.errorNumber = attempts.LastErrorNumber();
+    if (attempts.Connected()) {
+        result.connected = attempts.ConnectedAddress();
+        delete attempts.TakeConnected();
+    }
+    return result;
+}
+
+} // namespace
+
+TEST(NetSocketConnect, EveryAddressIsTriedInOrderUntilOneConnects) {
+    ScriptedPeer peer; // on 127.0.0.1
+    const quint16 port = peer.Port();
+    const QHostAddress good(QStringLiteral("127.0.0.1"));
+    const QHostAddress refusing(QStringLiteral("127.0.0.2")); // nothing listens there
+    const QHostAddress silent(QStringLiteral("127.0.0.3"));
+    FullBacklogListener backlog(silent, port);
+    if (!backlog.IsReady()) {
+        GTEST_SKIP() << "cannot make a connect that stays pending on this system";
+    }
+    struct Case {
+        const char* what;
+        QList<QHostAddress> addresses;
+        QHostAddress connected;
+    };
+    const Case cases[] = {
+        {"first answers", {good, refusing}, good},
+        {"first refuses", {refusing, good}, good},
+        {"first never answers", {silent, good}, good},
+        {"two dead ones first", {silent, refusing, good}, good},
+    };
+    for (const Case& test : cases) {
+        const RaceResult result = Race(test.addresses, port);
+        EXPECT_EQ(result.connected, test.connected) << test.what;
+        EXPECT_FALSE(result.allFailed) << test.what;
+    }
+    const RaceResult refused = Race({refusing, QHostAddress(QStringLiteral("127.0.0.4"))}, port);
+    EXPECT_TRUE(refused.allFailed);
+    EXPECT_TRUE(refused.connected.isNull());
+    EXPECT_EQ(refused.errorNumber, 10061);
 }
 
 TEST(NetSocketConnect, UnresolvableNameIsOfferedOneRetry) {

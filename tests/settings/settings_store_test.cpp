@@ -347,6 +347,65 @@ TEST_F(SettingsStoreTest, AccountMailSoundIsWrittenBySaveOnly) {
     EXPECT_EQ(Start().accounts.entries[2].MailSound, "chime.wav");
 }
 
+TEST_F(SettingsStoreTest, AccountSecurityValuesAreWrittenBySaveOnly) {
+    SettingsRecords records = Start();
+    const auto registry = Registry();
+    const auto stored = registry->OpenKey("Account00", OpenMode::ExistingOnly);
+    EXPECT_FALSE(stored->HasValue("Security", RegistryValueType::Integer));
+    EXPECT_FALSE(stored->HasValue("TrustedCertificate", RegistryValueType::Text));
+    EXPECT_EQ(records.accounts.entries[0].Security, NoSecurity);
+    EXPECT_EQ(records.accounts.entries[0].TrustedCertificate, QString());
+    records.accounts.entries[1].Security = TlsSecurity;
+    records.accounts.entries[1].TrustedCertificate = QString(64, 'a');
+    Save(records);
+    EXPECT_EQ(FileText().count("\"Security\"=dword:00000000\n"), AccountTable::Capacity - 1);
+    EXPECT_EQ(FileText().count("\"TrustedCertificate\"=\"\"\n"), AccountTable::Capacity - 1);
+    const SettingsRecords loaded = Start();
+    EXPECT_EQ(loaded.accounts.entries[1].Security, TlsSecurity);
+    EXPECT_EQ(loaded.accounts.entries[1].TrustedCertificate, QString(64, 'a'));
+}
+
+TEST_F(SettingsStoreTest, StoredSecurityValuesAreNormalisedWhenRead) {
+    const QString lower = QStringLiteral("00112233445566778899aabbccddeeff"
+                                         "0123456789abcdef0123456789abcdef");
+    QStringList pairs;
+    for (int index = 0; index < lower.size(); index += 2) {
+        pairs << lower.mid(index, 2).toUpper();
+    }
+    struct Case {
+        const char* security;
+        QString certificate;
+        int securityRead;
+        QString certificateRead;
+    };
+    const Case cases[] = {
+        {"00000001", lower, StartTlsSecurity, lower},
+        {"00000002", lower.toUpper(), TlsSecurity, lower},
+        {"00000000", pairs.join(':'), NoSecurity, lower},
+        {"00000000", pairs.join(':').toLower(), NoSecurity, lower},
+        // Damaged or unknown values.
+        {"00000003", lower.left(63), TlsSecurity, {}},
+        {"ffffffff", lower + "0", TlsSecurity, {}},
+        {"00000000", lower.left(62) + "xy", NoSecurity, {}},
+        {"00000000", pairs.join(':') + ":", NoSecurity, {}},
+        {"00000000", pairs.join('-'), NoSecurity, {}},
+        {"00000000", pairs.join(':').remove(2, 1).append('0'), NoSecurity, {}},
+        {"00000000", " " + lower, NoSecurity, {}},
+        {"00000000", QStringLiteral("信頼する"), NoSecurity, {}},
+    };
+    for (const Case& test : cases) {
+        WriteFile(QStringLiteral("Windows Registry Editor Version 5.00\n\n"
+                                 "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Account00]\n"
+                                 "\"Security\"=dword:%1\n\"TrustedCertificate\"=\"%2\"\n")
+                      .arg(QLatin1String(test.security), test.certificate)
+                      .toUtf8());
+        const SettingsRecords records = Start();
+        EXPECT_EQ(records.accounts.entries[0].Security, test.securityRead) << test.security;
+        EXPECT_EQ(records.accounts.entries[0].TrustedCertificate, test.certificateRead)
+            << test.certificate.toStdString();
+    }
+}
+
 TEST_F(SettingsStoreTest, LoadResetsTheRunTimeFields) {
     Start();
     SettingsRecords records;
@@ -407,6 +466,9 @@ TEST_F(SettingsStoreTest, EveryFieldSurvivesSaveAndLoad) {
     }
     for (MailAccount& account : records.accounts.entries) {
         fill(account, SettingsLayout::AccountValues());
+        // These two read back only as values the program can use.
+        account.Security = seed % 3;
+        account.TrustedCertificate = QString::number(seed % 10).repeated(64);
     }
     fill(records.timeServer, SettingsLayout::TimeServerValues());
     Save(records);

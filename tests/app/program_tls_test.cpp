@@ -1,0 +1,178 @@
+#include "dovecot_server.h"
+#include "full_backlog_listener.h"
+#include "temp_dir.h"
+#include "test_certificates.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+// `zorbel --check-mail`, the real program, against mailboxes that take TLS only.
+namespace {
+
+struct MailAccountLines {
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = 0;
+    // Without a value the lines leave Security and TrustedCertificate out, as older files do.
+    std::optional<int> security;
+    QString trusted;
+};
+
+QByteArray MailSettings(const MailAccountLines& account) {
+    QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                  "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                                  "\"AccountListCount\"=dword:00000001\r\n\r\n"
+                                  "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Account00]\r\n"
+                                  "\"Attribute\"=dword:00008009\r\n"
+                                  "\"Account\"=\"alice\"\r\n"
+                                  "\"UserID\"=\"alice\"\r\n"
+                                  "\"PassWord\"=\"secret\"\r\n"
+                                  "\"POP3\"=\"%1\"\r\n"
+                                  "\"Port\"=dword:%2\r\n")
+                       .arg(account.host)
+                       .arg(account.port, 8, 16, QLatin1Char('0'));
+    if (account.security) {
+        text += QStringLiteral("\"Security\"=dword:%1\r\n\"TrustedCertificate\"=\"%2\"\r\n")
+                    .arg(*account.security, 8, 16, QLatin1Char('0'))
+                    .arg(account.trusted);
+    }
+    return text.toUtf8();
+}
+
+struct CheckMailResult {
+    int exitCode = -1;
+    QString output;
+};
+
+class ProgramTls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (DovecotServer::Executable().isEmpty()) {
+            GTEST_SKIP() << "Dovecot is not installed (dovecot-pop3d)";
+        }
+        certificates_ = TestCertificates::Get();
+        ASSERT_NE(certificates_, nullptr) << TestCertificates::Problem().toStdString();
+        fingerprint_ = TestCertificates::Fingerprint(certificates_->selfSigned.certificate);
+    }
+    void StartDovecot(const QStringList& addresses) {
+        DovecotOptions options;
+        options.certificate = certificates_->selfSigned.certificate;
+        options.key = certificates_->selfSigned.key;
+        options.addresses = addresses;
+        dovecot_ = std::make_unique<DovecotServer>(options);
+        const QString failure = dovecot_->Start();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    }
+    // Runs the check, through `wrapper` (a program and its first arguments) if given.
+    CheckMailResult CheckMail(const QByteArray& settings, const QStringList& wrapper = {}) {
+        folder_.Write("zrbl.reg", settings);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_RUNTIME_DIR", folder_.Path());
+        environment.insert("ZORBEL_PROMPTS_ON_STDERR", "1");
+        QProcess check;
+        check.setProcessEnvironment(environment);
+        const QStringList arguments = {QStringLiteral(ZORBEL_PROGRAM), "--settings",
+                                       folder_.FilePath("zrbl.reg"), "--check-mail"};
+        if (wrapper.isEmpty()) {
+            check.start(arguments[0], arguments.mid(1));
+        } else {
+            check.start(wrapper[0], wrapper.mid(1) + arguments);
+        }
+        CheckMailResult result;
+        if (!check.waitForFinished(60000)) {
+            ADD_FAILURE() << "the check did not end";
+            return result;
+        }
+        result.exitCode = check.exitCode();
+        result.output = QString::fromUtf8(check.readAllStandardOutput());
+        return result;
+    }
+
+    const TestCertificates* certificates_ = nullptr;
+    QString fingerprint_;
+    std::unique_ptr<DovecotServer> dovecot_;
+    TestFolder folder_;
+};
+
+} // namespace
+
+TEST_F(ProgramTls, CheckMailHonoursEachAccountsSecurity) {
+    StartDovecot({"127.0.0.1", "127.0.0.2"});
+    struct Case {
+        const char* what;
+        MailAccountLines account;
+        int exitCode;
+        const char16_t* output;
+    };
+    // From 127.0.0.1 to 127.0.0.2, so that Dovecot does not take the connection as secure.
+    const QString host = QStringLiteral("127.0.0.2");
+    const Case cases[] = {
+        {"SSL/TLS",
+         {host, dovecot_->TlsPort(), 2, fingerprint_},
+         0,
+         u"alice：3通のメールがあります\n"},
+        {"STARTTLS",
+         {host, dovecot_->Port(), 1, fingerprint_.toUpper()},
+         0,
+         u"alice：3通のメールがあります\n"},
+        {"certificate not trusted",
+         {host, dovecot_->TlsPort(), 2, {}},
+         1,
+         u"alice：Error:サーバーの証明書を信頼できない\n"},
+        {"an older file, plain text",
+         {host, dovecot_->Port(), std::nullopt, {}},
+         1,
+         u"alice：Error:サーバーに接続できない\n"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        const CheckMailResult result = CheckMail(MailSettings(test.account));
+        EXPECT_EQ(result.exitCode, test.exitCode);
+        EXPECT_EQ(result.output.toStdString(), QString::fromUtf16(test.output).toStdString());
+    }
+}
+
+// A name whose first address (IPv6) is dead: the check goes on to the next one. The name
+// lives in a private /etc/hosts, bound over the real one in a mount namespace of the check's
+// own.
+TEST_F(ProgramTls, NameWithADeadFirstAddressReachesTheNextOne) {
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty() || QProcess::execute(unshare, {"--mount", "true"}) != 0) {
+        GTEST_SKIP() << "cannot make a mount namespace here (needs root)";
+    }
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) {
+        GTEST_SKIP() << "this system has no IPv6 loopback";
+    }
+    probe.close();
+    StartDovecot({"127.0.0.1"});
+    folder_.Write("hosts", "127.0.0.1 localhost\n"
+                           "::1 mail.zorbel.test\n"
+                           "127.0.0.1 mail.zorbel.test\n");
+    const QStringList wrapper = {unshare,
+                                 "--mount",
+                                 "sh",
+                                 "-c",
+                                 "mount --bind \"$0\" /etc/hosts && exec \"$@\"",
+                                 folder_.FilePath("hosts")};
+    const MailAccountLines account = {"mail.zorbel.test", dovecot_->TlsPort(), 2, fingerprint_};
+    for (const bool silent : {false, true}) {
+        SCOPED_TRACE(silent ? "silent" : "refusing");
+        // Silent: a listener on ::1 whose backlog is full never answers the connect.
+        std::unique_ptr<FullBacklogListener> deadEnd;
+        if (silent) {
+            deadEnd = std::make_unique<FullBacklogListener>(
+                QHostAddress(QHostAddress::LocalHostIPv6), dovecot_->TlsPort());
+            if (!deadEnd->IsReady()) {
+                GTEST_SKIP() << "cannot make a connect that stays pending on this system";
+            }
+        }
+        const CheckMailResult result = CheckMail(MailSettings(account), wrapper);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.output.toStdString(), "alice：3通のメールがあります\n");
+    }
+}
