@@ -194,6 +194,7 @@ void TMainForm::ApplyWindowShape() {
                                               records_.clock.Rect_Raund_Size)) {
         setMask(*region);
     }
+    UpdatePointerEventCoverage();
     if (wasVisible) {
         show();
     }
@@ -354,6 +355,7 @@ void TMainForm::ApplyZOrder(int mode) {
 }
 
 void TMainForm::SetStaysOnTop(bool on) {
+    cursorPresence_.Forget();
     // QWindow::setFlag changes the stacking hint without re-creating or hiding the window.
     if (QWindow* window = windowHandle()) {
         window->setFlag(Qt::WindowStaysOnTopHint, on);
@@ -463,18 +465,41 @@ bool TMainForm::IsExiting() const {
     return quitState_ != QuitStateValue::Running || IsClosing();
 }
 
+QPoint TMainForm::CursorPosition() const {
+    return QCursor::pos();
+}
+
 bool TMainForm::CursorInsideOuterRectangle() const {
-    const QPoint cursor = QCursor::pos();
+    const QPoint cursor = CursorPosition();
     const QRect outer = frameGeometry();
     // Both ends count as inside.
     return outer.left() <= cursor.x() && cursor.x() <= outer.left() + outer.width() &&
            outer.top() <= cursor.y() && cursor.y() <= outer.top() + outer.height();
 }
 
+void TMainForm::UpdatePointerEventCoverage() {
+    // The ellipse and the rounded rectangle cut the corners and the frame off; the cursor
+    // there counts as inside but never enters the window.
+    const QRegion shape = mask();
+    pointerEventCoverage_ = shape.isEmpty() || QRegion(rect()).subtracted(shape).isEmpty()
+                                ? CursorPresence::EventCoverage::WholeRectangle
+                                : CursorPresence::EventCoverage::PartOfRectangle;
+    cursorPresence_.Forget();
+}
+
 void TMainForm::HideUnderMouseStep() {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
-    switch (hideUnderMouse_.Step(active, active && CursorInsideOuterRectangle(),
-                                 records_.clock.WindowHideInterval)) {
+    bool inside = false;
+    if (active) {
+        const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
+                                                       : CursorPresence::Stacking::DroppedBehind;
+        inside = cursorPresence_.Inside(stacking, pointerEventCoverage_,
+                                        [this] { return CursorInsideOuterRectangle(); });
+    } else {
+        // Events are not followed meanwhile (a modal window blocks them).
+        cursorPresence_.Forget();
+    }
+    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval)) {
     case HideUnderMouse::Action::SendToBottom:
         SetStaysOnTop(false);
         lower();
@@ -696,8 +721,29 @@ void TMainForm::UpdateResizeCursor(Qt::Edges edges) {
     }
 }
 
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    cursorPresence_.Forget();
+}
+
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    UpdatePointerEventCoverage();
     if (!tick_.IsRunning()) {
         return;
     }
