@@ -516,7 +516,7 @@ void TMainForm::HideUnderMouseStep() {
 }
 
 void TMainForm::ReadClockTime() {
-    clockTime_ = ClockTime::FromDateTime(services_.clock.Now());
+    clockTime_ = services_.clock.ReadClockTime();
 }
 
 void TMainForm::FollowClockGeometry() {
