@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
@@ -554,13 +555,14 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
     ++faceDrawCount_;
     // The first draw shows only the background colour, so the next tick must draw again.
     const bool firstDraw = face_.IsFirstDraw();
-    face_.Compose(records_.clock, clockTime_, inputs);
+    const QRegion changed = face_.Update(records_.clock, clockTime_, inputs);
     if (firstDraw) {
         redrawPolicy_.Forget();
     } else {
         redrawPolicy_.Remember(records_.clock, clockTime_, inputs);
     }
-    update();
+    // Only what changed is painted and sent to the display.
+    update(changed.translated(FrameThickness, FrameThickness));
 }
 
 void TMainForm::CheckSchedules() {
@@ -583,15 +585,23 @@ Qt::Edges TMainForm::ResizeEdgesAt(QPoint local) const {
     return records_.clock.Form_Window_Type == 0 ? FrameEdgesAt(local, size()) : Qt::Edges();
 }
 
-void TMainForm::paintEvent(QPaintEvent*) {
+void TMainForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QBrush buttonFace = palette().brush(QPalette::Button);
-    qDrawWinPanel(&painter, rect(), palette(), false, &buttonFace);
+    const QRect client(QPoint(FrameThickness, FrameThickness), ClientSize());
+    if (!client.contains(event->rect())) {
+        const QBrush buttonFace = palette().brush(QPalette::Button);
+        qDrawWinPanel(&painter, rect(), palette(), false, &buttonFace);
+    }
     const QImage& shown = faceDrawCount_ > 0 ? face_.Image() : blank_;
     if (shown.isNull()) {
         return;
     }
-    painter.drawImage(FrameThickness, FrameThickness, shown);
+    // One copy for the whole region: the painter is clipped to it already.
+    const QRect target =
+        event->rect() & QRect(QPoint(FrameThickness, FrameThickness), shown.size());
+    if (!target.isEmpty()) {
+        painter.drawImage(target, shown, target.translated(-FrameThickness, -FrameThickness));
+    }
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

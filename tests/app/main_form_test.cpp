@@ -1,8 +1,10 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
 #include "app/tray_icon.h"
+#include "app/window_frame.h"
 #include "dialogs/option_choosers.h"
 #include "dovecot_server.h"
+#include "face/face_snapshot.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
 #include "platform/app_launcher.h"
@@ -673,4 +675,24 @@ TEST_F(MainFormFixture, HideUnderMouseAsksForThePointerOnlyWhenEventsCannotTell)
     const int raisedAsked = form->questions;
     ASSERT_TRUE(waitTicks(4));
     EXPECT_EQ(form->questions, raisedAsked) << "in front again";
+}
+
+TEST_F(MainFormFixture, TheWindowShowsWhatRenderDrawsForEachSecond) {
+    persistence.stored.clock.Image_File = SourceDir() + "/resources/images/sample.jpg";
+    auto form = Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
+    for (int step = 0; step < 4; ++step) {
+        ASSERT_TRUE(FaceFollowsNextSecond(*form));
+        ClockSettings settings = form->Records().clock;
+        FaceInputs in;
+        in.clientSize = form->ClientSize();
+        const QImage expected =
+            RenderFaceSnapshot(settings, form->CurrentClockTime(), in, QString());
+        const QImage shown =
+            form->grab(QRect(QPoint(FrameThickness, FrameThickness), form->ClientSize()))
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == expected) << "second " << step;
+    }
+    EXPECT_FALSE(form->Records().clock.Has(NoImage)) << "drawn over the picture";
 }
