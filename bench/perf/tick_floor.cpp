@@ -1,31 +1,90 @@
 // The least a Qt clock window can cost while it idles: a 320 x 200 window whose 250 ms
-// timer does nothing, or (with --query-pointer) only asks the X server where the pointer
-// is, as hiding under the mouse does on every tick. scripts/bench runs it beside the
-// clock and xclock, so the idle figure can be read against what the toolkit itself costs.
+// timer does nothing. scripts/bench runs it beside the clock and xclock, so the idle figure
+// can be read against what the toolkit itself costs. Options add what the clock's tick does
+// besides its own work, one at a time:
+//   --query-pointer  ask the X server where the pointer is on every tick
+//   --queued         reach the tick through a queued call, as the clock does so that it
+//                    goes on inside modal windows
+//   --repaint        once a second, repaint a 64 x 64 square of the window from an image
 //
-// Usage: tick_floor [--query-pointer]
+// Usage: tick_floor [--query-pointer] [--queued] [--repaint]
 
 #include <QApplication>
 #include <QCursor>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
 
+namespace {
+
+class FloorWindow : public QWidget {
+public:
+    FloorWindow() {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        face_.fill(Qt::darkBlue);
+    }
+    void Advance(bool immediate) {
+        ++seconds_;
+        face_.fill(seconds_ % 2 == 0 ? Qt::darkBlue : Qt::darkGreen);
+        if (immediate) {
+            repaint(QRect(QPoint(128, 68), face_.size()));
+        } else {
+            update(QRect(QPoint(128, 68), face_.size()));
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        if (!QRect(QPoint(128, 68), face_.size()).contains(event->rect())) {
+            painter.fillRect(rect(), Qt::gray);
+        }
+        painter.drawImage(QPoint(128, 68), face_);
+    }
+
+private:
+    QImage face_{64, 64, QImage::Format_RGB32};
+    int seconds_ = 0;
+};
+
+bool Has(int argc, char** argv, const char* option) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const bool queryPointer = argc > 1 && std::strcmp(argv[1], "--query-pointer") == 0;
-    QWidget window;
+    const bool queryPointer = Has(argc, argv, "--query-pointer");
+    const bool queued = Has(argc, argv, "--queued");
+    const bool repaint = Has(argc, argv, "--repaint");
+    const bool immediate = Has(argc, argv, "--immediate");
+    FloorWindow window;
     window.setWindowTitle(QStringLiteral("tick_floor"));
     window.resize(320, 200);
     window.show();
 
     int lastX = 0; // kept, so the query cannot be dropped as unused
+    int ticks = 0;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
+    const auto onTick = [&] {
         if (queryPointer) {
             lastX = QCursor::pos().x();
         }
-    });
+        if (repaint && ++ticks % 4 == 0) {
+            window.Advance(immediate);
+        }
+    };
+    QObject::connect(&tick, &QTimer::timeout, &window, onTick,
+                     queued ? Qt::QueuedConnection : Qt::AutoConnection);
     tick.start(250);
     const int result = application.exec();
     return result + (lastX == -1 ? 1 : 0);

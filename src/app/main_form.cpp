@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
@@ -181,6 +182,7 @@ void TMainForm::ApplyWindowShape() {
                                               records_.clock.Rect_Raund_Size)) {
         setMask(*region);
     }
+    UpdatePointerEventCoverage();
     if (wasVisible) {
         show();
     }
@@ -341,6 +343,7 @@ void TMainForm::ApplyZOrder(int mode) {
 }
 
 void TMainForm::SetStaysOnTop(bool on) {
+    cursorPresence_.Forget();
     // QWindow::setFlag changes the stacking hint without re-creating or hiding the window.
     if (QWindow* window = windowHandle()) {
         window->setFlag(Qt::WindowStaysOnTopHint, on);
@@ -454,18 +457,41 @@ bool TMainForm::IsExiting() const {
     return quitState_ != QuitStateValue::Running || IsClosing();
 }
 
+QPoint TMainForm::CursorPosition() const {
+    return QCursor::pos();
+}
+
 bool TMainForm::CursorInsideOuterRectangle() const {
-    const QPoint cursor = QCursor::pos();
+    const QPoint cursor = CursorPosition();
     const QRect outer = frameGeometry();
     // Both ends count as inside.
     return outer.left() <= cursor.x() && cursor.x() <= outer.left() + outer.width() &&
            outer.top() <= cursor.y() && cursor.y() <= outer.top() + outer.height();
 }
 
+void TMainForm::UpdatePointerEventCoverage() {
+    // The ellipse and the rounded rectangle cut the corners and the frame off; the cursor
+    // there counts as inside but never enters the window.
+    const QRegion shape = mask();
+    pointerEventCoverage_ = shape.isEmpty() || QRegion(rect()).subtracted(shape).isEmpty()
+                                ? CursorPresence::EventCoverage::WholeRectangle
+                                : CursorPresence::EventCoverage::PartOfRectangle;
+    cursorPresence_.Forget();
+}
+
 void TMainForm::HideUnderMouseStep() {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
-    switch (hideUnderMouse_.Step(active, active && CursorInsideOuterRectangle(),
-                                 records_.clock.WindowHideInterval)) {
+    bool inside = false;
+    if (active) {
+        const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
+                                                       : CursorPresence::Stacking::DroppedBehind;
+        inside = cursorPresence_.Inside(stacking, pointerEventCoverage_,
+                                        [this] { return CursorInsideOuterRectangle(); });
+    } else {
+        // Events are not followed meanwhile (a modal window blocks them).
+        cursorPresence_.Forget();
+    }
+    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval)) {
     case HideUnderMouse::Action::SendToBottom:
         SetStaysOnTop(false);
         lower();
@@ -482,7 +508,7 @@ void TMainForm::HideUnderMouseStep() {
 }
 
 void TMainForm::ReadClockTime() {
-    clockTime_ = ClockTime::FromDateTime(services_.clock.Now());
+    clockTime_ = services_.clock.ReadClockTime();
 }
 
 void TMainForm::FollowClockGeometry() {
@@ -520,13 +546,14 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
     ++faceDrawCount_;
     // The first draw shows only the background colour, so the next tick must draw again.
     const bool firstDraw = face_.IsFirstDraw();
-    face_.Compose(records_.clock, clockTime_, inputs);
+    const QRegion changed = face_.Update(records_.clock, clockTime_, inputs);
     if (firstDraw) {
         redrawPolicy_.Forget();
     } else {
         redrawPolicy_.Remember(records_.clock, clockTime_, inputs);
     }
-    update();
+    // Only what changed is painted and sent to the display.
+    update(changed.translated(FrameThickness, FrameThickness));
 }
 
 void TMainForm::CheckSchedules() {
@@ -549,15 +576,23 @@ Qt::Edges TMainForm::ResizeEdgesAt(QPoint local) const {
     return records_.clock.Form_Window_Type == 0 ? FrameEdgesAt(local, size()) : Qt::Edges();
 }
 
-void TMainForm::paintEvent(QPaintEvent*) {
+void TMainForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QBrush buttonFace = palette().brush(QPalette::Button);
-    qDrawWinPanel(&painter, rect(), palette(), false, &buttonFace);
+    const QRect client(QPoint(FrameThickness, FrameThickness), ClientSize());
+    if (!client.contains(event->rect())) {
+        const QBrush buttonFace = palette().brush(QPalette::Button);
+        qDrawWinPanel(&painter, rect(), palette(), false, &buttonFace);
+    }
     const QImage& shown = faceDrawCount_ > 0 ? face_.Image() : blank_;
     if (shown.isNull()) {
         return;
     }
-    painter.drawImage(FrameThickness, FrameThickness, shown);
+    // One copy for the whole region: the painter is clipped to it already.
+    const QRect target =
+        event->rect() & QRect(QPoint(FrameThickness, FrameThickness), shown.size());
+    if (!target.isEmpty()) {
+        painter.drawImage(target, shown, target.translated(-FrameThickness, -FrameThickness));
+    }
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
@@ -687,8 +722,29 @@ void TMainForm::UpdateResizeCursor(Qt::Edges edges) {
     }
 }
 
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    cursorPresence_.Forget();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    cursorPresence_.Forget();
+}
+
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    UpdatePointerEventCoverage();
     if (!tick_.IsRunning()) {
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "app/clock_dialogs.h"
 #include "app/clock_services.h"
+#include "app/cursor_presence.h"
 #include "app/exit_aware_prompt.h"
 #include "app/hide_under_mouse.h"
 #include "app/orderly_exit.h"
@@ -75,6 +76,7 @@ public:
     QSize ClientSize() const;
     void ResizeClient(QSize client);
     const FaceRenderer& Face() const { return face_; }
+    const HideUnderMouse& HideUnderMouseState() const { return hideUnderMouse_; }
 
     // Opens a secondary window modally through the common protocol; `create` builds it
     // (nullptr when it cannot be created). Returns when the window has closed.
@@ -110,6 +112,13 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // Where the pointer is on the screen: a round trip to the display server.
+    virtual QPoint CursorPosition() const;
 
 private:
     // The timer's handler. The tick runs from a queued call rather than inside the timer's
@@ -187,6 +196,8 @@ private:
     void ComposeFace(const FaceInputs& inputs);
     void SetStaysOnTop(bool on);
     bool CursorInsideOuterRectangle() const;
+    // After the shape or the size changed.
+    void UpdatePointerEventCoverage();
 
     void ApplyWindowShape();
     // Fits the client size to the picture's aspect ratio; false when it stays as it is.
@@ -207,6 +218,9 @@ private:
     TickSequencer tick_;
     SecondaryWindowProtocol windows_;
     HideUnderMouse hideUnderMouse_;
+    CursorPresence cursorPresence_;
+    CursorPresence::EventCoverage pointerEventCoverage_ =
+        CursorPresence::EventCoverage::WholeRectangle;
     QTimer drawTimer_;
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;

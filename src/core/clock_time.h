@@ -16,6 +16,8 @@ struct ClockTime {
 
     // Decodes a local date-time; a two-digit year (99 or less) is taken as 2000 + year.
     static ClockTime FromDateTime(const QDateTime& local);
+    // The same for a local time given as milliseconds since 1970-01-01 00:00 local time.
+    static ClockTime FromLocalMSecs(qint64 localMSecs);
     QDateTime ToDateTime() const;
 };
 

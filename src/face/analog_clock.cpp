@@ -42,21 +42,45 @@ void DrawHand(Canvas& canvas, HandKind kind, int penWidth, HandOutline outline,
     canvas.Ellipse(centre.x() - 2, centre.y() - 2, centre.x() + 2, centre.y() + 2);
 }
 
-void DrawHands(Canvas& canvas, const AnalogSettings& settings, const ClockTime& time) {
-    canvas.SetMixMode(settings.Has(AnalogClear) ? MixMode::Merge : MixMode::Copy);
+HandStrokes HandStrokesAt(const AnalogSettings& settings, const ClockTime& time) {
     const HandAngles angles = HandAnglesAt(time);
+    HandStrokes strokes;
+    strokes.mixMode = settings.Has(AnalogClear) ? MixMode::Merge : MixMode::Copy;
+    strokes.hands[strokes.count++] = HandStroke{
+        HandKind::Hour, settings.hourOutline, settings.hourFill, settings.shortLength, angles.hour};
+    strokes.hands[strokes.count++] =
+        HandStroke{HandKind::Minute, settings.minuteOutline, settings.minuteFill,
+                   settings.longLength, angles.minute};
+    if (settings.Has(SecondHandDisp)) {
+        strokes.hands[strokes.count++] =
+            HandStroke{HandKind::Second, settings.secondColour, settings.secondColour,
+                       settings.secondLength, angles.second};
+    }
+    return strokes;
+}
+
+namespace {
+
+void DrawOneHand(Canvas& canvas, const AnalogSettings& settings, const HandStroke& hand) {
     const HandOutline outline =
         settings.Has(HandFill) ? HandOutline::Filled : HandOutline::OutlineOnly;
-    DrawHand(canvas, HandKind::Hour, settings.lineWidth, outline, settings.placementMode,
-             settings.hourOutline, settings.hourFill, settings.shortLength, settings.centre,
-             angles.hour);
-    DrawHand(canvas, HandKind::Minute, settings.lineWidth, outline, settings.placementMode,
-             settings.minuteOutline, settings.minuteFill, settings.longLength, settings.centre,
-             angles.minute);
-    if (settings.Has(SecondHandDisp)) {
-        DrawHand(canvas, HandKind::Second, settings.lineWidth, outline, settings.placementMode,
-                 settings.secondColour, settings.secondColour, settings.secondLength,
-                 settings.centre, angles.second);
+    DrawHand(canvas, hand.kind, settings.lineWidth, outline, settings.placementMode,
+             hand.outlineColour, hand.fillColour, hand.length, settings.centre, hand.angle);
+}
+
+} // namespace
+
+void DrawHandStroke(Canvas& canvas, const AnalogSettings& settings, MixMode mixMode,
+                    const HandStroke& hand) {
+    canvas.SetMixMode(mixMode);
+    DrawOneHand(canvas, settings, hand);
+}
+
+void DrawHands(Canvas& canvas, const AnalogSettings& settings, const ClockTime& time) {
+    const HandStrokes strokes = HandStrokesAt(settings, time);
+    canvas.SetMixMode(strokes.mixMode);
+    for (int i = 0; i < strokes.count; ++i) {
+        DrawOneHand(canvas, settings, strokes.hands[i]);
     }
 }
 

@@ -42,6 +42,27 @@ void DrawHand(Canvas& canvas, HandKind kind, int penWidth, HandOutline outline,
               PlacementMode placementMode, Colour outlineColour, Colour fillColour, int length,
               QPoint centre, float angle);
 
+// One hand as DrawHands draws it.
+struct HandStroke {
+    HandKind kind = HandKind::Hour;
+    Colour outlineColour = 0;
+    Colour fillColour = 0;
+    int length = 0;
+    float angle = 0;
+};
+
+// The hands of an instant in drawing order: hour, minute and, when shown, second.
+struct HandStrokes {
+    std::array<HandStroke, 3> hands;
+    int count = 0;
+    MixMode mixMode = MixMode::Copy; // merged when the clock is see-through
+};
+
+HandStrokes HandStrokesAt(const AnalogSettings& settings, const ClockTime& time);
+// One hand of HandStrokesAt, drawn in the mix mode the hands are drawn in.
+void DrawHandStroke(Canvas& canvas, const AnalogSettings& settings, MixMode mixMode,
+                    const HandStroke& hand);
+
 // Hour, minute and (when shown) second hand, merged when the clock is see-through.
 void DrawHands(Canvas& canvas, const AnalogSettings& settings, const ClockTime& time);
 

@@ -59,24 +59,24 @@ DigitalBlock DateBlockFrom(const ClockSettings& settings, PlacementMode placemen
     return block;
 }
 
-QSize DrawTime(Canvas& canvas, const DigitalBlock& block, const ClockTime& time) {
-    if (block.style == DigitStyle::Font) {
-        return DrawText(canvas, block, FormatTimeText(block.formatIndex, time));
-    }
-    PrepareSegments(canvas, block);
+SegmentTimeLayout LayOutSegmentTime(const DigitalBlock& block, const ClockTime& time) {
+    SegmentTimeLayout layout;
     const SegmentMetrics metrics = SegmentMetrics::ForStep(block.sizeStep);
     const int y = block.topLeft.y();
     int p = block.topLeft.x();
+    const auto add = [&](SegmentGlyph::Kind kind, int value, const SegmentMetrics& size) {
+        layout.glyphs[layout.count++] = SegmentGlyph{kind, value, QPoint(p, y), size};
+    };
     const auto digit = [&](int value, const SegmentMetrics& size) {
-        SegmentDigit::DrawDigit(canvas, value, QPoint(p, y), size, block.segments);
+        add(SegmentGlyph::Kind::Digit, value, size);
         p += size.advance;
     };
     if (time.hour >= 10) {
-        SegmentDigit::DrawDigit(canvas, time.hour / 10, QPoint(p, y), metrics, block.segments);
+        add(SegmentGlyph::Kind::Digit, time.hour / 10, metrics);
     }
     p += metrics.advance;
     digit(time.hour % 10, metrics);
-    SegmentDigit::DrawColon(canvas, QPoint(p, y), metrics, block.segments);
+    add(SegmentGlyph::Kind::Colon, 0, metrics);
     p += metrics.advance;
     digit(time.minute / 10, metrics);
     digit(time.minute % 10, metrics);
@@ -85,7 +85,28 @@ QSize DrawTime(Canvas& canvas, const DigitalBlock& block, const ClockTime& time)
         digit(time.second / 10, small);
         digit(time.second % 10, small);
     }
-    return QSize(p - block.topLeft.x() + block.segments.penWidth, metrics.height);
+    layout.size = QSize(p - block.topLeft.x() + block.segments.penWidth, metrics.height);
+    return layout;
+}
+
+void DrawSegmentGlyph(Canvas& canvas, const DigitalBlock& block, const SegmentGlyph& glyph) {
+    PrepareSegments(canvas, block);
+    if (glyph.kind == SegmentGlyph::Kind::Colon) {
+        SegmentDigit::DrawColon(canvas, glyph.cell, glyph.metrics, block.segments);
+    } else {
+        SegmentDigit::DrawDigit(canvas, glyph.value, glyph.cell, glyph.metrics, block.segments);
+    }
+}
+
+QSize DrawTime(Canvas& canvas, const DigitalBlock& block, const ClockTime& time) {
+    if (block.style == DigitStyle::Font) {
+        return DrawText(canvas, block, FormatTimeText(block.formatIndex, time));
+    }
+    const SegmentTimeLayout layout = LayOutSegmentTime(block, time);
+    for (int i = 0; i < layout.count; ++i) {
+        DrawSegmentGlyph(canvas, block, layout.glyphs[i]);
+    }
+    return layout.size;
 }
 
 QSize DrawDate(Canvas& canvas, const DigitalBlock& block, const ClockTime& time) {

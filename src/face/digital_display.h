@@ -7,6 +7,7 @@
 #include "settings/clock_settings.h"
 
 #include <QSize>
+#include <array>
 
 enum class DigitStyle { Segments, Font };
 enum class SecondsShown { Yes, No };
@@ -27,6 +28,26 @@ struct DigitalBlock {
 
 DigitalBlock TimeBlockFrom(const ClockSettings& settings, PlacementMode placementMode);
 DigitalBlock DateBlockFrom(const ClockSettings& settings, PlacementMode placementMode);
+
+// One figure of a time drawn with segments: a digit or the colon, in its cell.
+struct SegmentGlyph {
+    enum class Kind { Digit, Colon };
+    Kind kind = Kind::Digit;
+    int value = 0;
+    QPoint cell;
+    SegmentMetrics metrics;
+};
+
+// The figures of a segment time in drawing order, and the size of the block.
+struct SegmentTimeLayout {
+    std::array<SegmentGlyph, 7> glyphs;
+    int count = 0;
+    QSize size;
+};
+
+SegmentTimeLayout LayOutSegmentTime(const DigitalBlock& block, const ClockTime& time);
+// One figure of LayOutSegmentTime, drawn as DrawTime draws it.
+void DrawSegmentGlyph(Canvas& canvas, const DigitalBlock& block, const SegmentGlyph& glyph);
 
 // Draws the time and returns the size of the block drawn.
 QSize DrawTime(Canvas& canvas, const DigitalBlock& block, const ClockTime& time);

@@ -70,7 +70,7 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
     const qsizetype images =
         bar.accountImages != nullptr ? qsizetype(bar.accountImages->size()) : 0;
     if (images != last.accountImageCount ||
-        (bar.accounts != nullptr && !(*bar.accounts == last.accounts))) {
+        (bar.accounts != nullptr && !IconBar::SameAccountsShown(*bar.accounts, last.accounts))) {
         return true;
     }
     return !(settings == last.settings);

@@ -8,10 +8,112 @@
 #include "platform/qimage_canvas.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+enum class Part { Dial, Hands, Date, Time, IconBar, PlacementMarks, WindowEdge };
+
+// The parts drawn over the background, in their order.
+struct PartOrder {
+    std::array<Part, 8> parts;
+    int count = 0;
+
+    const Part* begin() const { return parts.data(); }
+    const Part* end() const { return parts.data() + count; }
+};
+
+PartOrder PartsOf(const ClockSettings& settings) {
+    PartOrder order;
+    const auto add = [&order](Part part) { order.parts[order.count++] = part; };
+    const bool analog = settings.Has(AnalogDisp);
+    if (analog && settings.Has(DigiAna)) {
+        add(Part::Dial);
+        add(Part::Hands);
+    }
+    if (settings.Has(DigiDateDisp)) {
+        add(Part::Date);
+    }
+    if (settings.Has(DigiTimeDisp)) {
+        add(Part::Time);
+    }
+    if (analog && !settings.Has(DigiAna)) {
+        add(Part::Dial);
+        add(Part::Hands);
+    }
+    add(Part::IconBar);
+    add(Part::PlacementMarks);
+    add(Part::WindowEdge);
+    return order;
+}
+
+// The hands and the time change every second; everything else at most once a minute.
+bool ChangesEverySecond(Part part) {
+    return part == Part::Hands || part == Part::Time;
+}
+
+enum RunKind : int { KeptPartRun = 1, HandRun, FigureRun };
+
+// How many runs' stamps are kept before the ones not shown lately are dropped: a minute of
+// second hands, the figures and the recent positions of the other hands fit.
+constexpr std::size_t StampsKept = 256;
+constexpr std::uint64_t RecentUpdates = 120;
+
+// Adds an area to a list of areas that do not overlap, joining it with those it overlaps:
+// the old and the new place of a hand become one rectangle, the seconds another.
+void AddChangedArea(std::vector<QRect>& areas, QRect area) {
+    if (area.isEmpty()) {
+        return;
+    }
+    for (auto other = areas.begin(); other != areas.end();) {
+        if (other->intersects(area)) {
+            area |= *other;
+            areas.erase(other);
+            other = areas.begin();
+        } else {
+            ++other;
+        }
+    }
+    areas.push_back(area);
+}
+
+} // namespace
+
+struct FaceRenderer::Drawing {
+    ClockSettings& settings;
+    const ClockTime& time;
+    const FaceInputs& in;
+    IconBarFrame iconFrame;
+    QSize clientSize;
+    const ClockSettings& drawable;
+    const AnalogSettings& analog;
+
+    DigitalBlock DateBlock() const { return DateBlockFrom(drawable, in.placementMode); }
+    DigitalBlock TimeBlock() const { return TimeBlockFrom(drawable, in.placementMode); }
+};
+
+struct FaceRenderer::Run {
+    enum class Kind { KeptPart, Hand, Figure };
+    RunKey key{};
+    Kind kind = Kind::KeptPart;
+    int part = 0;
+    HandStroke hand;
+    MixMode mixMode = MixMode::Copy;
+    SegmentGlyph glyph;
+};
 
 FaceRenderer::FaceRenderer(QString dataFolder) : picture_(std::move(dataFolder)) {}
 
-void FaceRenderer::DrawBackground(ClockSettings& settings, QSize clientSize) {
+FaceRenderer::~FaceRenderer() = default;
+
+void FaceRenderer::InvalidatePicture() {
+    picture_.Invalidate();
+    ++pictureGeneration_;
+}
+
+void FaceRenderer::DrawBackground(QImage& image, ClockSettings& settings, QSize clientSize) {
     const bool useColour = settings.Has(NoImage) || firstDraw_;
     firstDraw_ = false;
     if (!useColour) {
@@ -20,49 +122,353 @@ void FaceRenderer::DrawBackground(ClockSettings& settings, QSize clientSize) {
         if (!stretched.isNull()) {
             // Sharing the cached image's pixels makes the copy a single detach when the
             // canvas starts painting.
-            work_ = stretched;
+            image = stretched;
             return;
         }
     }
-    work_.fill(ToQColor(settings.BG_Color));
+    image.fill(ToQColor(settings.BG_Color));
+}
+
+void FaceRenderer::DrawPart(Canvas& canvas, int part, Drawing& drawing) {
+    switch (Part(part)) {
+    case Part::Dial:
+        DrawDial(canvas, drawing.analog);
+        break;
+    case Part::Hands:
+        DrawHands(canvas, drawing.analog, drawing.time);
+        break;
+    case Part::Date:
+        dateSize_ = DrawDate(canvas, drawing.DateBlock(), drawing.time);
+        break;
+    case Part::Time:
+        timeSize_ = DrawTime(canvas, drawing.TimeBlock(), drawing.time);
+        break;
+    case Part::IconBar: {
+        const ClockSettings& settings = drawing.settings;
+        const IconBarPlacement bar{QPoint(drawing.drawable.IconBarX, drawing.drawable.IconBarY),
+                                   settings.Attrib, settings.IconBkColor};
+        iconLayout_ = iconBar_.Paint(canvas, bar, drawing.in.iconBar, drawing.iconFrame);
+        WriteIconLayout(drawing.settings);
+        break;
+    }
+    case Part::PlacementMarks:
+        DrawPlacementOverlay(canvas, drawing.in.placementMode, drawing.drawable, drawing.clientSize,
+                             timeSize_, dateSize_);
+        break;
+    case Part::WindowEdge:
+        DrawWindowEdge(canvas, drawing.clientSize, drawing.drawable.Form_Window_Type,
+                       drawing.drawable.Rect_Raund_Size);
+        break;
+    }
+}
+
+void FaceRenderer::WriteIconLayout(ClockSettings& settings) const {
+    settings.IconWidth = iconLayout_.iconSize;
+    settings.IconHeight = iconLayout_.barHeight;
+    settings.IconBarWidth = iconLayout_.barWidth;
 }
 
 const QImage& FaceRenderer::Compose(ClockSettings& settings, const ClockTime& time,
                                     const FaceInputs& in) {
+    ComposeWith(settings, time, in, iconBar_.NextFrame(in.iconBar));
+    // Image() no longer holds what Update last made.
+    shownValid_ = false;
+    return work_;
+}
+
+void FaceRenderer::ComposeWith(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                               const IconBarFrame& iconFrame) {
     const QSize clientSize = in.clientSize.isEmpty() ? QSize(1, 1) : in.clientSize;
     if (work_.size() != clientSize || work_.format() != QImage::Format_RGB32) {
         work_ = QImage(clientSize, QImage::Format_RGB32);
     }
-    DrawBackground(settings, clientSize);
+    DrawBackground(work_, settings, clientSize);
 
     QImageCanvas canvas(work_);
     const ClockSettings drawable = DrawableSettings(settings);
     const AnalogSettings analog = AnalogSettingsFrom(drawable, in.placementMode);
-    const auto drawAnalog = [&] {
-        DrawDial(canvas, analog);
-        DrawHands(canvas, analog, time);
-    };
-    if (settings.Has(AnalogDisp) && settings.Has(DigiAna)) {
-        drawAnalog();
+    Drawing drawing{settings, time, in, iconFrame, clientSize, drawable, analog};
+    for (const Part part : PartsOf(settings)) {
+        DrawPart(canvas, int(part), drawing);
     }
-    if (settings.Has(DigiDateDisp)) {
-        dateSize_ = DrawDate(canvas, DateBlockFrom(drawable, in.placementMode), time);
-    }
-    if (settings.Has(DigiTimeDisp)) {
-        timeSize_ = DrawTime(canvas, TimeBlockFrom(drawable, in.placementMode), time);
-    }
-    if (settings.Has(AnalogDisp) && !settings.Has(DigiAna)) {
-        drawAnalog();
-    }
+}
 
-    const IconBarPlacement bar{QPoint(drawable.IconBarX, drawable.IconBarY), settings.Attrib,
-                               settings.IconBkColor};
-    const IconBarLayout layout = iconBar_.Draw(canvas, bar, in.iconBar);
-    settings.IconWidth = layout.iconSize;
-    settings.IconHeight = layout.barHeight;
-    settings.IconBarWidth = layout.barWidth;
+QRegion FaceRenderer::ComposeWhole(ClockSettings& settings, const ClockTime& time,
+                                   const FaceInputs& in, const IconBarFrame& iconFrame) {
+    ComposeWith(settings, time, in, iconFrame);
+    shownValid_ = false;
+    return QRegion(work_.rect());
+}
 
-    DrawPlacementOverlay(canvas, in.placementMode, drawable, clientSize, timeSize_, dateSize_);
-    DrawWindowEdge(canvas, clientSize, drawable.Form_Window_Type, drawable.Rect_Raund_Size);
-    return work_;
+bool FaceRenderer::KeptInputsMatch(const ClockSettings& settings, const ClockTime& time,
+                                   const FaceInputs& in, const IconBarFrame& iconFrame) const {
+    if (!kept_) {
+        return false;
+    }
+    const KeptInputs& kept = *kept_;
+    const IconBarSources& bar = in.iconBar;
+    if (kept.clientSize != in.clientSize || kept.year != time.year || kept.month != time.month ||
+        kept.day != time.day || kept.dayOfWeek != time.dayOfWeek ||
+        kept.pictureGeneration != pictureGeneration_ ||
+        !(kept.iconFrame == IconBar::VisibleFrame(iconFrame, bar)) ||
+        kept.mailCheckRunning != bar.mailCheckRunning ||
+        kept.manualCorrectionRunning != bar.manualCorrectionRunning ||
+        kept.correctionError != bar.correctionError ||
+        kept.hasScheduleToday != bar.hasScheduleToday ||
+        kept.accountListCount != bar.accountListCount ||
+        kept.hasAccounts != (bar.accounts != nullptr)) {
+        return false;
+    }
+    if (bar.accounts != nullptr && !IconBar::SameAccountsShown(kept.accounts, *bar.accounts)) {
+        return false;
+    }
+    const qsizetype images = bar.accountImages != nullptr ? bar.accountImages->size() : 0;
+    if (qsizetype(kept.accountImageKeys.size()) != images) {
+        return false;
+    }
+    for (qsizetype i = 0; i < images; ++i) {
+        if (kept.accountImageKeys[std::size_t(i)] != (*bar.accountImages)[i].cacheKey()) {
+            return false;
+        }
+    }
+    return kept.settings == settings;
+}
+
+void FaceRenderer::RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
+                                      const FaceInputs& in, const IconBarFrame& iconFrame) {
+    KeptInputs kept;
+    kept.settings = settings;
+    kept.clientSize = in.clientSize;
+    kept.year = time.year;
+    kept.month = time.month;
+    kept.day = time.day;
+    kept.dayOfWeek = time.dayOfWeek;
+    const IconBarSources& bar = in.iconBar;
+    kept.mailCheckRunning = bar.mailCheckRunning;
+    kept.manualCorrectionRunning = bar.manualCorrectionRunning;
+    kept.correctionError = bar.correctionError;
+    kept.hasScheduleToday = bar.hasScheduleToday;
+    kept.accountListCount = bar.accountListCount;
+    kept.hasAccounts = bar.accounts != nullptr;
+    if (bar.accounts != nullptr) {
+        kept.accounts = *bar.accounts;
+    }
+    if (bar.accountImages != nullptr) {
+        for (const QImage& image : *bar.accountImages) {
+            kept.accountImageKeys.push_back(image.cacheKey());
+        }
+    }
+    kept.iconFrame = IconBar::VisibleFrame(iconFrame, bar);
+    kept.pictureGeneration = pictureGeneration_;
+    kept_ = std::move(kept);
+}
+
+void FaceRenderer::KeepLowerParts(ClockSettings& settings, const ClockTime& time,
+                                  const FaceInputs& in, const IconBarFrame& iconFrame) {
+    const QSize clientSize = in.clientSize;
+    stamps_.clear();
+    shownValid_ = false;
+    wholeEverySecond_ = false;
+    recorder_.Resize(clientSize);
+    if (lower_.size() != clientSize || lower_.format() != QImage::Format_RGB32) {
+        lower_ = QImage(clientSize, QImage::Format_RGB32);
+    }
+    DrawBackground(lower_, settings, clientSize);
+    keptDrawable_ = DrawableSettings(settings);
+    keptAnalog_ = AnalogSettingsFrom(keptDrawable_, in.placementMode);
+
+    const PartOrder parts = PartsOf(settings);
+    const auto firstEverySecond = std::find_if(parts.begin(), parts.end(), ChangesEverySecond);
+    if (firstEverySecond == parts.begin()) {
+        return;
+    }
+    QImageCanvas canvas(lower_);
+    Drawing drawing{settings, time, in, iconFrame, clientSize, keptDrawable_, keptAnalog_};
+    for (auto part = parts.begin(); part != firstEverySecond; ++part) {
+        DrawPart(canvas, int(*part), drawing);
+    }
+}
+
+bool FaceRenderer::UpperRuns(Drawing& drawing, std::vector<Run>& runs) {
+    const PartOrder parts = PartsOf(drawing.settings);
+    const auto firstEverySecond = std::find_if(parts.begin(), parts.end(), ChangesEverySecond);
+    for (auto part = firstEverySecond; part != parts.end(); ++part) {
+        switch (*part) {
+        case Part::Hands: {
+            const HandStrokes hands = HandStrokesAt(drawing.analog, drawing.time);
+            for (int i = 0; i < hands.count; ++i) {
+                Run run;
+                run.kind = Run::Kind::Hand;
+                run.hand = hands.hands[i];
+                run.mixMode = hands.mixMode;
+                const std::array<QPoint, 5> kite = HandGeometry(
+                    run.hand.kind, run.hand.length, drawing.analog.centre, run.hand.angle);
+                run.key = {HandRun, int(run.hand.kind)};
+                for (int corner = 0; corner < 5; ++corner) {
+                    run.key[2 + 2 * corner] = kite[corner].x();
+                    run.key[3 + 2 * corner] = kite[corner].y();
+                }
+                runs.push_back(run);
+            }
+            break;
+        }
+        case Part::Time: {
+            const DigitalBlock block = drawing.TimeBlock();
+            if (block.style == DigitStyle::Font) {
+                return false; // smoothed text
+            }
+            const SegmentTimeLayout layout = LayOutSegmentTime(block, drawing.time);
+            timeSize_ = layout.size;
+            for (int i = 0; i < layout.count; ++i) {
+                Run run;
+                run.kind = Run::Kind::Figure;
+                run.glyph = layout.glyphs[i];
+                run.key = {FigureRun,          int(run.glyph.kind), run.glyph.value,
+                           run.glyph.cell.x(), run.glyph.cell.y(),  run.glyph.metrics.base};
+                runs.push_back(run);
+            }
+            break;
+        }
+        case Part::PlacementMarks:
+            // Nothing to mark: a part being placed is composed whole.
+            break;
+        default: {
+            Run run;
+            run.kind = Run::Kind::KeptPart;
+            run.part = int(*part);
+            run.key = {KeptPartRun, int(*part)};
+            runs.push_back(run);
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+void FaceRenderer::DrawRun(Canvas& canvas, const Run& run, Drawing& drawing) {
+    switch (run.kind) {
+    case Run::Kind::Hand:
+        DrawHandStroke(canvas, drawing.analog, run.mixMode, run.hand);
+        break;
+    case Run::Kind::Figure:
+        DrawSegmentGlyph(canvas, drawing.TimeBlock(), run.glyph);
+        break;
+    case Run::Kind::KeptPart:
+        DrawPart(canvas, run.part, drawing);
+        break;
+    }
+}
+
+const PixelStamp* FaceRenderer::StampOf(const Run& run, Drawing& drawing) {
+    if (auto found = stamps_.find(run.key); found != stamps_.end()) {
+        found->second.lastUsed = updateCount_;
+        return &found->second.stamp;
+    }
+    std::optional<PixelStamp> recorded =
+        recorder_.Record([&](Canvas& canvas) { DrawRun(canvas, run, drawing); });
+    if (!recorded) {
+        return nullptr;
+    }
+    if (stamps_.size() >= StampsKept) {
+        std::erase_if(stamps_, [this](const auto& entry) {
+            return entry.second.lastUsed + RecentUpdates < updateCount_;
+        });
+    }
+    const auto added = stamps_.emplace(run.key, KeptStamp{std::move(*recorded), updateCount_});
+    return &added.first->second.stamp;
+}
+
+QRegion FaceRenderer::Update(ClockSettings& settings, const ClockTime& time, const FaceInputs& in) {
+    const IconBarFrame iconFrame = iconBar_.NextFrame(in.iconBar);
+    if (firstDraw_ || in.placementMode != PlacementNone || in.clientSize.isEmpty()) {
+        kept_.reset();
+        return ComposeWhole(settings, time, in, iconFrame);
+    }
+    ++updateCount_;
+    const bool rebuild = !KeptInputsMatch(settings, time, in, iconFrame);
+    if (rebuild) {
+        KeepLowerParts(settings, time, in, iconFrame);
+    }
+    QRegion changed;
+    if (wholeEverySecond_) {
+        changed = ComposeWhole(settings, time, in, iconFrame);
+    } else {
+        changed = ReplayUpperRuns(settings, time, in, iconFrame);
+    }
+    if (rebuild) {
+        // After the write-backs, which the next update then finds unchanged.
+        RememberKeptInputs(settings, time, in, iconFrame);
+    }
+    return changed;
+}
+
+namespace {
+
+// Whether the list holds the key; most often at the same place as in the other list.
+template <class List, class Key> bool Holds(const List& list, std::size_t place, const Key& key) {
+    if (place < list.size() && list[place].key == key) {
+        return true;
+    }
+    return std::any_of(list.begin(), list.end(),
+                       [&key](const auto& run) { return run.key == key; });
+}
+
+} // namespace
+
+QRegion FaceRenderer::ReplayUpperRuns(ClockSettings& settings, const ClockTime& time,
+                                      const FaceInputs& in, const IconBarFrame& iconFrame) {
+    // The settings are those the kept parts were drawn from.
+    Drawing drawing{settings, time, in, iconFrame, in.clientSize, keptDrawable_, keptAnalog_};
+    runs_.clear();
+    shown_.clear();
+    const bool stampable = UpperRuns(drawing, runs_);
+    if (stampable) {
+        for (const Run& run : runs_) {
+            const PixelStamp* stamp = StampOf(run, drawing);
+            if (stamp == nullptr) {
+                break;
+            }
+            shown_.push_back(ShownRun{run.key, stamp->Area(), stamp});
+        }
+    }
+    if (!stampable || shown_.size() != runs_.size()) {
+        wholeEverySecond_ = true;
+        return ComposeWhole(settings, time, in, iconFrame);
+    }
+    WriteIconLayout(settings);
+
+    changed_.clear();
+    if (!shownValid_ || work_.size() != lower_.size() || work_.format() != QImage::Format_RGB32) {
+        work_ = QImage(lower_.size(), QImage::Format_RGB32);
+        changed_.push_back(work_.rect());
+    } else {
+        // Only the pixels of runs that came or went can differ.
+        for (std::size_t i = 0; i < shown_.size(); ++i) {
+            if (!Holds(shownBefore_, i, shown_[i].key)) {
+                AddChangedArea(changed_, shown_[i].area);
+            }
+        }
+        for (std::size_t i = 0; i < shownBefore_.size(); ++i) {
+            if (!Holds(shown_, i, shownBefore_[i].key)) {
+                AddChangedArea(changed_, shownBefore_[i].area);
+            }
+        }
+    }
+    QRegion region;
+    uchar* const bits = work_.bits();
+    const qsizetype bytesPerLine = work_.bytesPerLine();
+    for (const QRect& area : changed_) {
+        const QRect rows = area & work_.rect();
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            std::memcpy(bits + y * bytesPerLine + rows.left() * 4,
+                        lower_.constScanLine(y) + rows.left() * 4, std::size_t(rows.width()) * 4);
+        }
+        for (const ShownRun& run : shown_) {
+            run.stamp->ApplyTo(work_, rows);
+        }
+        region += rows;
+    }
+    std::swap(shownBefore_, shown_);
+    shownValid_ = true;
+    return region;
 }

@@ -2,12 +2,22 @@
 
 #include "core/clock_time.h"
 #include "core/window_bits.h"
+#include "face/analog_clock.h"
 #include "face/background_picture.h"
 #include "face/icon_bar.h"
+#include "face/pixel_stamp.h"
+#include "face/stamp_recorder.h"
 #include "settings/clock_settings.h"
+#include "settings/mail_account.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QSize>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
 
 // What one draw needs besides the settings and the time.
 struct FaceInputs {
@@ -19,17 +29,31 @@ struct FaceInputs {
 // Composes the clock face off screen: background, analog clock and digital parts in the
 // order DigiAna asks for, icon bar, placement marks and the window rim. The caller paints
 // the returned image at (0, 0) of the client area.
+//
+// Compose draws every part. Update gives the same picture for a clock that draws once a
+// second: the parts that change at most once a minute (picture, dial, date, icon bar, rim)
+// are kept, and only the hands and the time are drawn again. The parts below the first hand
+// or figure are kept as a picture; every part above it is kept as a PixelStamp and so are the
+// hands and figures of each instant, so that a second costs the pixels it changes. A face
+// whose upper parts blend (text, pictures with transparency) is composed whole instead.
 class FaceRenderer {
 public:
     // Relative picture paths not found in the current directory are looked up here.
     explicit FaceRenderer(QString dataFolder = QString());
+    ~FaceRenderer();
+    FaceRenderer(const FaceRenderer&) = delete;
+    FaceRenderer& operator=(const FaceRenderer&) = delete;
 
     // Writes IconWidth, IconHeight and IconBarWidth back, and sets NoImage when the picture
     // cannot be loaded.
     const QImage& Compose(ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
 
+    // Brings Image() to what Compose would give, with the same write-backs, and returns the
+    // part of the client area whose pixels may differ from the image before the call.
+    QRegion Update(ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
+
     // The next draw loads the picture again (after a drop or the display dialog's apply).
-    void InvalidatePicture() { picture_.Invalidate(); }
+    void InvalidatePicture();
     // The next draw shows only BG_Color, as right after the window is created.
     void SetFirstDraw() { firstDraw_ = true; }
     bool IsFirstDraw() const { return firstDraw_; }
@@ -46,7 +70,62 @@ public:
     const IconBar& Icons() const { return iconBar_; }
 
 private:
-    void DrawBackground(ClockSettings& settings, QSize clientSize);
+    // Identifies one run of drawing over the kept lower parts, among the runs of one set of
+    // kept parts: a part that changes at most once a minute, a hand at its corners, or a
+    // figure of the time in its cell.
+    using RunKey = std::array<int, 12>;
+    struct Run;
+    struct Drawing;
+    // Everything the kept parts are drawn from.
+    struct KeptInputs {
+        ClockSettings settings;
+        QSize clientSize;
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        int dayOfWeek = 0;
+        bool mailCheckRunning = false;
+        bool manualCorrectionRunning = false;
+        bool correctionError = false;
+        bool hasScheduleToday = false;
+        int accountListCount = 0;
+        bool hasAccounts = false;
+        AccountTable accounts;
+        std::vector<qint64> accountImageKeys;
+        IconBarFrame iconFrame;
+        int pictureGeneration = 0;
+    };
+    struct KeptStamp {
+        PixelStamp stamp;
+        std::uint64_t lastUsed = 0; // the update that last showed it
+    };
+    struct ShownRun {
+        RunKey key{};
+        QRect area;
+        const PixelStamp* stamp = nullptr; // valid during the update that made it
+    };
+
+    void DrawBackground(QImage& image, ClockSettings& settings, QSize clientSize);
+    // `part` is one of the parts drawn over the background.
+    void DrawPart(Canvas& canvas, int part, Drawing& drawing);
+    void WriteIconLayout(ClockSettings& settings) const;
+    void ComposeWith(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                     const IconBarFrame& iconFrame);
+    QRegion ComposeWhole(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                         const IconBarFrame& iconFrame);
+    bool KeptInputsMatch(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                         const IconBarFrame& iconFrame) const;
+    void RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
+                            const FaceInputs& in, const IconBarFrame& iconFrame);
+    void KeepLowerParts(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                        const IconBarFrame& iconFrame);
+    // The runs over the lower parts, in drawing order; false when one of them is text.
+    bool UpperRuns(Drawing& drawing, std::vector<Run>& runs);
+    void DrawRun(Canvas& canvas, const Run& run, Drawing& drawing);
+    // The run's stamp, recorded now if it is not kept; nullptr when the run blends.
+    const PixelStamp* StampOf(const Run& run, Drawing& drawing);
+    QRegion ReplayUpperRuns(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+                            const IconBarFrame& iconFrame);
 
     BackgroundPicture picture_;
     IconBar iconBar_;
@@ -54,4 +133,21 @@ private:
     bool firstDraw_ = true;
     QSize timeSize_;
     QSize dateSize_;
+    IconBarLayout iconLayout_; // the bar as last drawn
+
+    int pictureGeneration_ = 0;
+    std::uint64_t updateCount_ = 0;
+    std::optional<KeptInputs> kept_; // what lower_ and the stamps were made from
+    QImage lower_;                   // the parts below the first hand or figure
+    ClockSettings keptDrawable_;     // DrawableSettings of kept_->settings
+    AnalogSettings keptAnalog_;
+    bool wholeEverySecond_ = false; // an upper run blends: Update composes the whole face
+    std::map<RunKey, KeptStamp> stamps_;
+    std::vector<ShownRun> shownBefore_; // the runs replayed in Image(), in order
+    bool shownValid_ = false;           // Image() is lower_ with shownBefore_ replayed
+    // Kept between updates only to keep their room.
+    std::vector<Run> runs_;
+    std::vector<ShownRun> shown_;
+    std::vector<QRect> changed_;
+    StampRecorder recorder_;
 };

@@ -15,16 +15,22 @@ HandAngles HandAnglesAt(const ClockTime& time) {
     return angles;
 }
 
-QPoint RotatePoint(QPoint point, QPoint centre, float angle) {
-    // The sine and cosine of the single-precision angle are taken in double precision, so a
-    // hand at 180 degrees lands where the float angle really points (a hair past the half).
-    const double cosine = std::cos(double(angle));
-    const double sine = std::sin(double(angle));
+namespace {
+
+QPoint Rotate(QPoint point, QPoint centre, double cosine, double sine) {
     const double dx = point.x() - centre.x();
     const double dy = point.y() - centre.y();
     const double x = centre.x() + dx * cosine - dy * sine;
     const double y = centre.y() + dx * sine + dy * cosine;
     return QPoint(int(std::trunc(x)), int(std::trunc(y)));
+}
+
+} // namespace
+
+QPoint RotatePoint(QPoint point, QPoint centre, float angle) {
+    // The sine and cosine of the single-precision angle are taken in double precision, so a
+    // hand at 180 degrees lands where the float angle really points (a hair past the half).
+    return Rotate(point, centre, std::cos(double(angle)), std::sin(double(angle)));
 }
 
 QPoint PointOnRadius(QPoint centre, int radius, float angle) {
@@ -39,8 +45,11 @@ std::array<QPoint, 5> HandGeometry(HandKind kind, int length, QPoint centre, flo
     const int left = int(std::floor(halfWidth));
     const int cx = centre.x();
     const int cy = centre.y();
-    const QPoint tailPoint = RotatePoint(QPoint(cx, cy + tail), centre, angle);
-    return {tailPoint, RotatePoint(QPoint(cx + right, cy), centre, angle),
-            RotatePoint(QPoint(cx, cy - tip), centre, angle),
-            RotatePoint(QPoint(cx - left, cy), centre, angle), tailPoint};
+    // One sine and cosine for the five corners, the very values RotatePoint takes.
+    const double cosine = std::cos(double(angle));
+    const double sine = std::sin(double(angle));
+    const QPoint tailPoint = Rotate(QPoint(cx, cy + tail), centre, cosine, sine);
+    return {tailPoint, Rotate(QPoint(cx + right, cy), centre, cosine, sine),
+            Rotate(QPoint(cx, cy - tip), centre, cosine, sine),
+            Rotate(QPoint(cx - left, cy), centre, cosine, sine), tailPoint};
 }

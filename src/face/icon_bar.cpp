@@ -3,6 +3,7 @@
 #include "face/default_icons.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -45,7 +46,8 @@ void IconBar::Layer(Canvas& canvas, const QImage& image, const QRect& square) {
 }
 
 void IconBar::DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
-                             const IconBarSources& sources, const QRect& square) {
+                             const IconBarSources& sources, const IconBarFrame& frame,
+                             const QRect& square) {
     BeginIcon(canvas, placement, square);
     Layer(canvas, BuiltInIcon(StatusIcon), square);
     if (sources.mailCheckRunning) {
@@ -56,17 +58,16 @@ void IconBar::DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
     }
     const bool busy = sources.mailCheckRunning || sources.manualCorrectionRunning;
     if (busy) {
-        Layer(canvas, BuiltInIcon(activityFrame_), square);
+        Layer(canvas, BuiltInIcon(frame.activityFrame), square);
     }
     if (AnyAccountFailed(sources.accounts) || sources.correctionError) {
         Layer(canvas, BuiltInIcon(ErrorMark), square);
     }
-    activityFrame_ = busy ? (activityFrame_ + 1) % 3 : 0;
 }
 
 void IconBar::DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
-                              const IconBarSources& sources, const MailAccount& account,
-                              const QRect& square) {
+                              const IconBarSources& sources, const IconBarFrame& frame,
+                              const MailAccount& account, const QRect& square) {
     BeginIcon(canvas, placement, square);
     const QImage* image = &BuiltInIcon(DefaultMailIcon);
     if (!account.Has(DefaultIcon) && sources.accountImages != nullptr && account.ImageIndex >= 0 &&
@@ -74,7 +75,7 @@ void IconBar::DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
         image = &(*sources.accountImages)[account.ImageIndex];
     }
     Layer(canvas, *image, square);
-    if (account.Has(BlinkCount) && blinkPhase_ == -1) {
+    if (account.Has(BlinkCount) && frame.blinkPhase == -1) {
         return;
     }
     const QString count = QString::number(account.MessageCount);
@@ -85,8 +86,51 @@ void IconBar::DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
         TextBackground::Opaque, account.TextBKColor);
 }
 
+IconBarFrame IconBar::NextFrame(const IconBarSources& sources) {
+    IconBarFrame frame;
+    frame.activityFrame = activityFrame_;
+    const bool busy = sources.mailCheckRunning || sources.manualCorrectionRunning;
+    activityFrame_ = busy ? (activityFrame_ + 1) % 3 : 0;
+    if ((sources.mailTickCount & 3u) == 0) {
+        blinkPhase_ = -blinkPhase_;
+    }
+    frame.blinkPhase = blinkPhase_;
+    return frame;
+}
+
+IconBarFrame IconBar::VisibleFrame(const IconBarFrame& frame, const IconBarSources& sources) {
+    IconBarFrame visible;
+    if (sources.mailCheckRunning || sources.manualCorrectionRunning) {
+        visible.activityFrame = frame.activityFrame;
+    }
+    if (sources.accounts != nullptr) {
+        const int configured = std::clamp(sources.accountListCount, 0, AccountTable::Capacity);
+        for (int slot = 0; slot < configured; ++slot) {
+            const MailAccount& account = sources.accounts->entries[slot];
+            if (account.MessageCount > 0 && account.Has(BlinkCount)) {
+                visible.blinkPhase = frame.blinkPhase;
+            }
+        }
+    }
+    return visible;
+}
+
+bool IconBar::SameAccountsShown(const AccountTable& first, const AccountTable& second) {
+    return std::equal(first.entries.begin(), first.entries.end(), second.entries.begin(),
+                      [](const MailAccount& a, const MailAccount& b) {
+                          return a.Attribute == b.Attribute && a.MessageCount == b.MessageCount &&
+                                 a.ErrorCode == b.ErrorCode && a.ImageIndex == b.ImageIndex &&
+                                 a.TextColor == b.TextColor && a.TextBKColor == b.TextBKColor;
+                      });
+}
+
 IconBarLayout IconBar::Draw(Canvas& canvas, const IconBarPlacement& placement,
                             const IconBarSources& sources) {
+    return Paint(canvas, placement, sources, NextFrame(sources));
+}
+
+IconBarLayout IconBar::Paint(Canvas& canvas, const IconBarPlacement& placement,
+                             const IconBarSources& sources, const IconBarFrame& frame) {
     const int size = (placement.attrib & LargeIcon) != 0 ? LargeIconSize : SmallIconSize;
     int x = placement.topLeft.x();
     const int y = placement.topLeft.y();
@@ -98,21 +142,18 @@ IconBarLayout IconBar::Draw(Canvas& canvas, const IconBarPlacement& placement,
         return square;
     };
 
-    DrawStatusIcon(canvas, placement, sources, nextSquare());
+    DrawStatusIcon(canvas, placement, sources, frame, nextSquare());
     if (sources.hasScheduleToday) {
         const QRect square = nextSquare();
         BeginIcon(canvas, placement, square);
         Layer(canvas, BuiltInIcon(ScheduleIcon), square);
-    }
-    if ((sources.mailTickCount & 3u) == 0) {
-        blinkPhase_ = -blinkPhase_;
     }
     if (sources.accounts != nullptr) {
         const int configured = std::min(sources.accountListCount, AccountTable::Capacity);
         for (int slot = 0; slot < configured; ++slot) {
             const MailAccount& account = sources.accounts->entries[slot];
             if (account.MessageCount > 0) {
-                DrawAccountIcon(canvas, placement, sources, account, nextSquare());
+                DrawAccountIcon(canvas, placement, sources, frame, account, nextSquare());
             }
         }
     }

@@ -39,6 +39,14 @@ struct IconBarLayout {
     int iconCount = 0;
 };
 
+// Which step of its animations one draw of the bar shows.
+struct IconBarFrame {
+    int activityFrame = 0;
+    int blinkPhase = 1;
+
+    bool operator==(const IconBarFrame&) const = default;
+};
+
 // Draws the bar: status icon with its overlays, the schedule icon, and one icon per account
 // holding messages with the count at its bottom-right corner. Keeps the blink phase and the
 // activity animation frame between draws.
@@ -48,6 +56,19 @@ public:
 
     IconBarLayout Draw(Canvas& canvas, const IconBarPlacement& placement,
                        const IconBarSources& sources);
+
+    // Draw is these two: the animations advance once per draw, and the frame they reached
+    // may be painted more than once.
+    IconBarFrame NextFrame(const IconBarSources& sources);
+    IconBarLayout Paint(Canvas& canvas, const IconBarPlacement& placement,
+                        const IconBarSources& sources, const IconBarFrame& frame);
+    // The frame with the steps that show nothing at the moment set to their rest, so that
+    // equal results mean equal pictures: the activity mark shows only while a job runs, the
+    // blink only on an account count that blinks.
+    static IconBarFrame VisibleFrame(const IconBarFrame& frame, const IconBarSources& sources);
+    // Whether two account tables give the same bar: only the fields the bar shows count, so
+    // the texts of a mail check (results, passwords, servers) do not.
+    static bool SameAccountsShown(const AccountTable& first, const AccountTable& second);
 
     int BlinkPhase() const { return blinkPhase_; }
     int ActivityFrame() const { return activityFrame_; }
@@ -59,10 +80,11 @@ private:
     // Draws an image over the scratch image and stretches the scratch image onto the square.
     void Layer(Canvas& canvas, const QImage& image, const QRect& square);
     void DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
-                        const IconBarSources& sources, const QRect& square);
+                        const IconBarSources& sources, const IconBarFrame& frame,
+                        const QRect& square);
     void DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
-                         const IconBarSources& sources, const MailAccount& account,
-                         const QRect& square);
+                         const IconBarSources& sources, const IconBarFrame& frame,
+                         const MailAccount& account, const QRect& square);
 
     QImage workImage_;
     int blinkPhase_ = 1;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/clock_time.h"
+#include "core/zone_offset_cache.h"
+
 #include <QDateTime>
 
 // The local date and time the clock reads once per tick. The real one asks the system;
@@ -8,11 +11,20 @@ class ClockSource {
 public:
     virtual ~ClockSource() = default;
     virtual QDateTime Now() const = 0;
+    // Now(), decoded for the tick.
+    virtual ClockTime ReadClockTime() const { return ClockTime::FromDateTime(Now()); }
 };
 
 class SystemClockSource : public ClockSource {
 public:
     QDateTime Now() const override { return QDateTime::currentDateTime(); }
+    // Four times a second: the UTC time and a zone offset kept for the minute.
+    ClockTime ReadClockTime() const override {
+        return zone_.LocalTime(QDateTime::currentMSecsSinceEpoch());
+    }
+
+private:
+    mutable ZoneOffsetCache zone_;
 };
 
 class FixedClockSource : public ClockSource {

@@ -1,8 +1,10 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
 #include "app/tray_icon.h"
+#include "app/window_frame.h"
 #include "dialogs/option_choosers.h"
 #include "dovecot_server.h"
+#include "face/face_snapshot.h"
 #include "fake_login_start.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QEnterEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -79,6 +82,20 @@ public:
     }
 };
 
+// A clock window whose pointer the test places, counting the questions to the server.
+class PointerForm : public TMainForm {
+public:
+    using TMainForm::TMainForm;
+    QPoint pointer{2000, 2000};
+    mutable int questions = 0;
+
+protected:
+    QPoint CursorPosition() const override {
+        ++questions;
+        return pointer;
+    }
+};
+
 struct MainFormFixture : ::testing::Test {
     FakePrompt prompt;
     RecordingHelp help;
@@ -95,6 +112,14 @@ struct MainFormFixture : ::testing::Test {
         auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence,
                                                               sound, launcher, dialUp, clockSetter,
                                                               choosers, loginStart, QString()});
+        form->show();
+        return form;
+    }
+
+    std::unique_ptr<PointerForm> StartWithPointer() {
+        auto form = std::make_unique<PointerForm>(ClockServices{prompt, help, clock, persistence,
+                                                                sound, launcher, dialUp,
+                                                                clockSetter, choosers, QString()});
         form->show();
         return form;
     }
@@ -609,4 +634,66 @@ TEST_F(MainFormFixture, AShapeChosenInTheDisplayDialogMovesTheMenuCheckAndFitsTh
     ASSERT_NE(form->ClientSize(), QSize(200, 200)) << "the window took the picture's ratio";
     EXPECT_EQ(form->mask().boundingRect().size(), form->ClientSize())
         << "the ellipse is cut to the size the window has now";
+}
+
+TEST_F(MainFormFixture, HideUnderMouseAsksForThePointerOnlyWhenEventsCannotTell) {
+    persistence.stored.clock.WindowHideInterval = 1;
+    auto form = StartWithPointer();
+    const HideUnderMouse& hide = form->HideUnderMouseState();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hide.Raised(); }, 3000));
+    const auto waitTicks = [&](std::uint32_t ticks) {
+        const std::uint32_t until = form->MailTickCount() + ticks;
+        return QTest::qWaitFor([&] { return form->MailTickCount() >= until; }, 5000);
+    };
+    ASSERT_TRUE(waitTicks(2));
+    const int asked = form->questions;
+    ASSERT_TRUE(waitTicks(4));
+    EXPECT_EQ(form->questions, asked) << "in front with the cursor away: no questions";
+
+    // The cursor enters: the next tick asks and drops the clock.
+    const QRect outer = form->frameGeometry();
+    form->pointer = outer.center();
+    const QPointF local = form->mapFromGlobal(outer.center());
+    QEnterEvent enter(local, local, QPointF(outer.center()));
+    QCoreApplication::sendEvent(form.get(), &enter);
+    const std::uint32_t entered = form->MailTickCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hide.Raised(); }, 3000));
+    EXPECT_EQ(form->MailTickCount(), entered + 1) << "dropped on the first tick inside";
+
+    // Dropped, it asks on every tick; the corner just beyond the window still counts.
+    form->pointer = outer.topLeft() + QPoint(outer.width(), outer.height());
+    const int droppedAsked = form->questions;
+    ASSERT_TRUE(waitTicks(6));
+    EXPECT_GE(form->questions - droppedAsked, 6);
+    EXPECT_FALSE(hide.Raised());
+
+    // Four ticks outside count the second down; the fifth raises the clock.
+    form->pointer = outer.bottomRight() + QPoint(2, 2);
+    const std::uint32_t left = form->MailTickCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hide.Raised(); }, 5000));
+    EXPECT_EQ(form->MailTickCount(), left + 5);
+    ASSERT_TRUE(waitTicks(2));
+    const int raisedAsked = form->questions;
+    ASSERT_TRUE(waitTicks(4));
+    EXPECT_EQ(form->questions, raisedAsked) << "in front again";
+}
+
+TEST_F(MainFormFixture, TheWindowShowsWhatRenderDrawsForEachSecond) {
+    persistence.stored.clock.Image_File = SourceDir() + "/resources/images/sample.jpg";
+    auto form = Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
+    for (int step = 0; step < 4; ++step) {
+        ASSERT_TRUE(FaceFollowsNextSecond(*form));
+        ClockSettings settings = form->Records().clock;
+        FaceInputs in;
+        in.clientSize = form->ClientSize();
+        const QImage expected =
+            RenderFaceSnapshot(settings, form->CurrentClockTime(), in, QString());
+        const QImage shown =
+            form->grab(QRect(QPoint(FrameThickness, FrameThickness), form->ClientSize()))
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == expected) << "second " << step;
+    }
+    EXPECT_FALSE(form->Records().clock.Has(NoImage)) << "drawn over the picture";
 }
