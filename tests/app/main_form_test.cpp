@@ -108,21 +108,20 @@ struct MainFormFixture : ::testing::Test {
     CancellingChoosers choosers;
     FakeLoginStart loginStart;
 
-    std::unique_ptr<TMainForm> Start() {
-        auto form = std::make_unique<TMainForm>(ClockServices{prompt, help, clock, persistence,
-                                                              sound, launcher, dialUp, clockSetter,
-                                                              choosers, loginStart, QString()});
+    ClockServices Services() {
+        return ClockServices{prompt,      help,     clock,      persistence, sound,
+                             launcher,    dialUp,   clockSetter, choosers,   loginStart,
+                             QString()};
+    }
+
+    template <typename Form = TMainForm>
+    std::unique_ptr<Form> Start() {
+        auto form = std::make_unique<Form>(Services());
         form->show();
         return form;
     }
 
-    std::unique_ptr<PointerForm> StartWithPointer() {
-        auto form = std::make_unique<PointerForm>(ClockServices{prompt, help, clock, persistence,
-                                                                sound, launcher, dialUp,
-                                                                clockSetter, choosers, QString()});
-        form->show();
-        return form;
-    }
+    std::unique_ptr<PointerForm> StartWithPointer() { return Start<PointerForm>(); }
 
     static void WaitForRunning(TMainForm& form) {
         ASSERT_TRUE(QTest::qWaitFor(
