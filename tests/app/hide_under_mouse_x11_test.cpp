@@ -154,7 +154,10 @@ TEST(HideUnderMouseOnX11, DropsAtTheCursorAndComesBackOnlyAfterTheIntervalOutsid
     QElapsedTimer outside;
     outside.start();
     QTest::qWait(400);
-    EXPECT_EQ(display.ClockAbove(), false) << "a second outside has not passed";
+    const bool aSecondHasPassed = outside.elapsed() >= 900; // a loaded machine may sleep longer
+    if (!aSecondHasPassed) {
+        EXPECT_EQ(display.ClockAbove(), false) << "a second outside has not passed";
+    }
     EXPECT_TRUE(display.WaitForClockAbove(true, 5000));
     EXPECT_GE(outside.elapsed(), 900) << "four ticks outside, then up on the fifth";
 
