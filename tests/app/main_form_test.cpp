@@ -15,6 +15,7 @@
 #include "platform/sound_player.h"
 #include "platform/system_clock.h"
 #include "scripted_peer.h"
+#include "service_fakes.h"
 #include "temp_dir.h"
 
 #include <QAction>
@@ -35,29 +36,6 @@
 #include <set>
 
 namespace {
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
-};
-
-class SilentSound : public SoundPlayer {
-public:
-    void PlayAsync(const QString& file) override { played.push_back(file); }
-    QStringList played;
-};
-
-class RefusingLauncher : public AppLauncher {
-public:
-    bool Launch(const QString&, const QString&, const QString&, int) override { return false; }
-    bool Open(const QString&) override { return false; }
-};
-
-class NoDialUp : public DialUpMonitor {
-public:
-    bool CheckDialUpConnected() override { return false; }
-};
 
 // A computer clock that only records what it was set to.
 class RecordingClock : public SystemClockSetter {
@@ -101,9 +79,9 @@ struct MainFormFixture : ::testing::Test {
     RecordingHelp help;
     FixedClockSource clock{QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9))};
     FakePersistence persistence;
-    SilentSound sound;
-    RefusingLauncher launcher;
-    NoDialUp dialUp;
+    RecordingSound sound;
+    RecordingLauncher launcher;
+    FakeDialUp dialUp;
     RecordingClock clockSetter;
     CancellingChoosers choosers;
     FakeLoginStart loginStart;

@@ -30,8 +30,8 @@ protected:
 
     ScheduleTable table;
     ClockTime tick;
-    FakeSoundPlayer sound;
-    FakeAppLauncher launcher;
+    RecordingSound sound;
+    RecordingLauncher launcher;
 };
 
 TEST_F(ScheduleAlarmWindowTest, WindowLooksAsSpecifiedAndCollectsAtCreation) {

@@ -84,8 +84,8 @@ TEST(ScheduleLook, AlarmWindowRendersAtItsClientSize) {
         Append(table, entry);
     }
     const ClockTime tick = ClockTime::FromDateTime(QDateTime(QDate(2002, 12, 6), QTime(7, 5)));
-    FakeSoundPlayer sound;
-    FakeAppLauncher launcher;
+    RecordingSound sound;
+    RecordingLauncher launcher;
     TAlarmForm form(table, tick, sound, launcher);
     form.show();
     const QPixmap picture = form.grab();

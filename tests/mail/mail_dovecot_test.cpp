@@ -8,6 +8,7 @@
 #include "platform/app_launcher.h"
 #include "platform/qimage_canvas.h"
 #include "scripted_peer.h"
+#include "service_fakes.h"
 #include "test_certificates.h"
 
 #include <QPlainTextEdit>
@@ -16,12 +17,6 @@
 #include <memory>
 
 namespace {
-
-class NoLauncher : public AppLauncher {
-public:
-    bool Launch(const QString&, const QString&, const QString&, int) override { return false; }
-    bool Open(const QString&) override { return false; }
-};
 
 class MailEndToEnd : public ::testing::Test {
 protected:
@@ -69,7 +64,7 @@ TEST_F(MailDovecot, ThreeMessagesReachTheLinesTheWindowAndTheIconBar) {
 
     FakeRunHost host;
     MailCheckRun run(accounts_, settings_, pop3_, dialUp_, host);
-    NoLauncher launcher;
+    RecordingLauncher launcher;
     TMailInfoForm form(accounts_, settings_, run, sound_, launcher);
     EXPECT_EQ(form.findChild<QPlainTextEdit*>("MM_Mail")->toPlainText(),
               QStringLiteral("alice：3通のメールがあります"));

@@ -6,6 +6,7 @@
 #include "platform/dial_up.h"
 #include "platform/sound_player.h"
 #include "scripted_peer.h"
+#include "service_fakes.h"
 #include "test_certificates.h"
 
 #include <QStringList>
@@ -96,18 +97,6 @@ private:
     }
 
     std::unique_ptr<ScriptedPeer> peer_;
-};
-
-class FakeDialUp : public DialUpMonitor {
-public:
-    bool CheckDialUpConnected() override { return connected; }
-    bool connected = false;
-};
-
-class RecordingSound : public SoundPlayer {
-public:
-    void PlayAsync(const QString& file) override { played << file; }
-    QStringList played;
 };
 
 // The clock window as the run sees it: a mask, the menu's state and the windows it was

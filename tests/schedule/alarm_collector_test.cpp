@@ -20,8 +20,8 @@ protected:
 
     ScheduleTable table;
     ClockTime tick;
-    FakeSoundPlayer sound;
-    FakeAppLauncher launcher;
+    RecordingSound sound;
+    RecordingLauncher launcher;
     AlarmCollector collector{table, tick, sound, launcher};
 };
 

@@ -46,8 +46,8 @@ public:
     std::vector<QStringList> windows;
 
 private:
-    FakeSoundPlayer sound_;
-    FakeAppLauncher launcher_;
+    RecordingSound sound_;
+    RecordingLauncher launcher_;
     AlarmCollector collector_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/dial_up.h"
 #include "platform/help_viewer.h"
 #include "platform/system_clock.h"
+#include "service_fakes.h"
 #include "settings/settings_saver.h"
 #include "timesync/correction_host.h"
 
@@ -55,16 +56,6 @@ public:
     std::function<void()> onResultWindow;
 };
 
-class FakeDialUp : public DialUpMonitor {
-public:
-    bool CheckDialUpConnected() override {
-        ++checks;
-        return connected;
-    }
-    bool connected = false;
-    int checks = 0;
-};
-
 // The computer's clock: a settable local instant that records every setting with its
 // authorisation, and answers as told (a system without the right to change the time
 // refuses; one whose automatic synchronisation is on refuses before trying).
@@ -97,14 +88,3 @@ public:
     std::function<void()> onSet;
 };
 
-class CountingSaver : public SettingsSaver {
-public:
-    void SaveSettings() override { ++saves; }
-    int saves = 0;
-};
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
-};
