@@ -1,4 +1,5 @@
 #include "core/zone_offset_cache.h"
+#include "scoped_time_zone.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -10,31 +11,6 @@
 // give exactly what the system's local time gives, second by second, through the zone's
 // transitions, and see a new zone by the next minute.
 namespace {
-
-// Sets TZ for the test and puts the old value back.
-class ZoneScope {
-public:
-    explicit ZoneScope(const char* zone)
-        : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
-        Set(zone);
-    }
-    ~ZoneScope() {
-        if (had_) {
-            qputenv("TZ", old_);
-        } else {
-            qunsetenv("TZ");
-        }
-        tzset();
-    }
-    static void Set(const char* zone) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-
-private:
-    QByteArray old_;
-    bool had_;
-};
 
 bool ZoneInstalled(const char* zone) {
     return QFileInfo::exists(QStringLiteral("/usr/share/zoneinfo/") + QLatin1String(zone));
@@ -76,7 +52,7 @@ TEST(ZoneOffsetCache, ReadsWhatTheSystemsLocalTimeReadsThroughTransitions) {
         if (!ZoneInstalled(transition.zone)) {
             GTEST_SKIP() << transition.zone << " is not installed (tzdata)";
         }
-        ZoneScope scope(transition.zone);
+        ScopedTimeZone scope(transition.zone);
         ZoneOffsetCache cache;
         // A tick four times a second, two minutes either side of the transition.
         for (qint64 utc = transition.utc - 120'000; utc <= transition.utc + 120'000; utc += 250) {
@@ -92,10 +68,10 @@ TEST(ZoneOffsetCache, SeesANewZoneAtTheNextMinute) {
     if (!ZoneInstalled("Asia/Tokyo")) {
         GTEST_SKIP() << "tzdata is not installed";
     }
-    ZoneScope scope("UTC");
+    ScopedTimeZone scope("UTC");
     ZoneOffsetCache cache;
     EXPECT_EQ(cache.LocalTime(Utc(2010, 5, 1, 12, 0, 10)).hour, 12);
-    ZoneScope::Set("Asia/Tokyo");
+    ScopedTimeZone::Switch("Asia/Tokyo");
     EXPECT_EQ(cache.LocalTime(Utc(2010, 5, 1, 12, 0, 40)).hour, 12) << "the minute's offset";
     const ClockTime next = cache.LocalTime(Utc(2010, 5, 1, 12, 1, 0));
     EXPECT_EQ(next.hour, 21);

@@ -5,6 +5,10 @@
 
 ScopedTimeZone::ScopedTimeZone(const char* zone)
     : previous_(qgetenv("TZ")), hadZone_(qEnvironmentVariableIsSet("TZ")) {
+    Switch(zone);
+}
+
+void ScopedTimeZone::Switch(const char* zone) {
     qputenv("TZ", zone);
     tzset();
 }

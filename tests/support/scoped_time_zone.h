@@ -11,6 +11,10 @@ public:
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
+    // Moves the process to another zone, as a user changing the zone while it runs would;
+    // the destructor still puts the zone from before the scope back.
+    static void Switch(const char* zone);
+
 private:
     QByteArray previous_;
     bool hadZone_ = false;
