@@ -3,6 +3,7 @@
 #include "face/jpeg_decoder.h"
 #include "face/picture_loader.h"
 #include "face_defaults.h"
+#include "picture_bytes.h"
 #include "temp_dir.h"
 
 #include <QBuffer>
@@ -28,24 +29,6 @@ QImage Gradient(int width, int height) {
         }
     }
     return image;
-}
-
-// Rewrites the frame size of the first SOF0 marker.
-QByteArray WithJpegSize(QByteArray jpeg, int width, int height) {
-    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    return jpeg;
-}
-
-QByteArray WithBitmapSize(QByteArray bmp, qint32 width, qint32 height) {
-    for (int i = 0; i < 4; ++i) {
-        bmp[18 + i] = char((width >> (8 * i)) & 0xFF);
-        bmp[22 + i] = char((height >> (8 * i)) & 0xFF);
-    }
-    return bmp;
 }
 
 } // namespace

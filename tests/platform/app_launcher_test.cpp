@@ -1,4 +1,5 @@
 #include "platform/app_launcher.h"
+#include "report_file.h"
 #include "temp_dir.h"
 
 #include <QDir>
@@ -21,17 +22,6 @@ QString WriteReportingScript(const TestFolder& folder, const QString& name, cons
             .toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return script;
-}
-
-QStringList WaitForReport(const QString& report) {
-    if (!QTest::qWaitFor([&report] { return QFile::exists(report); }, 20000)) {
-        return {};
-    }
-    QFile file(report);
-    file.open(QIODevice::ReadOnly);
-    QString text = QString::fromUtf8(file.readAll());
-    text.chop(1);
-    return text.split('\n');
 }
 
 class ScheduleLauncherTest : public ::testing::Test {

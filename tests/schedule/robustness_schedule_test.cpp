@@ -1,5 +1,6 @@
 #include "platform/app_launcher.h"
 #include "platform/sound_player.h"
+#include "report_file.h"
 #include "schedule/schedule_checker.h"
 #include "temp_dir.h"
 
@@ -57,17 +58,6 @@ QString WriteRecordingScript(const TestFolder& folder, const QString& name, cons
                   .toUtf8());
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return script;
-}
-
-QStringList WaitForReport(const QString& report) {
-    if (!QTest::qWaitFor([&report] { return QFile::exists(report); }, 20000)) {
-        return {};
-    }
-    QFile file(report);
-    file.open(QIODevice::ReadOnly);
-    QString text = QString::fromUtf8(file.readAll());
-    text.chop(1);
-    return text.split('\n');
 }
 
 // The program file itself (APL_File, the mail program) with characters a shell would act on:
