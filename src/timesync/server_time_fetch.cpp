@@ -30,6 +30,17 @@ ServerTime Received(const QDateTime& utc) {
     return result;
 }
 
+// Points either client at the server; false, and the client untouched, for a port out of range.
+template <typename Client> bool AimAt(Client& client, const ServerAddress& address) {
+    if (!PortInRange(address.port)) {
+        return false;
+    }
+    client.Host = address.host;
+    client.Port = static_cast<quint16>(address.port);
+    client.TimeOut = TimeOutOf(address);
+    return true;
+}
+
 } // namespace
 
 ServerAddress StoredServerAddress(const TimeServerSettings& settings) {
@@ -38,12 +49,9 @@ ServerAddress StoredServerAddress(const TimeServerSettings& settings) {
 
 ServerTime FetchServerTime(TDaytimeClient& client, const ServerAddress& address) {
     ServerTime result;
-    if (!PortInRange(address.port)) {
+    if (!AimAt(client, address)) {
         return result;
     }
-    client.Host = address.host;
-    client.Port = static_cast<quint16>(address.port);
-    client.TimeOut = TimeOutOf(address);
     client.ReportLevel = 2;
 
     QString reply;
@@ -62,12 +70,9 @@ ServerTime FetchServerTime(TDaytimeClient& client, const ServerAddress& address)
 
 ServerTime FetchServerTime(TSntpClient& client, const ServerAddress& address) {
     ServerTime result;
-    if (!PortInRange(address.port)) {
+    if (!AimAt(client, address)) {
         return result;
     }
-    client.Host = address.host;
-    client.Port = static_cast<quint16>(address.port);
-    client.TimeOut = TimeOutOf(address);
     try {
         const SntpReading reading = client.GetTime();
         const QDateTime utc =
