@@ -1,4 +1,4 @@
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_editing.h"
 
 OptionEditing::OptionEditing(ClockSettings& copy, OptionChoosers& choosers,
                              std::function<void()> changed)

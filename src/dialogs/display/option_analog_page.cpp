@@ -1,7 +1,7 @@
-#include "dialogs/option_analog_page.h"
+#include "dialogs/display/option_analog_page.h"
 
-#include "dialogs/option_controls.h"
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_controls.h"
+#include "dialogs/display/option_editing.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "dialogs/option_controls.h"
+#include "dialogs/display/option_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "dialogs/option_background_page.h"
+#include "dialogs/display/option_background_page.h"
 
-#include "dialogs/option_controls.h"
-#include "dialogs/option_editing.h"
-#include "dialogs/option_picture_list_box.h"
+#include "dialogs/display/option_controls.h"
+#include "dialogs/display/option_editing.h"
+#include "dialogs/display/option_picture_list_box.h"
 #include "face/background_picture.h"
 
 #include <QAction>

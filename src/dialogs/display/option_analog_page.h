@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/option_page.h"
+#include "dialogs/display/option_page.h"
 #include "settings/clock_settings.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_editing.h"
 #include "dialogs/option_form_host.h"
 #include "face/face_preview.h"
 #include "platform/help_viewer.h"

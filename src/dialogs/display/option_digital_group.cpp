@@ -1,6 +1,6 @@
-#include "dialogs/option_digital_group.h"
+#include "dialogs/display/option_digital_group.h"
 
-#include "dialogs/option_controls.h"
+#include "dialogs/display/option_controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "dialogs/option_form.h"
+#include "dialogs/display/option_form.h"
 
 #include "dialogs/dialog_look.h"
-#include "dialogs/option_analog_page.h"
-#include "dialogs/option_background_page.h"
-#include "dialogs/option_controls.h"
-#include "dialogs/option_digital_page.h"
-#include "dialogs/option_other_page.h"
-#include "dialogs/option_preview.h"
+#include "dialogs/display/option_analog_page.h"
+#include "dialogs/display/option_background_page.h"
+#include "dialogs/display/option_controls.h"
+#include "dialogs/display/option_digital_page.h"
+#include "dialogs/display/option_other_page.h"
+#include "dialogs/display/option_preview.h"
 
 #include <QEvent>
 #include <QGroupBox>

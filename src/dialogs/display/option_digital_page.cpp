@@ -1,6 +1,6 @@
-#include "dialogs/option_digital_page.h"
+#include "dialogs/display/option_digital_page.h"
 
-#include "dialogs/option_digital_group.h"
+#include "dialogs/display/option_digital_group.h"
 
 OptionDigitalPage::OptionDigitalPage(OptionEditing& editing, QWidget* parent)
     : OptionPage(editing, parent) {

@@ -1,7 +1,7 @@
-#include "dialogs/option_other_page.h"
+#include "dialogs/display/option_other_page.h"
 
-#include "dialogs/option_controls.h"
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_controls.h"
+#include "dialogs/display/option_editing.h"
 #include "platform/login_start.h"
 #include "platform/user_prompt.h"
 

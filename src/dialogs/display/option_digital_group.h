@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_editing.h"
 #include "settings/clock_settings.h"
 
 #include <QGroupBox>
