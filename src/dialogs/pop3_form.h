@@ -12,19 +12,12 @@
 #include <memory>
 #include <optional>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
-class QMenu;
-class QPushButton;
-class QSpinBox;
-class QToolButton;
 class TPop3Client;
+
+namespace Ui {
+class Pop3Form;
+}
 
 // The mail settings dialog. It edits its own copy of the accounts, one account at a time in
 // the editor above the account list, and hands the copy back only through "設定".
@@ -67,12 +60,6 @@ private:
         bool operator==(const EditorFields&) const = default;
     };
 
-    void BuildControls();
-    QGroupBox* BuildConnectionGroup(QWidget* parent);
-    QGroupBox* BuildAnnounceGroup(QWidget* parent);
-    QGroupBox* BuildIconGroup(QWidget* parent);
-    QGroupBox* BuildMailerGroup(QWidget* parent);
-    QGroupBox* BuildListGroup();
     void ConnectControls();
 
     EditorFields ReadEditor() const;
@@ -130,53 +117,5 @@ private:
     QString EditTrustedCertificate;
     int EditIndex = -1;
     EditorFields baseline_;
-
-    QGroupBox* GRP_Accountinfo = nullptr;
-    QLineEdit* EDT_AccountName = nullptr;
-    QGroupBox* GRP_PopConnect = nullptr;
-    QLineEdit* EDT_UserID = nullptr;
-    QLineEdit* EDT_Password = nullptr;
-    QLineEdit* EDT_PopServer = nullptr;
-    QComboBox* CMB_Security = nullptr;
-    QLabel* StaticText5 = nullptr;
-    QLineEdit* EDT_Port = nullptr;
-    QCheckBox* CBX_DialUp = nullptr;
-    QGroupBox* GRP_Announce = nullptr;
-    QCheckBox* CBX_MailSound = nullptr;
-    QLabel* LBL_MailSound = nullptr;
-    QLineEdit* EDT_MailSound = nullptr;
-    QToolButton* BTN_MailSoundTest = nullptr;
-    QToolButton* BTN_MailSound = nullptr;
-    QGroupBox* GRP_Disp = nullptr;
-    QLabel* IMG_MailIcon = nullptr;
-    QCheckBox* CBX_MailIcon = nullptr;
-    QLabel* LBL_MailIcon = nullptr;
-    QLineEdit* EDT_MailIcon = nullptr;
-    QToolButton* BTN_MailIcon = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QPushButton* BTN_TextColor = nullptr;
-    QPushButton* BTN_TextBKColor = nullptr;
-    QCheckBox* CBX_MailBlink = nullptr;
-    QGroupBox* GRP_Mailer = nullptr;
-    QLineEdit* EDT_Mailer = nullptr;
-    QToolButton* BTN_Mailer = nullptr;
-    QPushButton* BTN_Pop3New = nullptr;
-    QPushButton* BTN_Pop3Update = nullptr;
-    QPushButton* BTN_Pop3Reset = nullptr;
-    QPushButton* BTN_POP3Test = nullptr;
-    QGroupBox* GRP_AccountLint = nullptr;
-    QCheckBox* CBX_MailCheckInt = nullptr;
-    QLabel* LBL_MailCheckInt = nullptr;
-    QSpinBox* UPD_MailCheckInt = nullptr;
-    QLabel* LBL_MailCheckMin = nullptr;
-    QListWidget* CLBX_Pop3List = nullptr;
-    QMenu* PopupMenu = nullptr;
-    QAction* PP_AllCheckOff = nullptr;
-    QAction* PP_AllCheckOn = nullptr;
-    QAction* PP_DelOnce = nullptr;
-    QAction* PP_DelAll = nullptr;
-    QPushButton* BTN_Pop3Refrect = nullptr;
-    QPushButton* BTN_Close = nullptr;
-    QPushButton* BTN_Help = nullptr;
-    QPushButton* BTN_Log = nullptr;
+    std::unique_ptr<Ui::Pop3Form> ui_;
 };

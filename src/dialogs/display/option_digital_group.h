@@ -3,35 +3,36 @@
 #include "dialogs/display/option_editing.h"
 #include "settings/clock_settings.h"
 
-#include <QGroupBox>
-#include <QStringList>
+#include <QObject>
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
-// What distinguishes the time group from the date group: names, captions, bits, fields.
+// The controls of one block, as its page's form lays them out.
+struct DigitalGroupControls {
+    QGroupBox* group;
+    QCheckBox* disp;
+    QRadioButton* led;
+    QRadioButton* fontRadio;
+    QCheckBox* detail; // seconds or year box
+    QCheckBox* fill;
+    QPushButton* edgeColour;
+    QPushButton* fillColour;
+    QLabel* widthLabel;
+    QSpinBox* width;
+    QPushButton* fontButton;
+    QLabel* formatLabel;
+    QComboBox* format;
+    QCheckBox* translucent;
+};
+
+// What distinguishes the time block from the date block: the bits and fields it edits.
 struct DigitalGroupTraits {
-    const char* groupName;
-    QString caption;
-    const char* dispName;
-    QString dispCaption;
-    const char* ledName;
-    const char* fontRadioName;
-    const char* detailName; // seconds or year box
-    QString detailCaption;
-    const char* fillName;
-    const char* edgeColourName;
-    const char* fillColourName;
-    const char* widthSpinName;
-    const char* widthEditName;
-    const char* fontButtonName;
-    const char* formatName;
-    const char* translucentName;
-    QString translucentCaption;
     AttribBit dispBit;
     AttribBit fontBit;
     AttribBit detailBit;
@@ -42,7 +43,6 @@ struct DigitalGroupTraits {
     int ClockSettings::*width;
     FontFields font;
     int ClockSettings::*formatIndex;
-    QStringList formats;
 
     static DigitalGroupTraits Time();
     static DigitalGroupTraits Date();
@@ -50,33 +50,19 @@ struct DigitalGroupTraits {
 
 // One block of the tab "デジタル", the time or the date: shown or not, segments ("LED風")
 // or a font, and the settings of each style.
-class OptionDigitalGroup : public QGroupBox {
+class OptionDigitalGroup : public QObject {
     Q_OBJECT
 public:
-    OptionDigitalGroup(DigitalGroupTraits traits, OptionEditing& editing, QWidget* parent,
-                       const QRect& place);
+    OptionDigitalGroup(DigitalGroupTraits traits, const DigitalGroupControls& controls,
+                       OptionEditing& editing, QObject* parent);
 
     void Fill();
     void UpdateEnabling();
 
 private:
-    void BuildControls();
     void ConnectControls();
 
     DigitalGroupTraits traits_;
+    DigitalGroupControls controls_;
     OptionEditing& editing_;
-
-    QCheckBox* disp_ = nullptr;
-    QRadioButton* led_ = nullptr;
-    QRadioButton* fontRadio_ = nullptr;
-    QCheckBox* detail_ = nullptr;
-    QCheckBox* fill_ = nullptr;
-    QPushButton* edgeColour_ = nullptr;
-    QPushButton* fillColour_ = nullptr;
-    QLabel* widthLabel_ = nullptr;
-    QSpinBox* width_ = nullptr;
-    QPushButton* fontButton_ = nullptr;
-    QLabel* formatLabel_ = nullptr;
-    QComboBox* format_ = nullptr;
-    QCheckBox* translucent_ = nullptr;
 };

@@ -3,21 +3,18 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/display/option_analog_page.h"
 #include "dialogs/display/option_background_page.h"
-#include "dialogs/display/option_controls.h"
 #include "dialogs/display/option_digital_page.h"
 #include "dialogs/display/option_other_page.h"
 #include "dialogs/display/option_preview.h"
+#include "ui_option_form.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
 namespace {
 
-constexpr int ClientWidth = 568;
-constexpr int ClientHeight = 321;
 // Where the preview square lies inside its group box.
 const QPoint PreviewOrigin(3, 18);
 
@@ -34,62 +31,48 @@ TOptionForm::TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPro
                          HelpViewer& help, LoginStart& loginStart, QWidget* parent)
     : QDialog(parent), host_(host), help_(help), copy_(host.WindowSettings()),
       editing_(copy_, choosers, [this] { ControlsChanged(); }),
-      facePreview_(host.PictureDataFolder()) {
-    setObjectName(QStringLiteral("OptionForm"));
-    setWindowTitle(QStringLiteral("表示設定"));
+      facePreview_(host.PictureDataFolder()), ui_(std::make_unique<Ui::OptionForm>()) {
     // A tool window without border icons: it is closed by its buttons or Esc.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DialogFont());
-    setFixedSize(ClientWidth, ClientHeight);
-    BuildPreview();
-    BuildPages(prompt, loginStart);
-    BuildButtons();
+    ui_->setupUi(this);
+    AddPages(prompt, loginStart);
+    ConnectButtons();
     FillControls();
     CentreOnDesktop(*this);
 }
 
 TOptionForm::~TOptionForm() = default;
 
-void TOptionForm::BuildPreview() {
-    GRP_Preview =
-        MakeOptionGroup(QStringLiteral("プレビュー"), "GRP_Preview", this, QRect(2, 2, 266, 284));
-    IMG_Preview = new OptionPreview(GRP_Preview);
-    IMG_Preview->setGeometry(QRect(PreviewOrigin, QSize(PreviewSide, PreviewSide)));
-}
-
-void TOptionForm::BuildPages(UserPrompt& prompt, LoginStart& loginStart) {
-    PG_Second = new QTabWidget(this);
-    PG_Second->setObjectName(QStringLiteral("PG_Second"));
-    PG_Second->setGeometry(271, 2, 295, 286);
-    PG_Second->setUsesScrollButtons(false);
-
-    auto* analog = new OptionAnalogPage(editing_, PG_Second);
-    auto* digital = new OptionDigitalPage(editing_, PG_Second);
-    auto* back = new OptionBackgroundPage(editing_, prompt, host_.PictureDataFolder(), PG_Second);
-    otherPage_ = new OptionOtherPage(editing_, loginStart, prompt, PG_Second);
-    PG_Second->addTab(analog, QStringLiteral("アナログ"));
-    PG_Second->addTab(digital, QStringLiteral("デジタル"));
-    PG_Second->addTab(back, QStringLiteral("背景画"));
-    PG_Second->addTab(otherPage_, QStringLiteral("その他"));
-    PG_Second->setCurrentWidget(back);
+void TOptionForm::AddPages(UserPrompt& prompt, LoginStart& loginStart) {
+    auto* analog = new OptionAnalogPage(editing_, ui_->PG_Second);
+    auto* digital = new OptionDigitalPage(editing_, ui_->PG_Second);
+    auto* back =
+        new OptionBackgroundPage(editing_, prompt, host_.PictureDataFolder(), ui_->PG_Second);
+    otherPage_ = new OptionOtherPage(editing_, loginStart, prompt, ui_->PG_Second);
     pages_ = {analog, digital, back, otherPage_};
+    // Each page's form carries its tab's caption.
+    for (OptionPage* page : pages_) {
+        ui_->PG_Second->addTab(page, page->windowTitle());
+    }
+    ui_->PG_Second->setCurrentWidget(back);
+    // The pages join the form after its buttons, but Tab reaches the buttons last.
+    QWidget* previous = previousInFocusChain();
+    while (previous != this && previous->focusPolicy() == Qt::NoFocus) {
+        previous = previous->previousInFocusChain();
+    }
+    for (QWidget* button : std::initializer_list<QWidget*>{ui_->BTM_okclose, ui_->BTM_Cansel,
+                                                          ui_->BTM_reflect, ui_->BTN_Help}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
 }
 
-void TOptionForm::BuildButtons() {
-    BTM_okclose =
-        MakeOptionButton(QStringLiteral("設定"), "BTM_okclose", this, QRect(226, 292, 80, 24));
-    BTM_Cansel =
-        MakeOptionButton(QStringLiteral("キャンセル"), "BTM_Cansel", this, QRect(310, 292, 80, 24));
-    BTM_reflect =
-        MakeOptionButton(QStringLiteral("適用"), "BTM_reflect", this, QRect(394, 292, 80, 24));
-    BTN_Help =
-        MakeOptionButton(QStringLiteral("ヘルプ"), "BTN_Help", this, QRect(478, 292, 80, 24));
-    BTM_reflect->setEnabled(false);
-
-    connect(BTM_okclose, &QPushButton::clicked, this, &TOptionForm::OkClose);
-    connect(BTM_Cansel, &QPushButton::clicked, this, &TOptionForm::reject);
-    connect(BTM_reflect, &QPushButton::clicked, this, &TOptionForm::Apply);
-    connect(BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
+void TOptionForm::ConnectButtons() {
+    connect(ui_->BTM_okclose, &QPushButton::clicked, this, &TOptionForm::OkClose);
+    connect(ui_->BTM_Cansel, &QPushButton::clicked, this, &TOptionForm::reject);
+    connect(ui_->BTM_reflect, &QPushButton::clicked, this, &TOptionForm::Apply);
+    connect(ui_->BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
 }
 
 void TOptionForm::FillControls() {
@@ -112,16 +95,16 @@ void TOptionForm::ControlsChanged() {
 
 void TOptionForm::RedrawPreview() {
     const QRect area = FacePreview::PreviewArea(QSize(copy_.Width, copy_.Height), PreviewSide);
-    IMG_Preview->setGeometry(area.translated(PreviewOrigin));
-    IMG_Preview->Show(facePreview_.Compose(copy_, host_.CurrentClockTime(), host_.IconSources()));
-    BTM_reflect->setEnabled(editing_.IsModified());
+    ui_->IMG_Preview->setGeometry(area.translated(PreviewOrigin));
+    ui_->IMG_Preview->Show(facePreview_.Compose(copy_, host_.CurrentClockTime(), host_.IconSources()));
+    ui_->BTM_reflect->setEnabled(editing_.IsModified());
 }
 
 void TOptionForm::Apply() {
     ClockSettings& window = host_.WindowSettings();
     const bool pictureChanges = !copy_.Has(NoImage) && copy_.Image_File != window.Image_File;
     editing_.ClearModified();
-    BTM_reflect->setEnabled(false);
+    ui_->BTM_reflect->setEnabled(false);
 
     // The copy's picture list is the list box's content, in its order.
     window = copy_;
@@ -151,7 +134,7 @@ void TOptionForm::OkClose() {
 
 void TOptionForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        BTM_Cansel->click();
+        ui_->BTM_Cansel->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -8,15 +8,16 @@
 #include "settings/clock_settings.h"
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 class LoginStart;
 class OptionOtherPage;
 class OptionPage;
-class OptionPreview;
-class QGroupBox;
-class QPushButton;
-class QTabWidget;
+
+namespace Ui {
+class OptionForm;
+}
 
 // The display settings dialog "表示設定". It edits a copy of the clock window's settings,
 // shows it in a preview composed like the face, and writes it back on "適用" and "設定";
@@ -37,9 +38,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void BuildPreview();
-    void BuildPages(UserPrompt& prompt, LoginStart& loginStart);
-    void BuildButtons();
+    void AddPages(UserPrompt& prompt, LoginStart& loginStart);
+    void ConnectButtons();
     void FillControls();
     void ControlsChanged();
     void RedrawPreview();
@@ -53,13 +53,7 @@ private:
     OptionEditing editing_;
     FacePreview facePreview_;
 
-    QGroupBox* GRP_Preview = nullptr;
-    OptionPreview* IMG_Preview = nullptr;
-    QTabWidget* PG_Second = nullptr;
+    std::unique_ptr<Ui::OptionForm> ui_;
     std::vector<OptionPage*> pages_;
     OptionOtherPage* otherPage_ = nullptr;
-    QPushButton* BTM_okclose = nullptr;
-    QPushButton* BTM_Cansel = nullptr;
-    QPushButton* BTM_reflect = nullptr;
-    QPushButton* BTN_Help = nullptr;
 };
