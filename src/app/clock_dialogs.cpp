@@ -27,7 +27,7 @@ QDialog* ClockDialogs::NewDisplaySettings() const {
 QDialog* ClockDialogs::NewScheduleSettings() const {
     const ClockSource& clock = services_.clock;
     return new TScheForm(records_.schedules, hosts_.saver, prompt_, services_.help,
-                         [&clock] { return clock.Now(); });
+                         services_.choosers, [&clock] { return clock.Now(); });
 }
 
 QDialog* ClockDialogs::NewAlarm() const {
@@ -36,7 +36,7 @@ QDialog* ClockDialogs::NewAlarm() const {
 
 QDialog* ClockDialogs::NewMailSettings() const {
     return new TPop3Form(records_.accounts, records_.clock, hosts_.mailSettings, hosts_.saver,
-                         prompt_, services_.help, services_.sound,
+                         prompt_, services_.help, services_.sound, services_.choosers,
                          [] { return std::make_unique<TPop3Client>(); });
 }
 

@@ -10,9 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -53,20 +51,20 @@ QString MailerFilter() {
 
 TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
                      SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
-                     Pop3ClientFactory testClient, QWidget* parent)
+                     Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent)
     : QDialog(parent), accounts_(accounts), settings_(settings), host_(host), saver_(saver),
-      prompt_(prompt), help_(help), sound_(sound), testClient_(std::move(testClient)),
-      draft_(accounts, settings), ui_(std::make_unique<Ui::Pop3Form>()) {
+      prompt_(prompt), help_(help), sound_(sound), choosers_(choosers),
+      testClient_(std::move(testClient)), draft_(accounts, settings),
+      ui_(std::make_unique<Ui::Pop3Form>()) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(DialogFont());
     ui_->setupUi(this);
     // Designer has no way to name the style's glyphs.
-    for (QToolButton* button : {ui_->BTN_MailSoundTest, ui_->BTN_MailSound, ui_->BTN_MailIcon,
-                                ui_->BTN_Mailer}) {
-        button->setIcon(style()->standardIcon(button == ui_->BTN_MailSoundTest
-                                                  ? QStyle::SP_MediaPlay
-                                                  : QStyle::SP_DirOpenIcon));
+    for (QToolButton* button :
+         {ui_->BTN_MailSoundTest, ui_->BTN_MailSound, ui_->BTN_MailIcon, ui_->BTN_Mailer}) {
+        button->setIcon(style()->standardIcon(
+            button == ui_->BTN_MailSoundTest ? QStyle::SP_MediaPlay : QStyle::SP_DirOpenIcon));
     }
     ConnectControls();
     ClearEditor();
@@ -82,7 +80,8 @@ void TPop3Form::ConnectControls() {
             [this](bool checked) { SetEditBit(DialUpOnly, checked); });
     connect(ui_->CBX_MailBlink, &QCheckBox::toggled, this,
             [this](bool checked) { SetEditBit(BlinkCount, checked); });
-    connect(ui_->CMB_Security, &QComboBox::currentIndexChanged, this, &TPop3Form::CMB_SecurityChange);
+    connect(ui_->CMB_Security, &QComboBox::currentIndexChanged, this,
+            &TPop3Form::CMB_SecurityChange);
     connect(ui_->CBX_MailSound, &QCheckBox::toggled, this, &TPop3Form::ApplySoundCheck);
     connect(ui_->CBX_MailIcon, &QCheckBox::toggled, this, &TPop3Form::CBX_MailIconClick);
     connect(ui_->CBX_MailCheckInt, &QCheckBox::toggled, this, &TPop3Form::ApplyPeriodicCheck);
@@ -90,11 +89,13 @@ void TPop3Form::ConnectControls() {
             [this](int minutes) { draft_.Checkinterval = minutes; });
 
     connect(ui_->BTN_MailIcon, &QToolButton::clicked, this, &TPop3Form::BTN_MailIconClick);
-    connect(ui_->BTN_TextColor, &QPushButton::clicked, this, [this] { ChooseColour(EditTextColor); });
+    connect(ui_->BTN_TextColor, &QPushButton::clicked, this,
+            [this] { ChooseColour(EditTextColor); });
     connect(ui_->BTN_TextBKColor, &QPushButton::clicked, this,
             [this] { ChooseColour(EditTextBKColor); });
     connect(ui_->BTN_MailSound, &QToolButton::clicked, this, &TPop3Form::BTN_MailSoundClick);
-    connect(ui_->BTN_MailSoundTest, &QToolButton::clicked, this, &TPop3Form::BTN_MailSoundTestClick);
+    connect(ui_->BTN_MailSoundTest, &QToolButton::clicked, this,
+            &TPop3Form::BTN_MailSoundTestClick);
     connect(ui_->BTN_Mailer, &QToolButton::clicked, this, &TPop3Form::BTN_MailerClick);
 
     connect(ui_->BTN_Pop3New, &QPushButton::clicked, this, &TPop3Form::BTN_Pop3NewClick);
@@ -104,9 +105,11 @@ void TPop3Form::ConnectControls() {
 
     connect(ui_->CLBX_Pop3List, &QListWidget::itemDoubleClicked, this,
             &TPop3Form::CLBX_Pop3ListDblClick);
-    connect(ui_->CLBX_Pop3List, &QListWidget::itemChanged, this, &TPop3Form::CLBX_Pop3ListClickCheck);
-    connect(ui_->CLBX_Pop3List, &QListWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { ui_->PopupMenu->popup(ui_->CLBX_Pop3List->mapToGlobal(at)); });
+    connect(ui_->CLBX_Pop3List, &QListWidget::itemChanged, this,
+            &TPop3Form::CLBX_Pop3ListClickCheck);
+    connect(
+        ui_->CLBX_Pop3List, &QListWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { ui_->PopupMenu->popup(ui_->CLBX_Pop3List->mapToGlobal(at)); });
     auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ui_->CLBX_Pop3List);
     deleteKey->setContext(Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, &TPop3Form::DeleteSelected);
@@ -130,7 +133,8 @@ void TPop3Form::ApplySoundCheck(bool checked) {
     SetEditBit(SoundOn, checked);
     for (QWidget* control :
          {static_cast<QWidget*>(ui_->LBL_MailSound), static_cast<QWidget*>(ui_->EDT_MailSound),
-          static_cast<QWidget*>(ui_->BTN_MailSound), static_cast<QWidget*>(ui_->BTN_MailSoundTest)}) {
+          static_cast<QWidget*>(ui_->BTN_MailSound),
+          static_cast<QWidget*>(ui_->BTN_MailSoundTest)}) {
         control->setEnabled(checked);
     }
 }
@@ -147,9 +151,9 @@ void TPop3Form::ApplyIconCheck(bool checked) {
 void TPop3Form::ApplyPeriodicCheck(bool checked) {
     draft_.MailCheckAttr =
         checked ? (draft_.MailCheckAttr | PeriodicCheck) : (draft_.MailCheckAttr & ~PeriodicCheck);
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui_->LBL_MailCheckInt), static_cast<QWidget*>(ui_->UPD_MailCheckInt),
-          static_cast<QWidget*>(ui_->LBL_MailCheckMin)}) {
+    for (QWidget* control : {static_cast<QWidget*>(ui_->LBL_MailCheckInt),
+                             static_cast<QWidget*>(ui_->UPD_MailCheckInt),
+                             static_cast<QWidget*>(ui_->LBL_MailCheckMin)}) {
         control->setEnabled(checked);
     }
 }
@@ -177,8 +181,9 @@ void TPop3Form::RedrawPreview() {
 }
 
 void TPop3Form::ClearEditor() {
-    for (QLineEdit* edit : {ui_->EDT_AccountName, ui_->EDT_UserID, ui_->EDT_Password, ui_->EDT_PopServer, ui_->EDT_MailSound,
-                            ui_->EDT_MailIcon, ui_->EDT_Mailer}) {
+    for (QLineEdit* edit :
+         {ui_->EDT_AccountName, ui_->EDT_UserID, ui_->EDT_Password, ui_->EDT_PopServer,
+          ui_->EDT_MailSound, ui_->EDT_MailIcon, ui_->EDT_Mailer}) {
         edit->clear();
     }
     // Today's mailboxes want TLS from the first byte.
@@ -386,7 +391,8 @@ void TPop3Form::FillList() {
 }
 
 void TPop3Form::CLBX_Pop3ListDblClick(QListWidgetItem* item) {
-    const int line = item != nullptr ? ui_->CLBX_Pop3List->row(item) : ui_->CLBX_Pop3List->currentRow();
+    const int line =
+        item != nullptr ? ui_->CLBX_Pop3List->row(item) : ui_->CLBX_Pop3List->currentRow();
     if (line < 0 || line >= draft_.WorkCount || !ConfirmDiscard()) {
         return;
     }
@@ -532,36 +538,37 @@ void TPop3Form::CBX_MailIconClick(bool checked) {
 }
 
 void TPop3Form::BTN_MailIconClick() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("ビットマップファイルの選択"), QFileInfo(ui_->EDT_MailIcon->text()).path(),
-        QStringLiteral("ビットマップ (*.bmp)"));
-    if (file.isEmpty()) {
+    const std::optional<QString> file =
+        choosers_.ChooseFile(this, {QStringLiteral("ビットマップファイルの選択"),
+                                    QFileInfo(ui_->EDT_MailIcon->text()).path(),
+                                    QStringLiteral("ビットマップ (*.bmp)")});
+    if (!file) {
         if (ui_->EDT_MailIcon->text().isEmpty()) {
             ui_->CBX_MailIcon->setChecked(true);
         }
         return;
     }
-    ui_->EDT_MailIcon->setText(file);
-    EditImageFile = file;
+    ui_->EDT_MailIcon->setText(*file);
+    EditImageFile = *file;
     if (!DrawPreview(PreviewSource::ImageFile)) {
         ui_->CBX_MailIcon->setChecked(true);
     }
 }
 
 void TPop3Form::ChooseColour(Colour& colour) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this);
-    if (chosen.isValid()) {
-        colour = FromQColor(chosen);
+    if (const std::optional<Colour> chosen = choosers_.ChooseColour(this, colour)) {
+        colour = *chosen;
     }
     RedrawPreview();
 }
 
 void TPop3Form::BTN_MailSoundClick() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("サウンドファイルの選択"), QFileInfo(ui_->EDT_MailSound->text()).path(),
-        QStringLiteral("サウンドファイル(*.wav)"));
-    if (!file.isEmpty()) {
-        ui_->EDT_MailSound->setText(file);
+    const std::optional<QString> file =
+        choosers_.ChooseFile(this, {QStringLiteral("サウンドファイルの選択"),
+                                    QFileInfo(ui_->EDT_MailSound->text()).path(),
+                                    QStringLiteral("サウンドファイル(*.wav)")});
+    if (file) {
+        ui_->EDT_MailSound->setText(*file);
     }
 }
 
@@ -575,11 +582,11 @@ void TPop3Form::BTN_MailSoundTestClick() {
 }
 
 void TPop3Form::BTN_MailerClick() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("メーラーのショートカット選択"),
-                                     QFileInfo(ui_->EDT_Mailer->text()).path(), MailerFilter());
-    if (!file.isEmpty()) {
-        ui_->EDT_Mailer->setText(file);
+    const std::optional<QString> file =
+        choosers_.ChooseFile(this, {QStringLiteral("メーラーのショートカット選択"),
+                                    QFileInfo(ui_->EDT_Mailer->text()).path(), MailerFilter()});
+    if (file) {
+        ui_->EDT_Mailer->setText(*file);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/choosers.h"
 #include "mail/mail_account_draft.h"
 #include "mail/mail_settings_host.h"
 #include "platform/help_viewer.h"
@@ -31,7 +32,7 @@ public:
 
     TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
               SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
-              Pop3ClientFactory testClient, QWidget* parent = nullptr);
+              Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent = nullptr);
     ~TPop3Form() override;
 
     void ClearEditor();
@@ -106,6 +107,7 @@ private:
     UserPrompt& prompt_;
     HelpViewer& help_;
     SoundPlayer& sound_;
+    Choosers& choosers_;
     Pop3ClientFactory testClient_;
 
     MailAccountDraft draft_;

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -66,9 +65,10 @@ QString AllFilesFilter() {
 } // namespace
 
 TScheForm::TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& prompt,
-                     HelpViewer& help, std::function<QDateTime()> now, QWidget* parent)
+                     HelpViewer& help, Choosers& choosers, std::function<QDateTime()> now,
+                     QWidget* parent)
     : QDialog(parent), table_(table), saver_(saver), prompt_(prompt), help_(help),
-      now_(std::move(now)), draft_(table), calendar_(2000, 1, 1),
+      choosers_(choosers), now_(std::move(now)), draft_(table), calendar_(2000, 1, 1),
       ui_(std::make_unique<Ui::ScheForm>()) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -111,9 +111,10 @@ void TScheForm::ConnectControls() {
     connect(ui_->CLBX_ScheList, &QListWidget::itemChanged, this, &TScheForm::ListItemChanged);
     connect(ui_->CLBX_ScheList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { LoadEntry(ui_->CLBX_ScheList->row(item)); });
-    connect(ui_->CLBX_ScheList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        ui_->PopupMenu->popup(ui_->CLBX_ScheList->viewport()->mapToGlobal(at));
-    });
+    connect(ui_->CLBX_ScheList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                ui_->PopupMenu->popup(ui_->CLBX_ScheList->viewport()->mapToGlobal(at));
+            });
     connect(ui_->PP_AllCheckOff, &QAction::triggered, this,
             [this] { SetAllChecks(Enablement::Disabled); });
     connect(ui_->PP_AllCheckOn, &QAction::triggered, this,
@@ -167,7 +168,8 @@ void TScheForm::WriteEditor(const ScheduleEntry& entry) {
     ui_->CBX_ScheMessage->setChecked(entry.Attribute & ScheduleMessage);
     ui_->CBX_ScheSound->setChecked(entry.Attribute & ScheduleSound);
     ui_->CBX_AppRun->setChecked(entry.Attribute & ScheduleApplication);
-    (entry.Attribute & ScheduleTimeSpecified ? ui_->RB_ScheTime : ui_->RB_ScheRun)->setChecked(true);
+    (entry.Attribute & ScheduleTimeSpecified ? ui_->RB_ScheTime : ui_->RB_ScheRun)
+        ->setChecked(true);
     ui_->CBX_ScheSelect->setCurrentIndex(PatternIndexOf(entry.Attribute));
     ui_->UPD_Sche_Hour->setValue(entry.Hour);
     ui_->UPD_Sche_Min->setValue(entry.Min);
@@ -182,7 +184,8 @@ void TScheForm::WriteEditor(const ScheduleEntry& entry) {
     calendar_.Show(entry.Year, entry.Month, entry.Day);
     ShowCalendar();
     // After the calendar, which sets the weekday of its date: a weekly entry keeps its own.
-    ui_->CBX_ScheEveryWeek->setCurrentIndex(entry.Week >= 1 && entry.Week <= 7 ? entry.Week - 1 : -1);
+    ui_->CBX_ScheEveryWeek->setCurrentIndex(entry.Week >= 1 && entry.Week <= 7 ? entry.Week - 1
+                                                                               : -1);
     UpdateEnabling();
 }
 
@@ -319,8 +322,8 @@ void TScheForm::FillList() {
 
 void TScheForm::ListItemChanged(QListWidgetItem* item) {
     draft_.SetEnabled(ui_->CLBX_ScheList->row(item), item->checkState() == Qt::Checked
-                                                    ? Enablement::Enabled
-                                                    : Enablement::Disabled);
+                                                         ? Enablement::Enabled
+                                                         : Enablement::Disabled);
 }
 
 void TScheForm::LoadEntry(int row) {
@@ -385,29 +388,29 @@ void TScheForm::SetAllChecks(Enablement enablement) {
 }
 
 void TScheForm::BrowseSoundFile() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("サウンドファイルの選択"), QFileInfo(ui_->EDT_ScheSound->text()).path(),
-        QStringLiteral("WAVファイル (*.wav)"));
-    if (!file.isEmpty()) {
-        ui_->EDT_ScheSound->setText(file);
+    const std::optional<QString> file =
+        choosers_.ChooseFile(this, {QStringLiteral("サウンドファイルの選択"),
+                                    QFileInfo(ui_->EDT_ScheSound->text()).path(),
+                                    QStringLiteral("WAVファイル (*.wav)")});
+    if (file) {
+        ui_->EDT_ScheSound->setText(*file);
     }
 }
 
 void TScheForm::BrowseRunFile() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("実行ファイルの選択"),
-                                     QFileInfo(ui_->EDT_RunFile->text()).path(), AllFilesFilter());
-    if (!file.isEmpty()) {
-        ui_->EDT_RunFile->setText(file);
+    const std::optional<QString> file =
+        choosers_.ChooseFile(this, {QStringLiteral("実行ファイルの選択"),
+                                    QFileInfo(ui_->EDT_RunFile->text()).path(), AllFilesFilter()});
+    if (file) {
+        ui_->EDT_RunFile->setText(*file);
     }
 }
 
 void TScheForm::BrowseRunFolder() {
-    const QString folder =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("実行時のフォルダ選択\n"),
-                                          ui_->EDT_RunDir->text(), QFileDialog::ShowDirsOnly);
-    if (!folder.isEmpty()) {
-        ui_->EDT_RunDir->setText(folder);
+    const std::optional<QString> folder = choosers_.ChooseFolder(
+        this, QStringLiteral("実行時のフォルダ選択\n"), ui_->EDT_RunDir->text());
+    if (folder) {
+        ui_->EDT_RunDir->setText(*folder);
     }
 }
 

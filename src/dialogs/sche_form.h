@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/calendar_grid.h"
+#include "dialogs/choosers.h"
 #include "platform/help_viewer.h"
 #include "platform/user_prompt.h"
 #include "schedule/calendar_month.h"
@@ -29,7 +30,7 @@ public:
     static constexpr int MessageByteLimit = 50;
 
     TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help,
-              std::function<QDateTime()> now, QWidget* parent = nullptr);
+              Choosers& choosers, std::function<QDateTime()> now, QWidget* parent = nullptr);
     ~TScheForm() override;
 
 protected:
@@ -76,6 +77,7 @@ private:
     SettingsSaver& saver_;
     UserPrompt& prompt_;
     HelpViewer& help_;
+    Choosers& choosers_;
     std::function<QDateTime()> now_;
 
     ScheduleDraft draft_;

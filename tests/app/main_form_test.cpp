@@ -1,7 +1,7 @@
 #include "app/clock_menu.h"
 #include "app/main_form.h"
 #include "app/tray_icon.h"
-#include "dialogs/option_choosers.h"
+#include "dialogs/choosers.h"
 #include "dovecot_server.h"
 #include "fake_login_start.h"
 #include "fake_persistence.h"
@@ -68,13 +68,14 @@ public:
 };
 
 // Every chooser is cancelled.
-class CancellingChoosers : public OptionChoosers {
+class CancellingChoosers : public Choosers {
 public:
-    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
-    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
+    std::optional<QString> ChooseFile(QWidget*, const FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> ChoosePictureFile(QWidget*, const QString&) override {
+    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
+    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
         return std::nullopt;
     }
 };

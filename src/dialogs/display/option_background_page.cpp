@@ -2,6 +2,7 @@
 
 #include "dialogs/display/option_editing.h"
 #include "dialogs/display/option_picture_list_box.h"
+#include "dialogs/standard_choosers.h"
 #include "face/background_picture.h"
 #include "ui_option_background_page.h"
 
@@ -26,6 +27,11 @@ OptionBackgroundPage::OptionBackgroundPage(OptionEditing& editing, UserPrompt& p
     ConnectControls();
 }
 
+QString OptionBackgroundPage::PictureFilter() {
+    return StandardChoosers::QtFilterFrom(
+        QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ (*.BMP)|*.BMP|JPEG (*.JPG)|*.JPG"));
+}
+
 bool OptionBackgroundPage::FileExists(const QString& path) const {
     return QFileInfo(BackgroundPicture(dataFolder_).Resolve(path)).isFile();
 }
@@ -37,7 +43,8 @@ void OptionBackgroundPage::ConnectControls() {
     connect(ui_->BTN_BackColor, &QPushButton::clicked, this, [this] {
         editing_.ChooseColour(this, &ClockSettings::BG_Color, ChooserApply::Always);
     });
-    connect(ui_->ImageFileBrows, &QToolButton::clicked, this, &OptionBackgroundPage::BrowseForPicture);
+    connect(ui_->ImageFileBrows, &QToolButton::clicked, this,
+            &OptionBackgroundPage::BrowseForPicture);
     connect(ui_->LBX_ImageFileList, &OptionPictureListBox::EntryPicked, this,
             &OptionBackgroundPage::PickEntry);
     connect(ui_->LBX_ImageFileList, &OptionPictureListBox::DeleteRequested, this,
@@ -93,7 +100,8 @@ void OptionBackgroundPage::BrowseForPicture() {
     const QString current = BackgroundPicture(dataFolder_).Resolve(copy.Image_File);
     const QString startFolder =
         current.isEmpty() ? copy.CurrentDir : QFileInfo(current).absolutePath();
-    const std::optional<QString> chosen = editing_.Choosers().ChoosePictureFile(this, startFolder);
+    const std::optional<QString> chosen = editing_.ChoosersInUse().ChooseFile(
+        this, {QStringLiteral("開く"), startFolder, PictureFilter()});
     if (!chosen || pictures_.AddChosen(*chosen) != PictureListModel::AddOutcome::Added) {
         editing_.Changed(ApplyEffect::LeavesModified);
         return;

@@ -21,6 +21,9 @@ public:
     void Fill() override;
     void UpdateEnabling() override;
 
+    // Bitmaps and JPEG pictures, named in either case.
+    static QString PictureFilter();
+
 private:
     void ConnectControls();
     void FillList();

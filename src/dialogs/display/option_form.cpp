@@ -27,7 +27,7 @@ int DisplayModeOf(const ClockSettings& settings) {
 
 } // namespace
 
-TOptionForm::TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
+TOptionForm::TOptionForm(OptionFormHost& host, Choosers& choosers, UserPrompt& prompt,
                          HelpViewer& help, LoginStart& loginStart, QWidget* parent)
     : QDialog(parent), host_(host), help_(help), copy_(host.WindowSettings()),
       editing_(copy_, choosers, [this] { ControlsChanged(); }),
@@ -62,7 +62,7 @@ void TOptionForm::AddPages(UserPrompt& prompt, LoginStart& loginStart) {
         previous = previous->previousInFocusChain();
     }
     for (QWidget* button : std::initializer_list<QWidget*>{ui_->BTM_okclose, ui_->BTM_Cansel,
-                                                          ui_->BTM_reflect, ui_->BTN_Help}) {
+                                                           ui_->BTM_reflect, ui_->BTN_Help}) {
         setTabOrder(previous, button);
         previous = button;
     }
@@ -96,7 +96,8 @@ void TOptionForm::ControlsChanged() {
 void TOptionForm::RedrawPreview() {
     const QRect area = FacePreview::PreviewArea(QSize(copy_.Width, copy_.Height), PreviewSide);
     ui_->IMG_Preview->setGeometry(area.translated(PreviewOrigin));
-    ui_->IMG_Preview->Show(facePreview_.Compose(copy_, host_.CurrentClockTime(), host_.IconSources()));
+    ui_->IMG_Preview->Show(
+        facePreview_.Compose(copy_, host_.CurrentClockTime(), host_.IconSources()));
     ui_->BTM_reflect->setEnabled(editing_.IsModified());
 }
 

@@ -28,8 +28,8 @@ public:
     static constexpr int HelpContext = 301;
     static constexpr int PreviewSide = 260;
 
-    TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
-                HelpViewer& help, LoginStart& loginStart, QWidget* parent = nullptr);
+    TOptionForm(OptionFormHost& host, Choosers& choosers, UserPrompt& prompt, HelpViewer& help,
+                LoginStart& loginStart, QWidget* parent = nullptr);
     ~TOptionForm() override;
 
 protected:
