@@ -1,6 +1,5 @@
 #include "dialogs/day_time_form.h"
 
-#include "dialogs/dialog_look.h"
 #include "timesync/clock_adjustment.h"
 #include "timesync/correction_texts.h"
 #include "timesync/server_time_fetch.h"
@@ -48,18 +47,15 @@ TDayTimeForm::TDayTimeForm(TimeServerSettings& settings, CorrectionState& state,
                            CorrectionHost& host, SystemClockSetter& clock, SettingsSaver& saver,
                            HelpViewer& help, UserPrompt& prompt, ServerLists servers,
                            QWidget* parent)
-    : QDialog(parent), settings_(settings), state_(state), host_(host), clock_(clock),
-      saver_(saver), help_(help), prompt_(prompt), servers_(std::move(servers)),
+    : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), settings_(settings),
+      state_(state), host_(host), clock_(clock), saver_(saver), servers_(std::move(servers)),
       working_(settings), ui_(std::make_unique<Ui::DayTimeForm>()) {
     // A value no version wrote reads as Daytime, as the correction run reads it.
     working_.Protocol = working_.Protocol == SntpProtocol ? SntpProtocol : DaytimeProtocol;
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
     ui_->setupUi(this);
     ConnectControls();
     ShowSettings();
-    CentreOnDesktop(*this);
+    AttachStandardButtons(ui_->BTN_Close, ui_->BTN_Help);
 
     // The handlers only report; leaving the flag false lets the run fail.
     const auto reportInvalidHost = [this](bool&) {
@@ -86,9 +82,6 @@ void TDayTimeForm::ConnectControls() {
     connect(ui_->BTN_Adjust, &QPushButton::clicked, this,
             [this] { RunNow(ClockCorrection::RunMode::Correct); });
     connect(ui_->BTN_Pop3Refrect, &QPushButton::clicked, this, [this] { Apply(); });
-    // Esc reaches reject() through QDialog itself.
-    connect(ui_->BTN_Close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui_->BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
 }
 
 void TDayTimeForm::ShowSettings() {
@@ -166,9 +159,9 @@ void TDayTimeForm::LayOutPattern(int pattern) {
     ui_->LBL_Name->setText(pattern >= 0 ? QString::fromUtf16(UnitNames[pattern]) : QString());
     ui_->LBL_Name->setVisible(pattern != CorrectDaily);
 
-    for (QWidget* rowControl :
-         std::initializer_list<QWidget*>{ui_->RB_DayTimeRun, ui_->RB_DayTimeTime, ui_->UPD_DayTime_Hour,
-                                         ui_->LBL_DayTime_Hour, ui_->UPD_DayTime_Min, ui_->LBL_DayTime_Min}) {
+    for (QWidget* rowControl : std::initializer_list<QWidget*>{
+             ui_->RB_DayTimeRun, ui_->RB_DayTimeTime, ui_->UPD_DayTime_Hour, ui_->LBL_DayTime_Hour,
+             ui_->UPD_DayTime_Min, ui_->LBL_DayTime_Min}) {
         rowControl->setVisible(!interval);
     }
 }
@@ -184,8 +177,9 @@ void TDayTimeForm::UpdateEnabling() {
     ui_->RB_DayTimeRun->setEnabled(radios);
     ui_->RB_DayTimeTime->setEnabled(radios);
     const bool time = radios && ui_->RB_DayTimeTime->isChecked();
-    for (QWidget* timeControl : std::initializer_list<QWidget*>{ui_->UPD_DayTime_Hour, ui_->LBL_DayTime_Hour,
-                                                                ui_->UPD_DayTime_Min, ui_->LBL_DayTime_Min}) {
+    for (QWidget* timeControl :
+         std::initializer_list<QWidget*>{ui_->UPD_DayTime_Hour, ui_->LBL_DayTime_Hour,
+                                         ui_->UPD_DayTime_Min, ui_->LBL_DayTime_Min}) {
         timeControl->setEnabled(time);
     }
 }
@@ -203,7 +197,7 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
     ui_->BTN_AdjustCheck->setEnabled(false);
     ui_->BTN_Adjust->setEnabled(false);
     ui_->Memo1->appendPlainText(check ? QStringLiteral("==テスト実行します==")
-                                 : QStringLiteral("==日時を補正します=="));
+                                      : QStringLiteral("==日時を補正します=="));
 
     state_.correctionError = 0;
     const ServerAddress address{SelectedServer(), working_.iPort, working_.iiTimeOut,
@@ -248,7 +242,7 @@ void TDayTimeForm::RunFailed(CorrectionFailure failure) {
     // The memo tells what went wrong; this one the user can only mend outside the program,
     // so it is said out loud as the menu's correction says it.
     if (failure == CorrectionFailure::AutomaticSyncOn) {
-        prompt_.ShowMessage(QStringLiteral("警告"), CorrectionFailureMessage(failure));
+        ShowWarning(CorrectionFailureMessage(failure));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/settings_dialog.h"
 #include "net/daytime_client.h"
 #include "net/sntp_client.h"
 #include "platform/help_viewer.h"
@@ -11,7 +12,6 @@
 #include "timesync/correction_host.h"
 #include "timesync/correction_state.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <memory>
 
@@ -22,7 +22,7 @@ class DayTimeForm;
 // The clock-correction settings dialog. It edits a copy of the clock window's time-server
 // settings, hands it back only through "設定", and can fetch the server's time at once,
 // comparing ("テスト実行") or correcting ("日時補正"), with the outcome in its status memo.
-class TDayTimeForm : public QDialog {
+class TDayTimeForm : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 304;
@@ -71,8 +71,6 @@ private:
     CorrectionHost& host_;
     SystemClockSetter& clock_;
     SettingsSaver& saver_;
-    HelpViewer& help_;
-    UserPrompt& prompt_;
     const ServerLists servers_;
     TimeServerSettings working_;
     TDaytimeClient DaytimeClient;

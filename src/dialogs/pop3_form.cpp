@@ -1,7 +1,6 @@
 #include "dialogs/pop3_form.h"
 
 #include "dialogs/certificate_question.h"
-#include "dialogs/dialog_look.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
 #include "net/etls_error.h"
@@ -13,7 +12,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,7 +27,6 @@
 namespace {
 
 const QString kValidateCaption = QStringLiteral("メールチェック設定方法について");
-const QString kWarningCaption = QStringLiteral("警告");
 const QString kPlainPort = QStringLiteral("110");
 const QString kTlsPort = QStringLiteral("995");
 
@@ -52,13 +49,10 @@ QString MailerFilter() {
 TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
                      SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
                      Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent)
-    : QDialog(parent), accounts_(accounts), settings_(settings), host_(host), saver_(saver),
-      prompt_(prompt), help_(help), sound_(sound), choosers_(choosers),
+    : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), accounts_(accounts),
+      settings_(settings), host_(host), saver_(saver), sound_(sound), choosers_(choosers),
       testClient_(std::move(testClient)), draft_(accounts, settings),
       ui_(std::make_unique<Ui::Pop3Form>()) {
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
     ui_->setupUi(this);
     // Designer has no way to name the style's glyphs.
     for (QToolButton* button :
@@ -70,7 +64,7 @@ TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettin
     ClearEditor();
     TakeBaseline();
     FillList();
-    CentreOnDesktop(*this);
+    AttachStandardButtons(ui_->BTN_Close, ui_->BTN_Help);
 }
 
 TPop3Form::~TPop3Form() = default;
@@ -119,8 +113,6 @@ void TPop3Form::ConnectControls() {
     connect(ui_->PP_DelAll, &QAction::triggered, this, &TPop3Form::DeleteAll);
 
     connect(ui_->BTN_Pop3Refrect, &QPushButton::clicked, this, &TPop3Form::BTN_Pop3RefrectClick);
-    connect(ui_->BTN_Close, &QPushButton::clicked, this, &TPop3Form::BTN_CloseClick);
-    connect(ui_->BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
 }
 
 // ---- The editor ----
@@ -163,8 +155,7 @@ bool TPop3Form::DrawPreview(PreviewSource source) {
     if (source == PreviewSource::ImageFile) {
         icon = QImage(EditImageFile);
         if (icon.isNull()) {
-            prompt_.ShowMessage(kWarningCaption,
-                                QStringLiteral("ビットマップの読み込みに失敗しました"));
+            ShowWarning(QStringLiteral("ビットマップの読み込みに失敗しました"));
             return false;
         }
     }
@@ -280,10 +271,9 @@ std::optional<int> TPop3Form::PortNumber() {
     bool number = false;
     const int port = ui_->EDT_Port->text().trimmed().toInt(&number, 10);
     if (!number || port < 1 || port > 65535) {
-        prompt_.ShowMessage(kWarningCaption,
-                            QStringLiteral("「%1」はポート番号ではありません。"
-                                           "1から65535までの数字を入力してください")
-                                .arg(ui_->EDT_Port->text()));
+        ShowWarning(QStringLiteral("「%1」はポート番号ではありません。"
+                                   "1から65535までの数字を入力してください")
+                        .arg(ui_->EDT_Port->text()));
         return std::nullopt;
     }
     return port;
@@ -341,12 +331,6 @@ void TPop3Form::TakeBaseline() {
 
 bool TPop3Form::Changed() const {
     return !(ReadEditor() == baseline_);
-}
-
-bool TPop3Form::ConfirmDiscard() {
-    return !Changed() || prompt_.Ask(kWarningCaption,
-                                     QStringLiteral("変更内容が破棄されますがよろしいですか?")) ==
-                             UserPrompt::Answer::Yes;
 }
 
 bool TPop3Form::Validate() {
@@ -444,8 +428,7 @@ void TPop3Form::DeleteAll() {
 
 void TPop3Form::BTN_Pop3NewClick() {
     if (draft_.IsFull()) {
-        prompt_.ShowMessage(
-            kWarningCaption,
+        ShowWarning(
             QStringLiteral("これ以上設定できません（最大%1件）").arg(AccountTable::Capacity));
         return;
     }
@@ -603,19 +586,4 @@ void TPop3Form::BTN_Pop3RefrectClick() {
     host_.ResetMailTickCount();
     saver_.SaveSettings();
     accept();
-}
-
-void TPop3Form::BTN_CloseClick() {
-    if (ConfirmDiscard()) {
-        reject();
-    }
-}
-
-void TPop3Form::keyPressEvent(QKeyEvent* event) {
-    // Esc from any control is "キャンセル" and asks first; the close box closes at once.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        BTN_CloseClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/choosers.h"
+#include "dialogs/settings_dialog.h"
 #include "mail/mail_account_draft.h"
 #include "mail/mail_settings_host.h"
 #include "platform/help_viewer.h"
@@ -8,7 +9,6 @@
 #include "platform/user_prompt.h"
 #include "settings/settings_saver.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,7 +22,7 @@ class Pop3Form;
 
 // The mail settings dialog. It edits its own copy of the accounts, one account at a time in
 // the editor above the account list, and hands the copy back only through "設定".
-class TPop3Form : public QDialog {
+class TPop3Form : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 303;
@@ -46,7 +46,7 @@ public:
     const MailAccountDraft& Draft() const { return draft_; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool HasUnsavedChanges() const override { return Changed(); }
 
 private:
     enum class PreviewSource { BuiltIn, ImageFile };
@@ -65,7 +65,6 @@ private:
 
     EditorFields ReadEditor() const;
     void TakeBaseline();
-    bool ConfirmDiscard();
     void SetEditBit(int bit, bool on);
     bool DrawPreview(PreviewSource source);
     void RedrawPreview();
@@ -98,14 +97,11 @@ private:
     void BTN_MailSoundTestClick();
     void BTN_MailerClick();
     void BTN_Pop3RefrectClick();
-    void BTN_CloseClick();
 
     AccountTable& accounts_;
     ClockSettings& settings_;
     MailSettingsHost& host_;
     SettingsSaver& saver_;
-    UserPrompt& prompt_;
-    HelpViewer& help_;
     SoundPlayer& sound_;
     Choosers& choosers_;
     Pop3ClientFactory testClient_;

@@ -2,7 +2,6 @@
 
 #include "core/clock_time.h"
 #include "dialogs/byte_limited_memo.h"
-#include "dialogs/dialog_look.h"
 #include "schedule/schedule_editing.h"
 #include "schedule/schedule_list_text.h"
 #include "ui_sche_form.h"
@@ -13,7 +12,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,10 +47,6 @@ int PatternBitAt(int index) {
     return index >= 0 && index < int(std::size(PatternItems)) ? PatternItems[index].bit : 0;
 }
 
-QString DiscardQuestion() {
-    return QStringLiteral("変更内容が破棄されますがよろしいですか?");
-}
-
 // Windows matches every file with "*.*"; elsewhere names without a dot need "*".
 QString AllFilesFilter() {
 #ifdef Q_OS_WIN
@@ -67,12 +61,9 @@ QString AllFilesFilter() {
 TScheForm::TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& prompt,
                      HelpViewer& help, Choosers& choosers, std::function<QDateTime()> now,
                      QWidget* parent)
-    : QDialog(parent), table_(table), saver_(saver), prompt_(prompt), help_(help),
-      choosers_(choosers), now_(std::move(now)), draft_(table), calendar_(2000, 1, 1),
-      ui_(std::make_unique<Ui::ScheForm>()) {
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(DialogFont());
+    : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), table_(table),
+      saver_(saver), choosers_(choosers), now_(std::move(now)), draft_(table),
+      calendar_(2000, 1, 1), ui_(std::make_unique<Ui::ScheForm>()) {
     ui_->setupUi(this);
     ui_->MM_Message->SetByteLimit(MessageByteLimit);
     applicationControls_ = {ui_->LBL_AppName,   ui_->EDT_ScheAppName, ui_->LBL_RunFile,
@@ -82,7 +73,7 @@ TScheForm::TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& pro
     ConnectControls();
     ResetEditor();
     FillList();
-    CentreOnDesktop(*this);
+    AttachStandardButtons(ui_->BTN_Close, ui_->BTN_Help);
 }
 
 TScheForm::~TScheForm() = default;
@@ -128,8 +119,6 @@ void TScheForm::ConnectControls() {
             [this] { StoreEditor(StoreTarget::LoadedEntry); });
     connect(ui_->BTN_ScheReset, &QPushButton::clicked, this, &TScheForm::ResetEditor);
     connect(ui_->BTN_ScheRefrect, &QPushButton::clicked, this, &TScheForm::CommitAndClose);
-    connect(ui_->BTN_Close, &QPushButton::clicked, this, &TScheForm::CancelRequested);
-    connect(ui_->BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
 }
 
 ScheduleEntry TScheForm::ReadEditor() const {
@@ -215,13 +204,8 @@ void TScheForm::TakeSnapshot() {
     snapshot_ = ReadEditor();
 }
 
-bool TScheForm::EditorChanged() const {
+bool TScheForm::HasUnsavedChanges() const {
     return !SameEditorFields(ReadEditor(), snapshot_);
-}
-
-bool TScheForm::ConfirmDiscard() {
-    return !EditorChanged() ||
-           prompt_.Ask(QStringLiteral("警告"), DiscardQuestion()) == UserPrompt::Answer::Yes;
 }
 
 void TScheForm::UpdateEnabling() {
@@ -345,8 +329,7 @@ void TScheForm::StoreEditor(StoreTarget target) {
     }
     if (target == StoreTarget::NewEntry) {
         if (!draft_.Add(edited)) {
-            prompt_.ShowMessage(
-                QStringLiteral("警告"),
+            ShowWarning(
                 QStringLiteral("これ以上設定できません（最大%1件）").arg(ScheduleDraft::Capacity));
             return;
         }
@@ -418,19 +401,4 @@ void TScheForm::CommitAndClose() {
     draft_.CommitTo(table_);
     saver_.SaveSettings();
     accept();
-}
-
-void TScheForm::CancelRequested() {
-    if (ConfirmDiscard()) {
-        reject();
-    }
-}
-
-void TScheForm::keyPressEvent(QKeyEvent* event) {
-    // Esc is "キャンセル" and asks first; the close box closes without asking.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        CancelRequested();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/calendar_grid.h"
 #include "dialogs/choosers.h"
+#include "dialogs/settings_dialog.h"
 #include "platform/help_viewer.h"
 #include "platform/user_prompt.h"
 #include "schedule/calendar_month.h"
@@ -10,7 +11,6 @@
 #include "settings/settings_saver.h"
 
 #include <QDateTime>
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,7 +23,7 @@ class ScheForm;
 
 // The schedule settings dialog. It edits its own copy of the clock window's schedules with
 // an editor for one entry, and hands the copy back only through "設定".
-class TScheForm : public QDialog {
+class TScheForm : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 302;
@@ -34,7 +34,8 @@ public:
     ~TScheForm() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // The editor differs from what it showed when it was last reset or loaded.
+    bool HasUnsavedChanges() const override;
 
 private:
     enum class StoreTarget { NewEntry, LoadedEntry };
@@ -46,8 +47,6 @@ private:
     void WriteEditor(const ScheduleEntry& entry);
     void ResetEditor();
     void TakeSnapshot();
-    bool EditorChanged() const;
-    bool ConfirmDiscard();
     void UpdateEnabling();
     void ShowCalendar();
     void SetToday();
@@ -71,12 +70,9 @@ private:
     void BrowseRunFile();
     void BrowseRunFolder();
     void CommitAndClose();
-    void CancelRequested();
 
     ScheduleTable& table_;
     SettingsSaver& saver_;
-    UserPrompt& prompt_;
-    HelpViewer& help_;
     Choosers& choosers_;
     std::function<QDateTime()> now_;
 

@@ -48,10 +48,10 @@ OptionAnalogPage::OptionAnalogPage(OptionEditing& editing, QWidget* parent)
                   {ui_->CBX_MemoryDisp, MemoryDisp},     {ui_->CBX_StringDisp, StringDisp},
                   {ui_->CBX_AnalogFixWin, AnalogFixWin}, {ui_->CBX_AnalogCenter, AnalogCenter},
                   {ui_->CBX_HandFill, HandFill}};
-    analogControls_ = {ui_->CBX_SecondHandDisp, ui_->CBX_MemoryDisp,   ui_->CMB_MemDesign,
-                       ui_->LBL_MemDesign,      ui_->CMB_MemInt,       ui_->LBL_MemInt,
-                       ui_->CBX_StringDisp,     ui_->BTM_StringFont,   ui_->CBX_AnalogFixWin,
-                       ui_->CBX_AnalogCenter,   ui_->CBX_HandFill,     ui_->LBL_LineWidth,
+    analogControls_ = {ui_->CBX_SecondHandDisp, ui_->CBX_MemoryDisp, ui_->CMB_MemDesign,
+                       ui_->LBL_MemDesign,      ui_->CMB_MemInt,     ui_->LBL_MemInt,
+                       ui_->CBX_StringDisp,     ui_->BTM_StringFont, ui_->CBX_AnalogFixWin,
+                       ui_->CBX_AnalogCenter,   ui_->CBX_HandFill,   ui_->LBL_LineWidth,
                        ui_->UPD_LineWidth};
     for (const ColourButton& entry : ColourButtons) {
         analogControls_.push_back((*ui_).*entry.button);

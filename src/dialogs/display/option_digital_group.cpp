@@ -38,8 +38,8 @@ DigitalGroupTraits DigitalGroupTraits::Date() {
 }
 
 OptionDigitalGroup::OptionDigitalGroup(DigitalGroupTraits traits,
-                                       const DigitalGroupControls& controls,
-                                       OptionEditing& editing, QObject* parent)
+                                       const DigitalGroupControls& controls, OptionEditing& editing,
+                                       QObject* parent)
     : QObject(parent), traits_(std::move(traits)), controls_(controls), editing_(editing) {
     // The two radios are one choice, apart from any other radio of the tab.
     auto* style = new QButtonGroup(controls_.group);

@@ -1,6 +1,5 @@
 #include "dialogs/display/option_form.h"
 
-#include "dialogs/dialog_look.h"
 #include "dialogs/display/option_analog_page.h"
 #include "dialogs/display/option_background_page.h"
 #include "dialogs/display/option_digital_page.h"
@@ -9,7 +8,6 @@
 #include "ui_option_form.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -29,17 +27,14 @@ int DisplayModeOf(const ClockSettings& settings) {
 
 TOptionForm::TOptionForm(OptionFormHost& host, Choosers& choosers, UserPrompt& prompt,
                          HelpViewer& help, LoginStart& loginStart, QWidget* parent)
-    : QDialog(parent), host_(host), help_(help), copy_(host.WindowSettings()),
-      editing_(copy_, choosers, [this] { ControlsChanged(); }),
+    : SettingsDialog(prompt, help, HelpContext, Border::NoBorderIcons, parent), host_(host),
+      copy_(host.WindowSettings()), editing_(copy_, choosers, [this] { ControlsChanged(); }),
       facePreview_(host.PictureDataFolder()), ui_(std::make_unique<Ui::OptionForm>()) {
-    // A tool window without border icons: it is closed by its buttons or Esc.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFont(DialogFont());
     ui_->setupUi(this);
     AddPages(prompt, loginStart);
     ConnectButtons();
     FillControls();
-    CentreOnDesktop(*this);
+    AttachStandardButtons(ui_->BTM_Cansel, ui_->BTN_Help);
 }
 
 TOptionForm::~TOptionForm() = default;
@@ -70,9 +65,7 @@ void TOptionForm::AddPages(UserPrompt& prompt, LoginStart& loginStart) {
 
 void TOptionForm::ConnectButtons() {
     connect(ui_->BTM_okclose, &QPushButton::clicked, this, &TOptionForm::OkClose);
-    connect(ui_->BTM_Cansel, &QPushButton::clicked, this, &TOptionForm::reject);
     connect(ui_->BTM_reflect, &QPushButton::clicked, this, &TOptionForm::Apply);
-    connect(ui_->BTN_Help, &QPushButton::clicked, this, [this] { help_.ShowTopic(HelpContext); });
 }
 
 void TOptionForm::FillControls() {
@@ -131,14 +124,6 @@ void TOptionForm::OkClose() {
     Apply();
     host_.SaveSettings();
     accept();
-}
-
-void TOptionForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        ui_->BTM_Cansel->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TOptionForm::showEvent(QShowEvent* event) {

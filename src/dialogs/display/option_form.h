@@ -2,12 +2,12 @@
 
 #include "dialogs/display/option_editing.h"
 #include "dialogs/option_form_host.h"
+#include "dialogs/settings_dialog.h"
 #include "face/face_preview.h"
 #include "platform/help_viewer.h"
 #include "platform/user_prompt.h"
 #include "settings/clock_settings.h"
 
-#include <QDialog>
 #include <memory>
 #include <vector>
 
@@ -22,7 +22,7 @@ class OptionForm;
 // The display settings dialog "表示設定". It edits a copy of the clock window's settings,
 // shows it in a preview composed like the face, and writes it back on "適用" and "設定";
 // "キャンセル" leaves the clock window as it was.
-class TOptionForm : public QDialog {
+class TOptionForm : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 301;
@@ -33,7 +33,6 @@ public:
     ~TOptionForm() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -48,7 +47,6 @@ private:
     void OkClose();
 
     OptionFormHost& host_;
-    HelpViewer& help_;
     ClockSettings copy_;
     OptionEditing editing_;
     FacePreview facePreview_;

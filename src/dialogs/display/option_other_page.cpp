@@ -1,6 +1,7 @@
 #include "dialogs/display/option_other_page.h"
 
 #include "dialogs/display/option_editing.h"
+#include "dialogs/settings_dialog.h"
 #include "platform/login_start.h"
 #include "platform/user_prompt.h"
 #include "ui_option_other_page.h"
@@ -31,8 +32,10 @@ OptionOtherPage::~OptionOtherPage() = default;
 void OptionOtherPage::ConnectControls() {
     auto* modes = new QButtonGroup(this);
     auto* shapes = new QButtonGroup(this);
-    const std::array<QRadioButton*, 3> modeRadios = {ui_->RB_Normal, ui_->RB_TopMost, ui_->RB_MouseHide};
-    const std::array<QRadioButton*, 3> shapeRadios = {ui_->RB_WinRect, ui_->RB_WinEllipse, ui_->RB_WinRoundRect};
+    const std::array<QRadioButton*, 3> modeRadios = {ui_->RB_Normal, ui_->RB_TopMost,
+                                                     ui_->RB_MouseHide};
+    const std::array<QRadioButton*, 3> shapeRadios = {ui_->RB_WinRect, ui_->RB_WinEllipse,
+                                                      ui_->RB_WinRoundRect};
     for (int i = 0; i < 3; ++i) {
         modes->addButton(modeRadios[i], i);
         shapes->addButton(shapeRadios[i], i);
@@ -79,7 +82,7 @@ void OptionOtherPage::ApplyLoginStart() {
     }
     if (!loginStart_.SetEnabled(wanted)) {
         prompt_.ShowMessage(
-            QStringLiteral("警告"),
+            SettingsDialog::WarningCaption(),
             QStringLiteral("ログイン時の起動を設定できません。\n%1").arg(loginStart_.Location()));
         // The box shows what the next login will do.
         const bool initialised = editing_.IsInitialised();
@@ -106,7 +109,8 @@ void OptionOtherPage::Fill() {
         ui_->RB_Normal->setChecked(true);
     }
     ui_->UPD_HideTime->setValue(copy.WindowHideInterval);
-    const std::array<QRadioButton*, 3> shapeRadios = {ui_->RB_WinRect, ui_->RB_WinEllipse, ui_->RB_WinRoundRect};
+    const std::array<QRadioButton*, 3> shapeRadios = {ui_->RB_WinRect, ui_->RB_WinEllipse,
+                                                      ui_->RB_WinRoundRect};
     if (copy.Form_Window_Type >= 0 && copy.Form_Window_Type < int(shapeRadios.size())) {
         shapeRadios[copy.Form_Window_Type]->setChecked(true);
     }
