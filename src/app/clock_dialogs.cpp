@@ -4,8 +4,8 @@
 #include "dialogs/alarm_form.h"
 #include "dialogs/day_time_form.h"
 #include "dialogs/day_time_info_form.h"
+#include "dialogs/display/option_form.h"
 #include "dialogs/mail_info_form.h"
-#include "dialogs/option_form.h"
 #include "dialogs/pop3_form.h"
 #include "dialogs/sche_form.h"
 #include "net/pop3_client.h"
@@ -27,7 +27,7 @@ QDialog* ClockDialogs::NewDisplaySettings() const {
 QDialog* ClockDialogs::NewScheduleSettings() const {
     const ClockSource& clock = services_.clock;
     return new TScheForm(records_.schedules, hosts_.saver, prompt_, services_.help,
-                         [&clock] { return clock.Now(); });
+                         services_.choosers, [&clock] { return clock.Now(); });
 }
 
 QDialog* ClockDialogs::NewAlarm() const {
@@ -36,7 +36,7 @@ QDialog* ClockDialogs::NewAlarm() const {
 
 QDialog* ClockDialogs::NewMailSettings() const {
     return new TPop3Form(records_.accounts, records_.clock, hosts_.mailSettings, hosts_.saver,
-                         prompt_, services_.help, services_.sound,
+                         prompt_, services_.help, services_.sound, services_.choosers,
                          [] { return std::make_unique<TPop3Client>(); });
 }
 

@@ -6,7 +6,7 @@
 #include "app/store_persistence.h"
 #include "app/widget_prompt.h"
 #include "core/program_version.h"
-#include "dialogs/option_standard_choosers.h"
+#include "dialogs/standard_choosers.h"
 #include "face/face_snapshot.h"
 #include "mail/run_mail_check_once.h"
 #include "net/pop3_client.h"
@@ -69,7 +69,7 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
-    OptionStandardChoosers choosers;
+    StandardChoosers choosers;
     const std::unique_ptr<LoginStart> loginStart =
         CreateSystemLoginStart(QCoreApplication::applicationFilePath());
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,

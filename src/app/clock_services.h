@@ -3,11 +3,11 @@
 #include <QString>
 
 class AppLauncher;
+class Choosers;
 class ClockSource;
 class DialUpMonitor;
 class HelpViewer;
 class LoginStart;
-class OptionChoosers;
 class SettingsPersistence;
 class SoundPlayer;
 class SystemClockSetter;
@@ -24,7 +24,7 @@ struct ClockServices {
     AppLauncher& launcher;
     DialUpMonitor& dialUp;
     SystemClockSetter& clockSetter; // sets the computer's clock for the correction
-    OptionChoosers& choosers;       // colour, font and picture choosers of the display dialog
+    Choosers& choosers;             // file, folder, colour and font choosers of the dialogs
     LoginStart& loginStart;         // the display dialog's start at login
     // Where relative picture paths are looked up when not found in the current directory.
     QString dataFolder;

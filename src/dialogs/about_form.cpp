@@ -3,6 +3,7 @@
 #include "core/program_version.h"
 #include "dialogs/dialog_look.h"
 #include "face/default_icons.h"
+#include "ui_about_form.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,48 +17,41 @@ constexpr int ClientHeight = 192;
 
 } // namespace
 
-TAbout_Form::TAbout_Form(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("About_Form"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+TAbout_Form::TAbout_Form(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::About_Form>()) {
     // A dialog frame with only the system menu, above every other window.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
-    setFixedSize(ClientWidth, ClientHeight);
-    BuildControls();
-    CentreOnDesktop(*this);
-}
-
-void TAbout_Form::BuildControls() {
-    Logo_Image = new QLabel(this);
-    Logo_Image->setObjectName(QStringLiteral("Logo_Image"));
+    ui_->setupUi(this);
     const QPixmap logo = LogoWithCornerIcon();
-    Logo_Image->setPixmap(logo);
+    ui_->Logo_Image->setPixmap(logo);
     // The picture sets the control's size.
-    Logo_Image->setGeometry(QRect(QPoint(0, 0), logo.size()));
-    Logo_Image->installEventFilter(this);
+    ui_->Logo_Image->resize(logo.size());
+    ui_->Logo_Image->installEventFilter(this);
 
-    Version = new QLabel(QString::fromLatin1(ProgramVersion), this);
-    Version->setObjectName(QStringLiteral("Version"));
+    ui_->Version->setText(QString::fromLatin1(ProgramVersion));
+    // Designer forms give fonts in points; this one is given in pixels.
     QFont versionFont = font();
     versionFont.setPixelSize(24);
     versionFont.setBold(true);
     versionFont.setItalic(true);
-    Version->setFont(versionFont);
+    ui_->Version->setFont(versionFont);
     // Light on the logo's dark ground.
-    QPalette versionColours = Version->palette();
+    QPalette versionColours = ui_->Version->palette();
     versionColours.setColor(QPalette::WindowText, Qt::white);
-    Version->setPalette(versionColours);
-    Version->setAttribute(Qt::WA_TranslucentBackground);
-    Version->setAutoFillBackground(false);
-    Version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Version->setGeometry(150, 150, 80, 32);
+    ui_->Version->setPalette(versionColours);
+    ui_->Version->setAttribute(Qt::WA_TranslucentBackground);
+    ui_->Version->setAutoFillBackground(false);
     // A click on the version number counts as a click on the logo below it.
-    Version->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui_->Version->setAttribute(Qt::WA_TransparentForMouseEvents);
+    CentreOnDesktop(*this);
 }
 
+TAbout_Form::~TAbout_Form() = default;
+
 bool TAbout_Form::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Logo_Image) {
+    if (watched == ui_->Logo_Image) {
         if (event->type() == QEvent::MouseButtonRelease) {
             reject();
             return true;

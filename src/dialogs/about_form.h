@@ -2,8 +2,11 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <memory>
 
-class QLabel;
+namespace Ui {
+class About_Form;
+}
 
 // The about box: the program's logo with the version number and the status icon in its
 // top-left corner. A click on the logo closes it.
@@ -11,14 +14,13 @@ class TAbout_Form : public QDialog {
     Q_OBJECT
 public:
     explicit TAbout_Form(QWidget* parent = nullptr);
+    ~TAbout_Form() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildControls();
     static QPixmap LogoWithCornerIcon();
 
-    QLabel* Logo_Image = nullptr;
-    QLabel* Version = nullptr;
+    std::unique_ptr<Ui::About_Form> ui_;
 };

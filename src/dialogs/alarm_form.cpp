@@ -1,14 +1,17 @@
 #include "dialogs/alarm_form.h"
 
+#include "ui_alarm_form.h"
+
 TAlarmForm::TAlarmForm(ScheduleTable& table, const ClockTime& lastTick, SoundPlayer& sound,
                        AppLauncher& launcher, QWidget* parent)
-    : NoticeWindow(QStringLiteral("AlarmForm"),
-                   Layout{QSize(448, 235), 163, QStringLiteral("スケジュール通知 by Zorbel"),
-                          Stacking::StaysOnTop},
-                   parent),
+    : NoticeWindow(Stacking::StaysOnTop, parent), ui_(std::make_unique<Ui::AlarmForm>()),
       collector_(table, lastTick, sound, launcher) {
+    ui_->setupUi(this);
+    AttachControls(ui_->MM_Message, ui_->Image1, ui_->AlarmClose);
     CollectDueAlarms();
 }
+
+TAlarmForm::~TAlarmForm() = default;
 
 void TAlarmForm::CollectDueAlarms() {
     for (const QString& line : collector_.CollectDueAlarms()) {

@@ -7,6 +7,12 @@
 #include "schedule/alarm_collector.h"
 #include "settings/schedule_entry.h"
 
+#include <memory>
+
+namespace Ui {
+class AlarmForm;
+}
+
 // The alarm window: one line per schedule that fell due, always on top until the user
 // confirms it. It collects the due entries when it is created and whenever the due check
 // finds more while it is open.
@@ -15,10 +21,12 @@ class TAlarmForm : public NoticeWindow {
 public:
     TAlarmForm(ScheduleTable& table, const ClockTime& lastTick, SoundPlayer& sound,
                AppLauncher& launcher, QWidget* parent = nullptr);
+    ~TAlarmForm() override;
 
     // Shows every entry that is Due now and marks it Notified.
     void CollectDueAlarms();
 
 private:
+    std::unique_ptr<Ui::AlarmForm> ui_;
     AlarmCollector collector_;
 };

@@ -6,8 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-ByteLimitedMemo::ByteLimitedMemo(int byteLimit, QWidget* parent)
-    : QPlainTextEdit(parent), byteLimit_(byteLimit) {
+ByteLimitedMemo::ByteLimitedMemo(QWidget* parent) : QPlainTextEdit(parent) {
     connect(document(), &QTextDocument::contentsChange, this, &ByteLimitedMemo::TrimInsertion);
 }
 

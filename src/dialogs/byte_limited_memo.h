@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <limits>
 
 // A memo whose text may not grow beyond a number of code-page-932 bytes. Typed or pasted
 // text that does not fit is cut off where the limit is reached, as the Windows edit control
@@ -8,7 +9,9 @@
 class ByteLimitedMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
-    ByteLimitedMemo(int byteLimit, QWidget* parent = nullptr);
+    explicit ByteLimitedMemo(QWidget* parent = nullptr);
+
+    void SetByteLimit(int byteLimit) { byteLimit_ = byteLimit; }
 
     // Shows a stored text as it is: the limit applies to what the user types or pastes, so
     // a longer text brought from elsewhere is not cut short merely by being shown.
@@ -17,6 +20,7 @@ public:
 private:
     void TrimInsertion(int position, int charsRemoved, int charsAdded);
 
-    int byteLimit_;
+    // No limit until one is set.
+    int byteLimit_ = std::numeric_limits<int>::max();
     bool trimming_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/settings_dialog.h"
 #include "net/daytime_client.h"
 #include "net/sntp_client.h"
 #include "platform/help_viewer.h"
@@ -11,22 +12,17 @@
 #include "timesync/correction_host.h"
 #include "timesync/correction_state.h"
 
-#include <QDialog>
 #include <QStringList>
+#include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
+namespace Ui {
+class DayTimeForm;
+}
 
 // The clock-correction settings dialog. It edits a copy of the clock window's time-server
 // settings, hands it back only through "設定", and can fetch the server's time at once,
 // comparing ("テスト実行") or correcting ("日時補正"), with the outcome in its status memo.
-class TDayTimeForm : public QDialog {
+class TDayTimeForm : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 304;
@@ -48,16 +44,13 @@ public:
                  SystemClockSetter& clock, SettingsSaver& saver, HelpViewer& help,
                  UserPrompt& prompt, ServerLists servers = DefaultServers(),
                  QWidget* parent = nullptr);
+    ~TDayTimeForm() override;
 
     // Closing is refused while an immediate run waits for the server: the run still uses
     // the window.
     void done(int result) override;
 
 private:
-    void BuildControls();
-    QGroupBox* BuildServerGroup();
-    QGroupBox* BuildProcessGroup();
-    void BuildStatusAndButtons();
     void ConnectControls();
     void ShowSettings();
 
@@ -78,34 +71,10 @@ private:
     CorrectionHost& host_;
     SystemClockSetter& clock_;
     SettingsSaver& saver_;
-    HelpViewer& help_;
-    UserPrompt& prompt_;
     const ServerLists servers_;
     TimeServerSettings working_;
     TDaytimeClient DaytimeClient;
     TSntpClient SntpClient;
     bool runInProgress_ = false;
-
-    QRadioButton* RB_ProtocolSntp = nullptr;
-    QRadioButton* RB_ProtocolDaytime = nullptr;
-    QComboBox* CBX_ServerList = nullptr;
-    QCheckBox* CBX_AutoAdjust = nullptr;
-    QCheckBox* CBX_DialUp = nullptr;
-    QLabel* LBL_Pattern = nullptr;
-    QComboBox* CBX_Pattern = nullptr;
-    QComboBox* CBX_List = nullptr;
-    QSpinBox* UPD_Interval = nullptr;
-    QLabel* LBL_Name = nullptr;
-    QRadioButton* RB_DayTimeRun = nullptr;
-    QRadioButton* RB_DayTimeTime = nullptr;
-    QSpinBox* UPD_DayTime_Hour = nullptr;
-    QLabel* LBL_DayTime_Hour = nullptr;
-    QSpinBox* UPD_DayTime_Min = nullptr;
-    QLabel* LBL_DayTime_Min = nullptr;
-    QPushButton* BTN_AdjustCheck = nullptr;
-    QPushButton* BTN_Adjust = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* BTN_Pop3Refrect = nullptr;
-    QPushButton* BTN_Close = nullptr;
-    QPushButton* BTN_Help = nullptr;
+    std::unique_ptr<Ui::DayTimeForm> ui_;
 };

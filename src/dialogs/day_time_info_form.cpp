@@ -1,10 +1,11 @@
 #include "dialogs/day_time_info_form.h"
 
+#include "ui_day_time_info_form.h"
+
 TDayTimeInfoForm::TDayTimeInfoForm(const CorrectionState& state, QWidget* parent)
-    : NoticeWindow(QStringLiteral("DayTimeInfoForm"),
-                   Layout{QSize(330, 150), 79, QStringLiteral("時刻の補正・チェック by Zorbel"),
-                          Stacking::Normal},
-                   parent) {
+    : NoticeWindow(Stacking::Normal, parent), ui_(std::make_unique<Ui::DayTimeInfoForm>()) {
+    ui_->setupUi(this);
+    AttachControls(ui_->MM_Message, ui_->Image1, ui_->AlarmClose);
     if (state.correctionTestMode) {
         AppendLine(state.pcTimeText);
         AppendLine(state.serverTimeText);
@@ -12,3 +13,5 @@ TDayTimeInfoForm::TDayTimeInfoForm(const CorrectionState& state, QWidget* parent
         AppendLine(state.correctionResultText);
     }
 }
+
+TDayTimeInfoForm::~TDayTimeInfoForm() = default;

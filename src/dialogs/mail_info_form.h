@@ -4,16 +4,16 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class AppLauncher;
 class MailCheckRun;
 class QAction;
-class QFrame;
-class QLabel;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 class SoundPlayer;
+
+namespace Ui {
+class MailInfoForm;
+}
 
 // The mail notification window: one line per configured account with its result, the sound
 // for new mail, and the mail programs to start.
@@ -25,6 +25,7 @@ public:
 
     TMailInfoForm(AccountTable& accounts, const ClockSettings& settings, MailCheckRun& run,
                   SoundPlayer& sound, AppLauncher& launcher, QWidget* parent = nullptr);
+    ~TMailInfoForm() override;
 
     // Shows the accounts' current results; the clock window calls it to refresh an open
     // window.
@@ -34,22 +35,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void BuildControls();
     void MailInfoCloseClick();
     void BTM_MailerClick();
     void MailerRunClick(int slot);
 
+    std::unique_ptr<Ui::MailInfoForm> ui_;
     AccountTable& accounts_;
     AppLauncher& launcher_;
     MailCheckRun& run_;
     MailNotice notice_;
 
-    QFrame* PNL_Top = nullptr;
-    QLabel* StaticText1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QPlainTextEdit* MM_Mail = nullptr;
-    QPushButton* MailInfoClose = nullptr;
-    QPushButton* BTM_Mailer = nullptr;
-    QMenu* PP_Mailer = nullptr;
     std::array<QAction*, AccountTable::Capacity> MailerRun{};
 };

@@ -1,35 +1,27 @@
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The layout the clock's notices share: a raised panel with a headline and the program's
-// icon, a borderless read-only memo of fixed-pitch lines, and the "確認" button that closes
-// the window (Esc and the close box close it the same way).
+// What the clock's notices share beside their forms (a raised panel with a headline and the
+// program's icon, a borderless read-only memo, the "確認" button): the icon, the memo's
+// fixed-pitch lines, and the button, Esc and the close box all closing the window.
 class NoticeWindow : public QDialog {
     Q_OBJECT
 public:
     enum class Stacking { Normal, StaysOnTop };
 
-    struct Layout {
-        QSize client;
-        int memoHeight = 0;
-        QString headline;
-        Stacking stacking = Stacking::Normal;
-    };
-
 protected:
-    NoticeWindow(const QString& objectName, const Layout& layout, QWidget* parent);
+    NoticeWindow(Stacking stacking, QWidget* parent);
 
+    // Called once the notice's form is set up.
+    void AttachControls(QPlainTextEdit* memo, QLabel* icon, QPushButton* close);
     // Adds a line at the end and keeps it in view.
     void AppendLine(const QString& line);
 
 private:
-    void BuildControls(const Layout& layout);
-
-    QPlainTextEdit* MM_Message = nullptr;
-    QPushButton* AlarmClose = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/choosers.h"
+#include "dialogs/settings_dialog.h"
 #include "mail/mail_account_draft.h"
 #include "mail/mail_settings_host.h"
 #include "platform/help_viewer.h"
@@ -7,28 +9,20 @@
 #include "platform/user_prompt.h"
 #include "settings/settings_saver.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
-class QMenu;
-class QPushButton;
-class QSpinBox;
-class QToolButton;
 class TPop3Client;
+
+namespace Ui {
+class Pop3Form;
+}
 
 // The mail settings dialog. It edits its own copy of the accounts, one account at a time in
 // the editor above the account list, and hands the copy back only through "設定".
-class TPop3Form : public QDialog {
+class TPop3Form : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 303;
@@ -38,7 +32,7 @@ public:
 
     TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
               SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
-              Pop3ClientFactory testClient, QWidget* parent = nullptr);
+              Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent = nullptr);
     ~TPop3Form() override;
 
     void ClearEditor();
@@ -52,7 +46,7 @@ public:
     const MailAccountDraft& Draft() const { return draft_; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool HasUnsavedChanges() const override { return Changed(); }
 
 private:
     enum class PreviewSource { BuiltIn, ImageFile };
@@ -67,17 +61,10 @@ private:
         bool operator==(const EditorFields&) const = default;
     };
 
-    void BuildControls();
-    QGroupBox* BuildConnectionGroup(QWidget* parent);
-    QGroupBox* BuildAnnounceGroup(QWidget* parent);
-    QGroupBox* BuildIconGroup(QWidget* parent);
-    QGroupBox* BuildMailerGroup(QWidget* parent);
-    QGroupBox* BuildListGroup();
     void ConnectControls();
 
     EditorFields ReadEditor() const;
     void TakeBaseline();
-    bool ConfirmDiscard();
     void SetEditBit(int bit, bool on);
     bool DrawPreview(PreviewSource source);
     void RedrawPreview();
@@ -110,15 +97,13 @@ private:
     void BTN_MailSoundTestClick();
     void BTN_MailerClick();
     void BTN_Pop3RefrectClick();
-    void BTN_CloseClick();
 
     AccountTable& accounts_;
     ClockSettings& settings_;
     MailSettingsHost& host_;
     SettingsSaver& saver_;
-    UserPrompt& prompt_;
-    HelpViewer& help_;
     SoundPlayer& sound_;
+    Choosers& choosers_;
     Pop3ClientFactory testClient_;
 
     MailAccountDraft draft_;
@@ -130,53 +115,5 @@ private:
     QString EditTrustedCertificate;
     int EditIndex = -1;
     EditorFields baseline_;
-
-    QGroupBox* GRP_Accountinfo = nullptr;
-    QLineEdit* EDT_AccountName = nullptr;
-    QGroupBox* GRP_PopConnect = nullptr;
-    QLineEdit* EDT_UserID = nullptr;
-    QLineEdit* EDT_Password = nullptr;
-    QLineEdit* EDT_PopServer = nullptr;
-    QComboBox* CMB_Security = nullptr;
-    QLabel* StaticText5 = nullptr;
-    QLineEdit* EDT_Port = nullptr;
-    QCheckBox* CBX_DialUp = nullptr;
-    QGroupBox* GRP_Announce = nullptr;
-    QCheckBox* CBX_MailSound = nullptr;
-    QLabel* LBL_MailSound = nullptr;
-    QLineEdit* EDT_MailSound = nullptr;
-    QToolButton* BTN_MailSoundTest = nullptr;
-    QToolButton* BTN_MailSound = nullptr;
-    QGroupBox* GRP_Disp = nullptr;
-    QLabel* IMG_MailIcon = nullptr;
-    QCheckBox* CBX_MailIcon = nullptr;
-    QLabel* LBL_MailIcon = nullptr;
-    QLineEdit* EDT_MailIcon = nullptr;
-    QToolButton* BTN_MailIcon = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QPushButton* BTN_TextColor = nullptr;
-    QPushButton* BTN_TextBKColor = nullptr;
-    QCheckBox* CBX_MailBlink = nullptr;
-    QGroupBox* GRP_Mailer = nullptr;
-    QLineEdit* EDT_Mailer = nullptr;
-    QToolButton* BTN_Mailer = nullptr;
-    QPushButton* BTN_Pop3New = nullptr;
-    QPushButton* BTN_Pop3Update = nullptr;
-    QPushButton* BTN_Pop3Reset = nullptr;
-    QPushButton* BTN_POP3Test = nullptr;
-    QGroupBox* GRP_AccountLint = nullptr;
-    QCheckBox* CBX_MailCheckInt = nullptr;
-    QLabel* LBL_MailCheckInt = nullptr;
-    QSpinBox* UPD_MailCheckInt = nullptr;
-    QLabel* LBL_MailCheckMin = nullptr;
-    QListWidget* CLBX_Pop3List = nullptr;
-    QMenu* PopupMenu = nullptr;
-    QAction* PP_AllCheckOff = nullptr;
-    QAction* PP_AllCheckOn = nullptr;
-    QAction* PP_DelOnce = nullptr;
-    QAction* PP_DelAll = nullptr;
-    QPushButton* BTN_Pop3Refrect = nullptr;
-    QPushButton* BTN_Close = nullptr;
-    QPushButton* BTN_Help = nullptr;
-    QPushButton* BTN_Log = nullptr;
+    std::unique_ptr<Ui::Pop3Form> ui_;
 };

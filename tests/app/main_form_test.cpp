@@ -2,7 +2,7 @@
 #include "app/main_form.h"
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
-#include "dialogs/option_choosers.h"
+#include "dialogs/choosers.h"
 #include "dovecot_server.h"
 #include "face/face_snapshot.h"
 #include "fake_login_start.h"
@@ -49,13 +49,14 @@ public:
 };
 
 // Every chooser is cancelled.
-class CancellingChoosers : public OptionChoosers {
+class CancellingChoosers : public Choosers {
 public:
-    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
-    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
+    std::optional<QString> ChooseFile(QWidget*, const FileChoice&) override { return std::nullopt; }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override {
         return std::nullopt;
     }
-    std::optional<QString> ChoosePictureFile(QWidget*, const QString&) override {
+    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
+    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
         return std::nullopt;
     }
 };

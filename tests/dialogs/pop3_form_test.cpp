@@ -1,5 +1,6 @@
 #include "dialogs/pop3_form.h"
 #include "dovecot_server.h"
+#include "fake_choosers.h"
 #include "fake_prompt.h"
 #include "mail_fakes.h"
 #include "temp_dir.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,7 +59,7 @@ protected:
     }
     std::unique_ptr<TPop3Form> MakeForm(TPop3Form::Pop3ClientFactory testClient) {
         return std::make_unique<TPop3Form>(accounts_, settings_, host_, saver_, prompt_, help_,
-                                           sound_, std::move(testClient));
+                                           sound_, choosers_, std::move(testClient));
     }
     template <typename T> T* Find(TPop3Form& form, const char* name) {
         T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -98,6 +97,7 @@ protected:
     FakePrompt prompt_;
     RecordingHelp help_;
     RecordingSound sound_;
+    FakeChoosers choosers_;
     int testClients_ = 0;
     TestFolder folder_;
 };
@@ -415,25 +415,18 @@ TEST_F(MailPop3FormTest, ChoosersCarryTheirTitlesAndFilters) {
         {nullptr, u"ビットマップファイルの選択", u"ビットマップ (*.bmp)"},
     };
     for (const Case& test : cases) {
-        QString title;
-        QStringList filters;
-        QTimer::singleShot(0, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                title = dialog->windowTitle();
-                filters = dialog->nameFilters();
-                dialog->reject();
-            }
-        });
         if (test.button == nullptr) {
             // Unticking the default icon without a bitmap opens the bitmap chooser at once.
             Find<QCheckBox>(*form, "CBX_MailIcon")->setChecked(false);
         } else {
             Click(*form, test.button);
         }
-        EXPECT_EQ(title, QString::fromUtf16(test.title));
-        ASSERT_FALSE(filters.isEmpty());
+        ASSERT_FALSE(choosers_.fileChoices.empty());
+        EXPECT_EQ(choosers_.fileChoices.back().title, QString::fromUtf16(test.title));
+        const QStringList filters = choosers_.fileChoices.back().filter.split(QStringLiteral(";;"));
         EXPECT_EQ(filters[0], QString::fromUtf16(test.filter));
     }
+    EXPECT_EQ(choosers_.fileChoices.size(), 3u);
     // Cancelling the bitmap chooser with no bitmap goes back to the default icon.
     EXPECT_TRUE(Find<QCheckBox>(*form, "CBX_MailIcon")->isChecked());
     EXPECT_FALSE(Find<QLineEdit>(*form, "EDT_MailIcon")->isEnabled());

@@ -1,5 +1,6 @@
 #include "dialogs/alarm_form.h"
 #include "dialogs/sche_form.h"
+#include "fake_choosers.h"
 #include "fake_prompt.h"
 #include "schedule_fakes.h"
 
@@ -36,7 +37,8 @@ TEST(ScheduleLook, ScheduleDialogRendersAtItsClientSize) {
     NoSaver saver;
     FakePrompt prompt;
     NoHelp help;
-    TScheForm form(table, saver, prompt, help,
+    FakeChoosers choosers;
+    TScheForm form(table, saver, prompt, help, choosers,
                    [] { return QDateTime(QDate(2002, 12, 6), QTime(7, 5)); });
     form.show();
     const QPixmap picture = form.grab();

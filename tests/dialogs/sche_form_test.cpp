@@ -1,13 +1,12 @@
 #include "dialogs/sche_form.h"
+#include "fake_choosers.h"
 #include "fake_prompt.h"
 #include "schedule_fakes.h"
 #include "temp_dir.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -49,7 +47,7 @@ protected:
     // Built on first use, so each test can prepare the clock window's table first.
     TScheForm& Form() {
         if (!form_) {
-            form_ = std::make_unique<TScheForm>(table, saver, prompt, help, [] {
+            form_ = std::make_unique<TScheForm>(table, saver, prompt, help, choosers, [] {
                 return QDateTime(QDate(2002, 12, 6), QTime(7, 5, 30)); // a Friday
             });
             form_->show();
@@ -133,6 +131,7 @@ protected:
     CountingSaver saver;
     FakePrompt prompt;
     RecordingHelp help;
+    FakeChoosers choosers;
 
 private:
     std::unique_ptr<TScheForm> form_;
@@ -536,21 +535,23 @@ TEST_F(ScheduleDialogTest, BrowseButtonsFillTheirFields) {
     };
     for (const BrowseCase& browse : cases) {
         Click(browse.toggle);
-        QString title;
-        QStringList filters;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            title = dialog->windowTitle();
-            filters = dialog->nameFilters();
-            dialog->selectFile(browse.choice);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        choosers.files = {browse.choice};
         Click(browse.button);
-        EXPECT_EQ(title, browse.title);
-        EXPECT_EQ(filters, QStringList{browse.filter});
+        ASSERT_FALSE(choosers.fileChoices.empty());
+        EXPECT_EQ(choosers.fileChoices.back().title, browse.title);
+        EXPECT_EQ(choosers.fileChoices.back().filter, browse.filter);
         EXPECT_EQ(Find<QLineEdit>(browse.field)->text(), browse.choice);
     }
+    // The working folder comes from the folder chooser, which starts at the folder shown;
+    // cancelling it keeps the field.
+    choosers.folders = {folder.Path(), std::nullopt};
+    Click("Dialog_RunDir");
+    EXPECT_EQ(choosers.folderTitles,
+              std::vector<QString>{QStringLiteral("実行時のフォルダ選択\n")});
+    EXPECT_EQ(Find<QLineEdit>("EDT_RunDir")->text(), folder.Path());
+    Click("Dialog_RunDir");
+    EXPECT_EQ(choosers.folderStarts.back(), folder.Path());
+    EXPECT_EQ(Find<QLineEdit>("EDT_RunDir")->text(), folder.Path());
 }
 
 } // namespace

@@ -27,34 +27,6 @@ void FakeOptionHost::SetDisplayMode(int mode) {
     calls.append(QStringLiteral("SetDisplayMode %1").arg(mode));
 }
 
-namespace {
-
-template <class T> T Take(std::deque<T>& queue, T fallback) {
-    if (queue.empty()) {
-        return fallback;
-    }
-    T next = queue.front();
-    queue.pop_front();
-    return next;
-}
-
-} // namespace
-
-std::optional<Colour> FakeChoosers::ChooseColour(QWidget*, Colour current) {
-    colourStarts.push_back(current);
-    return Take(colours, std::optional<Colour>());
-}
-
-std::optional<CanvasFont> FakeChoosers::ChooseFont(QWidget*, const CanvasFont& current) {
-    fontStarts.push_back(current);
-    return Take(fonts, std::optional<CanvasFont>());
-}
-
-std::optional<QString> FakeChoosers::ChoosePictureFile(QWidget*, const QString& startFolder) {
-    fileStarts.push_back(startFolder);
-    return Take(files, std::optional<QString>());
-}
-
 QStringList DifferingFields(const ClockSettings& left, const ClockSettings& right) {
     QStringList differing;
     for (const SettingsField<ClockSettings>& field : SettingsLayout::ClockValues().Fields()) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/option_choosers.h"
 #include "dialogs/option_form_host.h"
+#include "fake_choosers.h"
 #include "platform/help_viewer.h"
 
 #include <QSize>
@@ -35,21 +35,6 @@ public:
     QSize pictureSize{640, 480};
     ClockTime time;
     QString dataFolder;
-};
-
-// Answers the choosers from queues (an empty queue cancels) and records where each started.
-class FakeChoosers : public OptionChoosers {
-public:
-    std::optional<Colour> ChooseColour(QWidget*, Colour current) override;
-    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont& current) override;
-    std::optional<QString> ChoosePictureFile(QWidget*, const QString& startFolder) override;
-
-    std::deque<std::optional<Colour>> colours;
-    std::deque<std::optional<CanvasFont>> fonts;
-    std::deque<std::optional<QString>> files;
-    std::vector<Colour> colourStarts;
-    std::vector<CanvasFont> fontStarts;
-    std::vector<QString> fileStarts;
 };
 
 class RecordingHelp : public HelpViewer {

@@ -1,15 +1,16 @@
+#include "dialogs/display/option_background_page.h"
 #include "dialogs/option_font_conversion.h"
 #include "dialogs/option_font_dialog.h"
-#include "dialogs/option_standard_choosers.h"
+#include "dialogs/standard_choosers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(DisplayChoosers, PictureFilterOffersBothCases) {
-    EXPECT_EQ(OptionStandardChoosers::PictureFilter(),
+    EXPECT_EQ(OptionBackgroundPage::PictureFilter(),
               QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ (*.BMP *.bmp);;JPEG (*.JPG *.jpg)"));
-    EXPECT_EQ(OptionStandardChoosers::QtFilterFrom(QStringLiteral("Wave|*.wav;*.WAV")),
+    EXPECT_EQ(StandardChoosers::QtFilterFrom(QStringLiteral("Wave|*.wav;*.WAV")),
               QStringLiteral("Wave (*.wav *.WAV)"));
 }
 

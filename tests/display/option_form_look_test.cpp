@@ -1,4 +1,4 @@
-#include "dialogs/option_form.h"
+#include "dialogs/display/option_form.h"
 #include "display_fakes.h"
 #include "face_defaults.h"
 #include "fake_login_start.h"

@@ -1,5 +1,5 @@
-#include "dialogs/option_form.h"
-#include "dialogs/option_preview.h"
+#include "dialogs/display/option_form.h"
+#include "dialogs/display/option_preview.h"
 #include "display_fakes.h"
 #include "face_defaults.h"
 #include "fake_login_start.h"

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "dialogs/option_page.h"
+#include "dialogs/display/option_page.h"
 #include "face/picture_list_model.h"
 
-class OptionPictureListBox;
-class QAction;
-class QCheckBox;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QToolButton;
+#include <memory>
+
+namespace Ui {
+class TS_Back;
+}
 
 // The tab "背景画": the picture list, the current picture and the no-picture mode with its
 // background colour.
@@ -18,12 +16,15 @@ class OptionBackgroundPage : public OptionPage {
 public:
     OptionBackgroundPage(OptionEditing& editing, UserPrompt& prompt, QString dataFolder,
                          QWidget* parent);
+    ~OptionBackgroundPage() override;
 
     void Fill() override;
     void UpdateEnabling() override;
 
+    // Bitmaps and JPEG pictures, named in either case.
+    static QString PictureFilter();
+
 private:
-    void BuildControls();
     void ConnectControls();
     void FillList();
     bool FileExists(const QString& path) const;
@@ -39,12 +40,5 @@ private:
     QString dataFolder_;
     PictureListModel pictures_;
 
-    QCheckBox* CBX_ImageFile = nullptr;
-    QPushButton* BTN_BackColor = nullptr;
-    QLineEdit* EDT_ImageFile = nullptr;
-    QToolButton* ImageFileBrows = nullptr;
-    OptionPictureListBox* LBX_ImageFileList = nullptr;
-    QMenu* PP_Image = nullptr;
-    QAction* Del_Image = nullptr;
-    QAction* Del_AllImage = nullptr;
+    std::unique_ptr<Ui::TS_Back> ui_;
 };

@@ -1,19 +1,27 @@
 #pragma once
 
-#include "dialogs/option_page.h"
+#include "dialogs/display/option_page.h"
+
+#include <memory>
 
 class OptionDigitalGroup;
+
+namespace Ui {
+class TS_Digital;
+}
 
 // The tab "デジタル": the time group and the date group side by side.
 class OptionDigitalPage : public OptionPage {
     Q_OBJECT
 public:
     OptionDigitalPage(OptionEditing& editing, QWidget* parent);
+    ~OptionDigitalPage() override;
 
     void Fill() override;
     void UpdateEnabling() override;
 
 private:
+    std::unique_ptr<Ui::TS_Digital> ui_;
     OptionDigitalGroup* time_ = nullptr;
     OptionDigitalGroup* date_ = nullptr;
 };

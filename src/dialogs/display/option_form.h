@@ -1,45 +1,44 @@
 #pragma once
 
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_editing.h"
 #include "dialogs/option_form_host.h"
+#include "dialogs/settings_dialog.h"
 #include "face/face_preview.h"
 #include "platform/help_viewer.h"
 #include "platform/user_prompt.h"
 #include "settings/clock_settings.h"
 
-#include <QDialog>
+#include <memory>
 #include <vector>
 
 class LoginStart;
 class OptionOtherPage;
 class OptionPage;
-class OptionPreview;
-class QGroupBox;
-class QPushButton;
-class QTabWidget;
+
+namespace Ui {
+class OptionForm;
+}
 
 // The display settings dialog "表示設定". It edits a copy of the clock window's settings,
 // shows it in a preview composed like the face, and writes it back on "適用" and "設定";
 // "キャンセル" leaves the clock window as it was.
-class TOptionForm : public QDialog {
+class TOptionForm : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 301;
     static constexpr int PreviewSide = 260;
 
-    TOptionForm(OptionFormHost& host, OptionChoosers& choosers, UserPrompt& prompt,
-                HelpViewer& help, LoginStart& loginStart, QWidget* parent = nullptr);
+    TOptionForm(OptionFormHost& host, Choosers& choosers, UserPrompt& prompt, HelpViewer& help,
+                LoginStart& loginStart, QWidget* parent = nullptr);
     ~TOptionForm() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void BuildPreview();
-    void BuildPages(UserPrompt& prompt, LoginStart& loginStart);
-    void BuildButtons();
+    void AddPages(UserPrompt& prompt, LoginStart& loginStart);
+    void ConnectButtons();
     void FillControls();
     void ControlsChanged();
     void RedrawPreview();
@@ -48,18 +47,11 @@ private:
     void OkClose();
 
     OptionFormHost& host_;
-    HelpViewer& help_;
     ClockSettings copy_;
     OptionEditing editing_;
     FacePreview facePreview_;
 
-    QGroupBox* GRP_Preview = nullptr;
-    OptionPreview* IMG_Preview = nullptr;
-    QTabWidget* PG_Second = nullptr;
+    std::unique_ptr<Ui::OptionForm> ui_;
     std::vector<OptionPage*> pages_;
     OptionOtherPage* otherPage_ = nullptr;
-    QPushButton* BTM_okclose = nullptr;
-    QPushButton* BTM_Cansel = nullptr;
-    QPushButton* BTM_reflect = nullptr;
-    QPushButton* BTN_Help = nullptr;
 };

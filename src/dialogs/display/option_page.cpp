@@ -1,4 +1,4 @@
-#include "dialogs/option_page.h"
+#include "dialogs/display/option_page.h"
 
 OptionPage::OptionPage(OptionEditing& editing, QWidget* parent)
     : QWidget(parent), editing_(editing) {}

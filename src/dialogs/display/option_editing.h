@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
-#include "dialogs/option_choosers.h"
+#include "dialogs/choosers.h"
 #include "settings/clock_settings.h"
 
 #include <functional>
@@ -27,11 +27,11 @@ struct FontFields {
 // dialog (preview redraw, "適用" state) in one way.
 class OptionEditing {
 public:
-    OptionEditing(ClockSettings& copy, OptionChoosers& choosers, std::function<void()> changed);
+    OptionEditing(ClockSettings& copy, Choosers& choosers, std::function<void()> changed);
 
     ClockSettings& Copy() { return copy_; }
     const ClockSettings& Copy() const { return copy_; }
-    OptionChoosers& Choosers() { return choosers_; }
+    Choosers& ChoosersInUse() { return choosers_; }
 
     bool IsModified() const { return modified_; }
     void ClearModified() { modified_ = false; }
@@ -54,7 +54,7 @@ private:
     static ApplyEffect EffectOf(ChooserApply rule, bool chosen);
 
     ClockSettings& copy_;
-    OptionChoosers& choosers_;
+    Choosers& choosers_;
     std::function<void()> changed_;
     bool modified_ = false;
     bool initialised_ = false;

@@ -1,7 +1,6 @@
-#include "dialogs/option_editing.h"
+#include "dialogs/display/option_editing.h"
 
-OptionEditing::OptionEditing(ClockSettings& copy, OptionChoosers& choosers,
-                             std::function<void()> changed)
+OptionEditing::OptionEditing(ClockSettings& copy, Choosers& choosers, std::function<void()> changed)
     : copy_(copy), choosers_(choosers), changed_(std::move(changed)) {}
 
 void OptionEditing::Edit(ApplyEffect effect, const std::function<void(ClockSettings&)>& change) {

@@ -1,4 +1,4 @@
-#include "dialogs/option_picture_list_box.h"
+#include "dialogs/display/option_picture_list_box.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "dialogs/option_preview.h"
+#include "dialogs/display/option_preview.h"
 
 #include "core/colour.h"
 

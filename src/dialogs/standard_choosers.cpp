@@ -1,4 +1,4 @@
-#include "dialogs/option_standard_choosers.h"
+#include "dialogs/standard_choosers.h"
 
 #include "dialogs/option_font_dialog.h"
 
@@ -6,7 +6,26 @@
 #include <QFileDialog>
 #include <QStringList>
 
-std::optional<Colour> OptionStandardChoosers::ChooseColour(QWidget* parent, Colour current) {
+std::optional<QString> StandardChoosers::ChooseFile(QWidget* parent, const FileChoice& choice) {
+    const QString path =
+        QFileDialog::getOpenFileName(parent, choice.title, choice.startFolder, choice.filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::optional<QString> StandardChoosers::ChooseFolder(QWidget* parent, const QString& title,
+                                                      const QString& startFolder) {
+    const QString folder =
+        QFileDialog::getExistingDirectory(parent, title, startFolder, QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+std::optional<Colour> StandardChoosers::ChooseColour(QWidget* parent, Colour current) {
     const QColor chosen = QColorDialog::getColor(ToQColor(current), parent);
     if (!chosen.isValid()) {
         return std::nullopt;
@@ -14,8 +33,7 @@ std::optional<Colour> OptionStandardChoosers::ChooseColour(QWidget* parent, Colo
     return FromQColor(chosen);
 }
 
-std::optional<CanvasFont> OptionStandardChoosers::ChooseFont(QWidget* parent,
-                                                             const CanvasFont& current) {
+std::optional<CanvasFont> StandardChoosers::ChooseFont(QWidget* parent, const CanvasFont& current) {
     OptionFontDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
@@ -23,21 +41,7 @@ std::optional<CanvasFont> OptionStandardChoosers::ChooseFont(QWidget* parent,
     return dialog.ChosenFont();
 }
 
-std::optional<QString> OptionStandardChoosers::ChoosePictureFile(QWidget* parent,
-                                                                 const QString& startFolder) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, QStringLiteral("開く"), startFolder, PictureFilter());
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path;
-}
-
-QString OptionStandardChoosers::PictureFilter() {
-    return QtFilterFrom(QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ (*.BMP)|*.BMP|JPEG (*.JPG)|*.JPG"));
-}
-
-QString OptionStandardChoosers::QtFilterFrom(const QString& barSeparated) {
+QString StandardChoosers::QtFilterFrom(const QString& barSeparated) {
     const QStringList parts = barSeparated.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {

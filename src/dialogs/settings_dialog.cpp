@@ -1,0 +1,55 @@
+#include "dialogs/settings_dialog.h"
+
+#include "dialogs/dialog_look.h"
+#include "platform/help_viewer.h"
+#include "platform/user_prompt.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+QString SettingsDialog::WarningCaption() {
+    return QStringLiteral("警告");
+}
+
+SettingsDialog::SettingsDialog(UserPrompt& prompt, HelpViewer& help, int helpContext, Border border,
+                               QWidget* parent)
+    : QDialog(parent), prompt_(prompt), help_(help), helpContext_(helpContext) {
+    setWindowFlags(border == Border::CloseBox
+                       ? Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint
+                       // Closed by its buttons or Esc only.
+                       : Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(DialogFont());
+}
+
+void SettingsDialog::AttachStandardButtons(QAbstractButton* cancel, QAbstractButton* help) {
+    connect(cancel, &QAbstractButton::clicked, this, &SettingsDialog::CancelRequested);
+    connect(help, &QAbstractButton::clicked, this, [this] { help_.ShowTopic(helpContext_); });
+    CentreOnDesktop(*this);
+}
+
+bool SettingsDialog::ConfirmDiscard() {
+    return !HasUnsavedChanges() ||
+           prompt_.Ask(WarningCaption(),
+                       QStringLiteral("変更内容が破棄されますがよろしいですか?")) ==
+               UserPrompt::Answer::Yes;
+}
+
+void SettingsDialog::CancelRequested() {
+    if (ConfirmDiscard()) {
+        reject();
+    }
+}
+
+void SettingsDialog::ShowWarning(const QString& text) {
+    prompt_.ShowMessage(WarningCaption(), text);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc from any control is "キャンセル".
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CancelRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

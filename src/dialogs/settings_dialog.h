@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class HelpViewer;
+class QAbstractButton;
+class UserPrompt;
+
+// What the four settings dialogs share beside their forms: the look of the window, the help
+// button with the dialog's topic, warnings under one caption, and leaving without saving.
+// "キャンセル" and Esc ask before they throw away unsaved edits; the close box closes at
+// once, as QDialog does.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The caption of every warning and question the dialogs show.
+    static QString WarningCaption();
+
+protected:
+    enum class Border { CloseBox, NoBorderIcons };
+
+    SettingsDialog(UserPrompt& prompt, HelpViewer& help, int helpContext, Border border,
+                   QWidget* parent);
+
+    // Called once the dialog's form is set up.
+    void AttachStandardButtons(QAbstractButton* cancel, QAbstractButton* help);
+
+    // Whether "キャンセル" would lose edits the user made; a dialog that keeps no such
+    // track never asks.
+    virtual bool HasUnsavedChanges() const { return false; }
+    // True when nothing would be lost, or the user agrees to lose it.
+    bool ConfirmDiscard();
+    void CancelRequested();
+    void ShowWarning(const QString& text);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+    UserPrompt& prompt_;
+    HelpViewer& help_;
+
+private:
+    int helpContext_;
+};

@@ -1,0 +1,21 @@
+#include "dialogs/up_down_spin.h"
+
+#include <QLineEdit>
+
+UpDownSpin::UpDownSpin(QWidget* parent) : QSpinBox(parent) {}
+
+QString UpDownSpin::EditName() const {
+    return lineEdit()->objectName();
+}
+
+void UpDownSpin::setEditName(const QString& name) {
+    lineEdit()->setObjectName(name);
+}
+
+bool UpDownSpin::ArrowsOnly() const {
+    return lineEdit()->isReadOnly();
+}
+
+void UpDownSpin::setArrowsOnly(bool arrowsOnly) {
+    lineEdit()->setReadOnly(arrowsOnly);
+}
