@@ -326,7 +326,7 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
     Memo1->appendPlainText(check ? QStringLiteral("==テスト実行します==")
                                  : QStringLiteral("==日時を補正します=="));
 
-    state_.correctionError = 0;
+    state_.correctionError = CorrectionError::None;
     const ServerAddress address{SelectedServer(), working_.iPort, working_.iiTimeOut,
                                 working_.Protocol};
     const ServerTime server = working_.Protocol == SntpProtocol
@@ -361,8 +361,8 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
 void TDayTimeForm::RunFailed(CorrectionFailure failure) {
     Memo1->appendPlainText(CorrectionFailureMessage(failure));
     host_.RestartTick();
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
-    state_.correctionError = -1;
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
+    state_.correctionError = CorrectionError::Failed;
     BTN_AdjustCheck->setEnabled(true);
     BTN_Adjust->setEnabled(true);
     runInProgress_ = false;
@@ -428,6 +428,6 @@ void TDayTimeForm::done(int result) {
     if (runInProgress_) {
         return;
     }
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
     QDialog::done(result);
 }

@@ -109,13 +109,11 @@ struct MainFormFixture : ::testing::Test {
     FakeLoginStart loginStart;
 
     ClockServices Services() {
-        return ClockServices{prompt,      help,     clock,      persistence, sound,
-                             launcher,    dialUp,   clockSetter, choosers,   loginStart,
-                             QString()};
+        return ClockServices{prompt, help,        clock,    persistence, sound,    launcher,
+                             dialUp, clockSetter, choosers, loginStart,  QString()};
     }
 
-    template <typename Form = TMainForm>
-    std::unique_ptr<Form> Start() {
+    template <typename Form = TMainForm> std::unique_ptr<Form> Start() {
         auto form = std::make_unique<Form>(Services());
         form->show();
         return form;
@@ -350,7 +348,7 @@ TEST_F(MainFormFixture, ACorrectionFromTheMenuThatCannotReachTheServerWarns) {
     EXPECT_EQ(prompt.messages[0].caption, QStringLiteral("警告"));
     EXPECT_EQ(prompt.messages[0].text, QStringLiteral("接続できませんでした"));
     EXPECT_TRUE(clockSetter.set.empty());
-    EXPECT_EQ(form->Correction().State().correctionError, -1);
+    EXPECT_EQ(form->Correction().State().correctionError, CorrectionError::Failed);
     EXPECT_TRUE(form->Menu().PP_DayTime->isEnabled()) << "the run commands come back";
 }
 
@@ -476,7 +474,7 @@ TEST_F(MainFormFixture, ExitSavesPositionAndTheResizedClientSize) {
     EXPECT_EQ(persistence.stored.clock.Width, 280);
     EXPECT_EQ(persistence.stored.clock.Height, 170);
     EXPECT_EQ(persistence.stored.clock.Left, form->frameGeometry().left());
-    EXPECT_EQ(form->QuitState(), 3) << "the mail machinery has stopped";
+    EXPECT_EQ(form->CurrentQuitState(), QuitState::MailStopped) << "the mail machinery has stopped";
     EXPECT_FALSE(form->DrawTimer().isActive());
 }
 
@@ -560,14 +558,14 @@ TEST_F(MainFormFixture, TheTickGoesOnWhileAPop3ConversationWaitsAndTheStopEndsIt
     bool faceFollowed = false;
     int runsDuringTheWait = 0;
     const bool done = RunSteps({
-        [&] { return form->MailRun().MailCheckBusy() == 1 && silent.Connections() == 1; },
+        [&] { return form->MailRun().MailCheckBusy() && silent.Connections() == 1; },
         [&] {
             faceFollowed = FaceFollowsNextSecond(*form) && FaceFollowsNextSecond(*form);
             runsDuringTheWait = silent.Connections();
             form->Menu().Menu_MailCheck->trigger(); // the stop command
             return true;
         },
-        [&] { return form->MailRun().MailCheckRunning() == 0; },
+        [&] { return !form->MailRun().MailCheckRunning(); },
     });
     ASSERT_TRUE(done);
     EXPECT_TRUE(faceFollowed);
