@@ -91,7 +91,7 @@ bool TSntpClient::WaitUntil(const std::function<bool()>& done) {
 
 SntpReading TSntpClient::GetTime() {
     if (running_) {
-        throw ESockError(QStringLiteral("Already connected"));
+        throw ESockError(SockErrorKind::AlreadyConnected);
     }
     running_ = true;
     canceled_ = false;
@@ -118,7 +118,7 @@ QHostAddress TSntpClient::ResolveWithRetry() {
                 continue;
             }
         }
-        throw ESockError(QStringLiteral("Null Remote Address"));
+        throw ESockError(SockErrorKind::NoRemoteAddress);
     }
 }
 
@@ -138,8 +138,8 @@ QHostAddress TSntpClient::Resolve() {
     const bool inTime = WaitUntil([&answer] { return answer.has_value(); });
     if (!answer) {
         QHostInfo::abortHostLookup(lookup);
-        throw ESockError(inTime || canceled_ ? QStringLiteral("Host Lookup Canceled")
-                                             : QStringLiteral("Host Lookup Timed Out"));
+        throw ESockError(inTime || canceled_ ? SockErrorKind::LookupCanceled
+                                             : SockErrorKind::LookupTimedOut);
     }
     // IPv4 first, as the TCP components do; an IPv6-only host is reached over IPv6.
     QHostAddress found;
