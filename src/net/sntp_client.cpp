@@ -3,6 +3,7 @@
 #include "net/eabort_error.h"
 #include "net/ereply_error.h"
 #include "net/esock_error.h"
+#include "net/host_lookup.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -127,17 +128,11 @@ QHostAddress TSntpClient::Resolve() {
     if (dotted.setAddress(Host)) {
         return dotted;
     }
-    std::optional<QHostInfo> answer;
-    // A lookup given up on may still answer later: its receiver goes with this call.
-    QObject lookupContext;
-    const int lookup =
-        QHostInfo::lookupHost(Host, &lookupContext, [this, &answer](const QHostInfo& info) {
-            answer = info;
-            wait_.Wake();
-        });
-    const bool inTime = WaitUntil([&answer] { return answer.has_value(); });
+    // A lookup given up on is aborted when this goes; its answer never arrives then.
+    HostLookup lookup(Host, [this] { wait_.Wake(); });
+    const bool inTime = WaitUntil([&lookup] { return lookup.Answer().has_value(); });
+    const std::optional<QHostInfo>& answer = lookup.Answer();
     if (!answer) {
-        QHostInfo::abortHostLookup(lookup);
         throw ESockError(inTime || canceled_ ? SockErrorKind::LookupCanceled
                                              : SockErrorKind::LookupTimedOut);
     }

@@ -5,6 +5,7 @@
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
 #include "net/etls_error.h"
+#include "net/host_lookup.h"
 #include "net/winsock_errors.h"
 
 #include <QCoreApplication>
@@ -232,7 +233,6 @@ void TSocketClient::TimerFired() {
     StatusMessage(8, QStringLiteral("Timer Triggered"));
     TimerOff();
     timedOut_ = true;
-    lookupDone_ = true;
     wait_.Wake();
     Abort();
 }
@@ -276,28 +276,23 @@ void TSocketClient::ResolveRemoteHost() {
     remoteAddresses_.clear();
     QList<QHostAddress> answer;
     TimerOn();
-    lookupDone_ = false;
-    lookupId_ =
-        QHostInfo::lookupHost(HostName(), &context_, [this, &answer](const QHostInfo& info) {
-            // A lookup given up on may still deliver its answer later; it is ignored then.
-            if (info.lookupId() != lookupId_) {
-                return;
-            }
-            if (info.error() == QHostInfo::NoError) {
-                for (const QHostAddress& address : info.addresses()) {
+    {
+        // A lookup given up on is aborted when this goes; its answer never arrives then.
+        HostLookup lookup(HostName(), [this] { wait_.Wake(); });
+        lookupId_ = lookup.Id();
+        WaitUntil(
+            [this, &lookup] { return lookup.Answer().has_value() || timedOut_ || canceled_; });
+        TimerOff();
+        if (const auto& info = lookup.Answer()) {
+            if (info->error() == QHostInfo::NoError) {
+                for (const QHostAddress& address : info->addresses()) {
                     if (Reachable(address)) {
                         answer << address;
                     }
                 }
             }
             lastEventOk_ = !answer.isEmpty();
-            lookupDone_ = true;
-            wait_.Wake();
-        });
-    WaitUntil([this] { return lookupDone_ || timedOut_ || canceled_; });
-    TimerOff();
-    if (timedOut_ || canceled_) {
-        QHostInfo::abortHostLookup(lookupId_);
+        }
     }
     lookupId_ = -1;
     if (timedOut_) {
