@@ -298,8 +298,8 @@ TEST_F(MainFormFixture, DoubleClickOnTheClockCentrePlacesTheClock) {
     auto form = Start();
     WaitForRunning(*form);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
-    const ClockSettings& clock = form->Records().clock;
-    const QPoint centre = form->mapToGlobal(QPoint(clock.HandCenterX, clock.HandCenterY));
+    const ClockSettings& stored = form->Records().clock;
+    const QPoint centre = form->mapToGlobal(QPoint(stored.HandCenterX, stored.HandCenterY));
     QCursor::setPos(centre);
     QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre));
     EXPECT_EQ(form->CurrentPlacementMode(), PlacementAnalog);
@@ -324,10 +324,10 @@ TEST_F(MainFormFixture, DroppedPictureJoinsTheListAndShowsAtOnce) {
     form->Menu().SetRatio->setEnabled(false);
 
     form->TakeDroppedFiles({first, folder.FilePath("second.bmp"), folder.FilePath("third.bmp")});
-    const ClockSettings& clock = form->Records().clock;
-    EXPECT_EQ(clock.ImageListCounter, 1);
-    EXPECT_EQ(clock.Image_File, first);
-    EXPECT_FALSE(clock.Has(NoImage));
+    const ClockSettings& stored = form->Records().clock;
+    EXPECT_EQ(stored.ImageListCounter, 1);
+    EXPECT_EQ(stored.Image_File, first);
+    EXPECT_FALSE(stored.Has(NoImage));
     EXPECT_TRUE(form->Menu().SetRatio->isEnabled());
     EXPECT_EQ(form->Face().PictureSize(), QSize(64, 48)) << "loaded at once";
 
