@@ -32,8 +32,8 @@ const QString kPassword = QStringLiteral("secret");
 struct Mailbox {
     quint16 port = 0;
     Pop3Security security = Pop3Security::None;
-    QString trustedCertificate; // for our client
-    QString authorityFile;      // for curl
+    QString trustedCertificate{}; // for our client
+    QString authorityFile{};      // for curl
 };
 
 // One check; the time in milliseconds, or nothing when it failed.
@@ -149,10 +149,12 @@ int main(int argc, char** argv) {
         }
     }
 
-    const Mailbox plainMailbox{plain.Port()};
-    const Mailbox secureMailbox{secure.TlsPort(), Pop3Security::Tls,
-                                TestCertificates::Fingerprint(certificates->selfSigned.certificate),
-                                certificates->selfSigned.certificate};
+    const Mailbox plainMailbox{.port = plain.Port()};
+    const Mailbox secureMailbox{
+        .port = secure.TlsPort(),
+        .security = Pop3Security::Tls,
+        .trustedCertificate = TestCertificates::Fingerprint(certificates->selfSigned.certificate),
+        .authorityFile = certificates->selfSigned.certificate};
     const std::optional<Medians> plainMedians = Measure(plainMailbox, runs);
     const std::optional<Medians> secureMedians = Measure(secureMailbox, runs);
     if (!plainMedians || !secureMedians) {

@@ -53,16 +53,16 @@ QAction* ClockMenu::AddItem(QMenu* menu, const char* name, const QString& captio
     return action;
 }
 
-void ClockMenu::CheckDisplayMode(int mode) {
-    WinNorm->setChecked(mode == 0);
-    WinTop->setChecked(mode == 1);
-    WinHide->setChecked(mode == 2);
+void ClockMenu::CheckDisplayMode(DisplayMode mode) {
+    WinNorm->setChecked(mode == DisplayMode::Normal);
+    WinTop->setChecked(mode == DisplayMode::TopMost);
+    WinHide->setChecked(mode == DisplayMode::MouseHide);
 }
 
-void ClockMenu::CheckWindowShape(int type) {
-    WinStyle_Normal->setChecked(type == 0);
-    WinStyle_Ellipse->setChecked(type == 1);
-    WinStyle_RoundRect->setChecked(type == 2);
+void ClockMenu::CheckWindowShape(WindowShape shape) {
+    WinStyle_Normal->setChecked(shape == WindowShape::Rectangle);
+    WinStyle_Ellipse->setChecked(shape == WindowShape::Ellipse);
+    WinStyle_RoundRect->setChecked(shape == WindowShape::RoundedRectangle);
 }
 
 void ClockMenu::SetRunCommandsEnabled(bool enabled) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/window_modes.h"
+
 #include <QObject>
 
 class QAction;
@@ -37,8 +39,8 @@ public:
     QAction* PP_About = nullptr;
     QAction* Menu_Close = nullptr;
 
-    void CheckDisplayMode(int mode);
-    void CheckWindowShape(int type);
+    void CheckDisplayMode(DisplayMode mode);
+    void CheckWindowShape(WindowShape shape);
     // The four items a mail run or a clock correction disables for its duration.
     void SetRunCommandsEnabled(bool enabled);
 

@@ -56,9 +56,9 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       dialogs_(records_, services_, prompt_, clockTime_, mailRun_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
-          pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitStateValue::MailStopped; },
+          pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
           [this] {
-              quitState_ = QuitStateValue::MailStopped;
+              quitState_ = QuitState::MailStopped;
               QCoreApplication::exit(0);
           }) {
     setObjectName(QStringLiteral("MainForm"));
@@ -105,13 +105,13 @@ void TMainForm::FormCreate() {
     PlaceWindow();
     SetDisplayMode(DisplayModeFromAttrib());
     ApplyZOrder(DisplayModeFromAttrib());
-    ChooseWindowShape(records_.clock.Form_Window_Type);
+    ChooseWindowShape(StoredWindowShape(records_.clock.Form_Window_Type));
 
     accountImages_ = LoadAccountIcons(records_.accounts, records_.clock);
     menu_->Menu_MailCheck->setEnabled(records_.clock.AccountListCount > 0);
 
     face_.SetFirstDraw();
-    quitState_ = QuitStateValue::Running;
+    quitState_ = QuitState::Running;
     mailRun_.ResetMailTickCount();
     correction_.State() = CorrectionState();
     drawTimer_.start(TickInterval);
@@ -136,20 +136,23 @@ void TMainForm::PlaceWindow() {
 
 void TMainForm::ConnectMenu() {
     connect(menu_->WinNorm, &QAction::triggered, this, [this] {
-        ApplyZOrder(0);
-        SetDisplayMode(0);
+        ApplyZOrder(DisplayMode::Normal);
+        SetDisplayMode(DisplayMode::Normal);
     });
     connect(menu_->WinTop, &QAction::triggered, this, [this] {
-        ApplyZOrder(1);
-        SetDisplayMode(1);
+        ApplyZOrder(DisplayMode::TopMost);
+        SetDisplayMode(DisplayMode::TopMost);
     });
     connect(menu_->WinHide, &QAction::triggered, this, [this] {
-        ApplyZOrder(2);
-        SetDisplayMode(2);
+        ApplyZOrder(DisplayMode::MouseHide);
+        SetDisplayMode(DisplayMode::MouseHide);
     });
-    connect(menu_->WinStyle_Normal, &QAction::triggered, this, [this] { ChooseWindowShape(0); });
-    connect(menu_->WinStyle_Ellipse, &QAction::triggered, this, [this] { ChooseWindowShape(1); });
-    connect(menu_->WinStyle_RoundRect, &QAction::triggered, this, [this] { ChooseWindowShape(2); });
+    connect(menu_->WinStyle_Normal, &QAction::triggered, this,
+            [this] { ChooseWindowShape(WindowShape::Rectangle); });
+    connect(menu_->WinStyle_Ellipse, &QAction::triggered, this,
+            [this] { ChooseWindowShape(WindowShape::Ellipse); });
+    connect(menu_->WinStyle_RoundRect, &QAction::triggered, this,
+            [this] { ChooseWindowShape(WindowShape::RoundedRectangle); });
     connect(menu_->SetRatio, &QAction::triggered, this, &TMainForm::SetRatioClick);
     connect(menu_->Menu_ScheCust, &QAction::triggered, this, &TMainForm::Menu_ScheCustClick);
     connect(menu_->Menu_DispCust, &QAction::triggered, this, &TMainForm::Menu_DispCustClick);
@@ -169,8 +172,12 @@ void TMainForm::ConnectMenu() {
 // ---- Window shape ----
 
 void TMainForm::ChooseWindowShape(int type) {
-    records_.clock.Form_Window_Type = type;
-    menu_->CheckWindowShape(type);
+    ChooseWindowShape(StoredWindowShape(type));
+}
+
+void TMainForm::ChooseWindowShape(WindowShape shape) {
+    records_.clock.Form_Window_Type = StoredNumber(shape);
+    menu_->CheckWindowShape(shape);
     ApplyWindowShape();
 }
 
@@ -178,8 +185,8 @@ void TMainForm::ApplyWindowShape() {
     const bool wasVisible = isVisible();
     hide();
     const int frame = (width() - ClientSize().width()) / 2;
-    if (const auto region = WindowShapeRegion(records_.clock.Form_Window_Type, size(), frame,
-                                              records_.clock.Rect_Raund_Size)) {
+    if (const auto region = WindowShapeRegion(StoredWindowShape(records_.clock.Form_Window_Type),
+                                              size(), frame, records_.clock.Rect_Raund_Size)) {
         setMask(*region);
     }
     UpdatePointerEventCoverage();
@@ -221,8 +228,8 @@ void TMainForm::DrawFaceNow() {
     RedrawFace();
 }
 
-void TMainForm::SetRatioMenuItem(MenuItemState state) {
-    menu_->SetRatio->setEnabled(state == MenuItemState::Enabled);
+void TMainForm::SetRatioMenuItem(CommandState state) {
+    menu_->SetRatio->setEnabled(IsEnabled(state));
 }
 
 IconBarSources TMainForm::IconSources() const {
@@ -235,7 +242,7 @@ void TMainForm::Menu_MailCustClick() {
     // A run that is under way finishes first; the clock keeps ticking meanwhile.
     EventWait runEnded;
     const auto outcome = runEnded.Until(
-        [this] { return mailRun_.MailCheckRunning() != 1 || IsClosing(); }, MailRunLookInterval);
+        [this] { return !mailRun_.MailCheckRunning() || IsClosing(); }, MailRunLookInterval);
     if (outcome == EventWait::Outcome::ConditionMet) {
         OpenSecondaryWindow(MailSettingsWindow, [this] { return dialogs_.NewMailSettings(); });
     }
@@ -254,18 +261,16 @@ void TMainForm::RefreshMailNotificationWindow() {
 }
 
 void TMainForm::SetRunCommandsEnabled(CommandState state) {
-    menu_->SetRunCommandsEnabled(state == CommandState::Enabled);
+    menu_->SetRunCommandsEnabled(IsEnabled(state));
 }
 
 void TMainForm::SetMailCheckCommand(CommandState state, const QString& caption) {
-    menu_->Menu_MailCheck->setEnabled(state == CommandState::Enabled);
+    menu_->Menu_MailCheck->setEnabled(IsEnabled(state));
     menu_->Menu_MailCheck->setText(caption);
 }
 
-void TMainForm::SetQuitState(int state) {
-    quitState_ = state == 3   ? QuitStateValue::MailStopped
-                 : state == 1 ? QuitStateValue::ExitChosen
-                              : QuitStateValue::Running;
+void TMainForm::SetQuitState(QuitState state) {
+    quitState_ = state;
 }
 
 void TMainForm::ShowMessage(const QString& caption, const QString& text) {
@@ -277,7 +282,7 @@ void TMainForm::ReloadAccountIcons() {
 }
 
 void TMainForm::SetMailCheckEnabled(CommandState state) {
-    menu_->Menu_MailCheck->setEnabled(state == CommandState::Enabled);
+    menu_->Menu_MailCheck->setEnabled(IsEnabled(state));
 }
 
 // ---- The schedule, correction and about windows and their hosts ----
@@ -303,11 +308,7 @@ void TMainForm::OpenCorrectionResultWindow() {
 }
 
 bool TMainForm::MailCheckRunning() const {
-    return mailRun_.MailCheckRunning() == 1;
-}
-
-void TMainForm::SetRunCommandsEnabled(RunCommands state) {
-    menu_->SetRunCommandsEnabled(state == RunCommands::Enabled);
+    return mailRun_.MailCheckRunning();
 }
 
 void TMainForm::OpenAlarmWindow() {
@@ -324,22 +325,26 @@ void TMainForm::CollectIntoOpenAlarmWindow() {
 
 // ---- Display mode and stacking ----
 
-int TMainForm::DisplayModeFromAttrib() const {
+DisplayMode TMainForm::DisplayModeFromAttrib() const {
     if (records_.clock.Has(TopMost)) {
-        return 1;
+        return DisplayMode::TopMost;
     }
-    return records_.clock.Has(MouseHide) ? 2 : 0;
+    return records_.clock.Has(MouseHide) ? DisplayMode::MouseHide : DisplayMode::Normal;
 }
 
 void TMainForm::SetDisplayMode(int mode) {
+    SetDisplayMode(static_cast<DisplayMode>(mode));
+}
+
+void TMainForm::SetDisplayMode(DisplayMode mode) {
     ClockSettings& clock = records_.clock;
-    clock.Set(TopMost, mode == 1);
-    clock.Set(MouseHide, mode == 2);
+    clock.Set(TopMost, mode == DisplayMode::TopMost);
+    clock.Set(MouseHide, mode == DisplayMode::MouseHide);
     menu_->CheckDisplayMode(mode);
 }
 
-void TMainForm::ApplyZOrder(int mode) {
-    SetStaysOnTop(mode == 1);
+void TMainForm::ApplyZOrder(DisplayMode mode) {
+    SetStaysOnTop(mode == DisplayMode::TopMost);
 }
 
 void TMainForm::SetStaysOnTop(bool on) {
@@ -454,7 +459,7 @@ void TMainForm::CheckCorrectionDue() {
 }
 
 bool TMainForm::IsExiting() const {
-    return quitState_ != QuitStateValue::Running || IsClosing();
+    return quitState_ != QuitState::Running || IsClosing();
 }
 
 QPoint TMainForm::CursorPosition() const {
@@ -521,10 +526,10 @@ FaceInputs TMainForm::CurrentFaceInputs() const {
     inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailRun_.MailTickCount();
-    inputs.iconBar.mailCheckRunning = mailRun_.MailCheckRunning() == 1;
+    inputs.iconBar.mailCheckRunning = mailRun_.MailCheckRunning();
     inputs.iconBar.accountImages = &accountImages_;
     inputs.iconBar.manualCorrectionRunning = correction_.State().manualCorrectionRunning;
-    inputs.iconBar.correctionError = correction_.State().correctionError == -1;
+    inputs.iconBar.correctionError = correction_.State().correctionError == CorrectionError::Failed;
     inputs.iconBar.accounts = &records_.accounts;
     inputs.iconBar.accountListCount = records_.clock.AccountListCount;
     return inputs;
@@ -573,7 +578,9 @@ void TMainForm::ResizeClient(QSize client) {
 
 Qt::Edges TMainForm::ResizeEdgesAt(QPoint local) const {
     // Only the rectangle shows its frame; the other shapes cut it off.
-    return records_.clock.Form_Window_Type == 0 ? FrameEdgesAt(local, size()) : Qt::Edges();
+    return StoredWindowShape(records_.clock.Form_Window_Type) == WindowShape::Rectangle
+               ? FrameEdgesAt(local, size())
+               : Qt::Edges();
 }
 
 void TMainForm::paintEvent(QPaintEvent* event) {
@@ -770,7 +777,7 @@ void TMainForm::Help1Click() {
 }
 
 void TMainForm::Menu_CloseClick() {
-    quitState_ = QuitStateValue::ExitChosen;
+    quitState_ = QuitState::ExitChosen;
     close();
 }
 

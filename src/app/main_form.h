@@ -12,6 +12,7 @@
 #include "app/tick_sequencer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
+#include "core/window_modes.h"
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
@@ -52,7 +53,6 @@ class TMainForm : public QWidget,
                   public SettingsSaver {
     Q_OBJECT
 public:
-    enum class QuitStateValue { Running = 0, ExitChosen = 1, MailStopped = 3 };
     static constexpr int TickInterval = 250;
 
     explicit TMainForm(ClockServices services, QWidget* parent = nullptr);
@@ -62,8 +62,7 @@ public:
     // The local time read by the last tick.
     ClockTime CurrentClockTime() const override { return clockTime_; }
     TickSequencer::Phase StartupPhase() const { return tick_.StartupPhase(); }
-    // 0 running, 1 exit chosen from the menu, 3 the mail machinery has stopped.
-    int QuitState() const override { return int(quitState_); }
+    QuitState CurrentQuitState() const override { return quitState_; }
     std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
     ClockMenu& Menu() const { return *menu_; }
     QTimer& DrawTimer() { return drawTimer_; }
@@ -84,10 +83,11 @@ public:
     // The secondary window of that bit while it is open, else nullptr.
     QDialog* OpenWindow(WindowBit bit) const;
 
-    // Display mode 0 normal, 1 always on top, 2 hide under the mouse.
+    // The display dialog hands the mode by its number.
     void SetDisplayMode(int mode) override;
-    void ApplyZOrder(int mode);
-    int DisplayModeFromAttrib() const;
+    void SetDisplayMode(DisplayMode mode);
+    void ApplyZOrder(DisplayMode mode);
+    DisplayMode DisplayModeFromAttrib() const;
 
     void SaveSettings() override;
 
@@ -138,7 +138,8 @@ private:
     void AdvanceTickCounters() override;
     void MailCheckTick() override;
     void CheckCorrectionDue() override;
-    // QuitState is not 0, or the window has been closed (TickSteps and CorrectionHost).
+    // The exit has begun (QuitState past Running), or the window has been closed (TickSteps and
+    // CorrectionHost).
     bool IsExiting() const override;
     void HideUnderMouseStep() override;
     void ReadClockTime() override;
@@ -150,12 +151,12 @@ private:
     void OpenAlarmWindow() override;
     void CollectIntoOpenAlarmWindow() override;
 
-    // MailRunHost (with OpenWindowMask and QuitState shared)
+    // MailRunHost and CorrectionHost (with OpenWindowMask and QuitState shared)
     void OpenMailNotificationWindow() override;
     void RefreshMailNotificationWindow() override;
     void SetRunCommandsEnabled(CommandState state) override;
     void SetMailCheckCommand(CommandState state, const QString& caption) override;
-    void SetQuitState(int state) override;
+    void SetQuitState(QuitState state) override;
     void ShowMessage(const QString& caption, const QString& text) override;
 
     // MailSettingsHost
@@ -166,16 +167,17 @@ private:
     // OptionFormHost (with SaveSettings and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
     void InvalidatePicture() override;
+    // The display dialog hands the shape as Form_Window_Type stores it.
     void ChooseWindowShape(int type) override;
+    void ChooseWindowShape(WindowShape shape);
     void DrawFaceNow() override;
     void FitWindowToPicture() override;
-    void SetRatioMenuItem(MenuItemState state) override;
+    void SetRatioMenuItem(CommandState state) override;
     IconBarSources IconSources() const override;
     QString PictureDataFolder() const override { return services_.dataFolder; }
 
     // CorrectionHost (with OpenWindowMask, IsExiting, ResetHideDelay and RestartTick shared)
     bool MailCheckRunning() const override;
-    void SetRunCommandsEnabled(RunCommands state) override;
     void OpenCorrectionResultWindow() override;
 
     // WindowBandHost
@@ -239,7 +241,7 @@ private:
     OrderlyExit exit_;
 
     ClockTime clockTime_;
-    QuitStateValue quitState_ = QuitStateValue::Running;
+    QuitState quitState_ = QuitState::Running;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 

@@ -13,7 +13,7 @@ public:
     virtual void AdvanceTickCounters() = 0; // MailTickCount and correctionTicks
     virtual void MailCheckTick() = 0;
     virtual void CheckCorrectionDue() = 0;
-    virtual bool IsExiting() const = 0; // QuitState is not 0
+    virtual bool IsExiting() const = 0; // the exit has begun
     virtual void HideUnderMouseStep() = 0;
     virtual void ReadClockTime() = 0;
     virtual void FollowClockGeometry() = 0; // centre and hand lengths from the client size

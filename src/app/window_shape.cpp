@@ -3,22 +3,22 @@
 #include <QPainterPath>
 #include <QPolygon>
 
-std::optional<QRegion> WindowShapeRegion(int type, QSize outerSize, int frame, int roundSize) {
+std::optional<QRegion> WindowShapeRegion(WindowShape shape, QSize outerSize, int frame,
+                                         int roundSize) {
     const QRect inner(QPoint(frame, frame),
                       QPoint(outerSize.width() - frame - 1, outerSize.height() - frame - 1));
-    switch (type) {
-    case 0:
+    switch (shape) {
+    case WindowShape::Rectangle:
         // The largest size the window can take, so a later resize needs no new region.
         return QRegion(0, 0, 640, 480).united(QRegion(QRect(QPoint(0, 0), outerSize)));
-    case 1:
+    case WindowShape::Ellipse:
         return QRegion(inner, QRegion::Ellipse);
-    case 2: {
+    case WindowShape::RoundedRectangle: {
         const qreal corner = qBound(0, roundSize, 1000) * 10.0;
         QPainterPath path;
         path.addRoundedRect(QRectF(inner).adjusted(0, 0, 1, 1), corner / 2, corner / 2);
         return QRegion(path.toFillPolygon().toPolygon());
     }
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }

@@ -199,7 +199,7 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
     ui_->Memo1->appendPlainText(check ? QStringLiteral("==テスト実行します==")
                                       : QStringLiteral("==日時を補正します=="));
 
-    state_.correctionError = 0;
+    state_.correctionError = CorrectionError::None;
     const ServerAddress address{SelectedServer(), working_.iPort, working_.iiTimeOut,
                                 working_.Protocol};
     const ServerTime server = working_.Protocol == SntpProtocol
@@ -234,8 +234,8 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
 void TDayTimeForm::RunFailed(CorrectionFailure failure) {
     ui_->Memo1->appendPlainText(CorrectionFailureMessage(failure));
     host_.RestartTick();
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
-    state_.correctionError = -1;
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
+    state_.correctionError = CorrectionError::Failed;
     ui_->BTN_AdjustCheck->setEnabled(true);
     ui_->BTN_Adjust->setEnabled(true);
     runInProgress_ = false;
@@ -301,6 +301,6 @@ void TDayTimeForm::done(int result) {
     if (runInProgress_) {
         return;
     }
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
     QDialog::done(result);
 }

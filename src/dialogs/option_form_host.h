@@ -1,12 +1,11 @@
 #pragma once
 
 #include "core/clock_time.h"
+#include "core/command_state.h"
 #include "face/icon_bar.h"
 #include "settings/clock_settings.h"
 
 #include <QString>
-
-enum class MenuItemState { Disabled, Enabled };
 
 // What the display settings dialog needs of the clock window: its settings to write the
 // copy into, and the window-side steps of applying them. The dialog never reaches the
@@ -28,7 +27,7 @@ public:
     virtual void DrawFaceNow() = 0;
     // The "縦横比調整(&R)" fit of the window's client size to the loaded picture.
     virtual void FitWindowToPicture() = 0;
-    virtual void SetRatioMenuItem(MenuItemState state) = 0;
+    virtual void SetRatioMenuItem(CommandState state) = 0;
     // 0 normal, 1 always on top, 2 hide under the mouse.
     virtual void SetDisplayMode(int mode) = 0;
 

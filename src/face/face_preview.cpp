@@ -1,5 +1,6 @@
 #include "face/face_preview.h"
 
+#include "core/window_modes.h"
 #include "face/clock_size_rules.h"
 
 FacePreview::FacePreview(QString dataFolder) : renderer_(std::move(dataFolder)) {}
@@ -7,9 +8,9 @@ FacePreview::FacePreview(QString dataFolder) : renderer_(std::move(dataFolder)) 
 const QImage& FacePreview::Compose(const ClockSettings& copy, const ClockTime& time,
                                    const IconBarSources& sources) {
     // The renderer writes measures and NoImage back; a scratch copy keeps them out of the
-    // dialog's copy. Shape 0 has no rim, and PlacementNone draws no marks.
+    // dialog's copy. The rectangle has no rim, and PlacementNone draws no marks.
     ClockSettings scratch = copy;
-    scratch.Form_Window_Type = 0;
+    scratch.Form_Window_Type = StoredNumber(WindowShape::Rectangle);
     ApplyClockSizeRules(scratch, scratch.Width, scratch.Height);
 
     if (scratch.Image_File != loadedPicture_) {

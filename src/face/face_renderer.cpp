@@ -156,7 +156,8 @@ void FaceRenderer::DrawPart(Canvas& canvas, int part, Drawing& drawing) {
                              timeSize_, dateSize_);
         break;
     case Part::WindowEdge:
-        DrawWindowEdge(canvas, drawing.clientSize, drawing.drawable.Form_Window_Type,
+        DrawWindowEdge(canvas, drawing.clientSize,
+                       StoredWindowShape(drawing.drawable.Form_Window_Type),
                        drawing.drawable.Rect_Raund_Size);
         break;
     }

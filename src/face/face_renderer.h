@@ -23,7 +23,7 @@
 struct FaceInputs {
     QSize clientSize;
     PlacementMode placementMode = PlacementNone;
-    IconBarSources iconBar;
+    IconBarSources iconBar{};
 };
 
 // Composes the clock face off screen: background, analog clock and digital parts in the

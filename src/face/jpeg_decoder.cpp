@@ -105,7 +105,8 @@ DecodedPicture JpegDecoder::Decode(const QByteArray& data) {
 
     HeaderInfo header{};
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.constData());
-    const bool headerRead = ReadHeader(&info, &errors, bytes, (unsigned long)data.size(), &header);
+    const bool headerRead =
+        ReadHeader(&info, &errors, bytes, static_cast<unsigned long>(data.size()), &header);
     const auto fail = [&](const QString& reason) {
         jpeg_destroy_decompress(&info);
         return Rejected(reason);

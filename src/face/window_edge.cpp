@@ -1,7 +1,7 @@
 #include "face/window_edge.h"
 
-void DrawWindowEdge(Canvas& canvas, QSize clientSize, int windowType, int roundSize) {
-    if (windowType != 1 && windowType != 2) {
+void DrawWindowEdge(Canvas& canvas, QSize clientSize, WindowShape shape, int roundSize) {
+    if (shape != WindowShape::Ellipse && shape != WindowShape::RoundedRectangle) {
         return;
     }
     const int w = clientSize.width();
@@ -24,7 +24,7 @@ void DrawWindowEdge(Canvas& canvas, QSize clientSize, int windowType, int roundS
     const int corner = roundSize * 10;
     for (const Outline& outline : outlines) {
         canvas.SetPen(outline.colour, outline.penWidth, PenStyle::Solid);
-        if (windowType == 1) {
+        if (shape == WindowShape::Ellipse) {
             canvas.Ellipse(outline.left, outline.top, outline.right, outline.bottom);
         } else {
             canvas.RoundRectangle(outline.left, outline.top, outline.right, outline.bottom, corner,

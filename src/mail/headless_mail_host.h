@@ -17,12 +17,12 @@ public:
     void RefreshMailNotificationWindow() override;
     void SetRunCommandsEnabled(CommandState) override {}
     void SetMailCheckCommand(CommandState, const QString&) override {}
-    int QuitState() const override { return quitState_; }
-    void SetQuitState(int state) override { quitState_ = state; }
+    QuitState CurrentQuitState() const override { return quitState_; }
+    void SetQuitState(QuitState state) override { quitState_ = state; }
     void ShowMessage(const QString& caption, const QString& text) override;
 
 private:
     UserPrompt& prompt_;
     std::function<void()> notify_;
-    int quitState_ = 0;
+    QuitState quitState_ = QuitState::Running;
 };

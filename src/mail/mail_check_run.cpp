@@ -9,8 +9,6 @@
 
 namespace {
 
-enum QuitStateValue : int { Running = 0, ExitChosen = 1, MailStopped = 3 };
-
 bool ValidPort(int port) {
     return port >= 1 && port <= 65535;
 }
@@ -75,27 +73,27 @@ bool MailCheckRun::AnyNewMail() const {
 }
 
 void MailCheckRun::MailCheckTick() {
-    if (host_.QuitState() == MailStopped) {
+    if (host_.CurrentQuitState() == QuitState::MailStopped) {
         return;
     }
-    if (mailNotifyPending_ == 1 || AnyNewMail()) {
+    if (flags_.testFlag(MailRunFlag::NotifyPending) || AnyNewMail()) {
         ShowNotification();
     }
     if ((host_.OpenWindowMask() & (MailSettingsWindow | CorrectionSettingsWindow)) != 0) {
         return;
     }
-    if (mailCheckForced_ == 0 && (settings_.MailCheckAttr & PeriodicCheck) == 0) {
+    if (!flags_.testFlag(MailRunFlag::CheckForced) &&
+        (settings_.MailCheckAttr & PeriodicCheck) == 0) {
         return;
     }
-    if (mailCheckRunning_ == 1) {
+    if (flags_.testFlag(MailRunFlag::CheckRunning)) {
         MailCheckStep();
     } else if (std::int64_t(mailTickCount_ / TicksPerSecond) >=
                    std::int64_t(settings_.Checkinterval) * 60 ||
-               mailCheckForced_ == 1) {
+               flags_.testFlag(MailRunFlag::CheckForced)) {
         StartRun();
     }
-    if ((mailCheckRunning_ != 0 && mailCheckRunning_ != 1) || mailCheckIndex_ < 0 ||
-        mailCheckIndex_ > AccountTable::Capacity) {
+    if (mailCheckIndex_ < 0 || mailCheckIndex_ > AccountTable::Capacity) {
         host_.ShowMessage(
             QStringLiteral("警告"),
             QStringLiteral("Zorbelの動作が不安定です。一度終了してから再度起動してください。"));
@@ -111,7 +109,7 @@ void MailCheckRun::ShowNotification() {
 }
 
 void MailCheckRun::StartRun() {
-    mailCheckRunning_ = 1;
+    flags_.setFlag(MailRunFlag::CheckRunning);
     mailCheckIndex_ = 0;
     host_.SetRunCommandsEnabled(CommandState::Disabled);
     // The command stays available as the stop of the run in progress.
@@ -119,30 +117,31 @@ void MailCheckRun::StartRun() {
 }
 
 void MailCheckRun::EndRun() {
-    mailCheckRunning_ = 0;
+    flags_.setFlag(MailRunFlag::CheckRunning, false);
+    flags_.setFlag(MailRunFlag::CheckForced, false);
     mailTickCount_ = 0;
     mailCheckIndex_ = 0;
-    mailCheckForced_ = 0;
     host_.SetRunCommandsEnabled(CommandState::Enabled);
     host_.SetMailCheckCommand(CommandState::Enabled, IdleCaption());
 }
 
 void MailCheckRun::MailCheckStep() {
-    if (mailCheckBusy_ == 1) {
+    if (flags_.testFlag(MailRunFlag::CheckBusy)) {
         return;
     }
-    if (host_.QuitState() == ExitChosen) {
-        host_.SetQuitState(MailStopped);
-        mailCheckRunning_ = 0;
+    if (host_.CurrentQuitState() == QuitState::ExitChosen) {
+        host_.SetQuitState(QuitState::MailStopped);
+        flags_.setFlag(MailRunFlag::CheckRunning, false);
+        flags_.setFlag(MailRunFlag::CheckForced, false);
+        flags_.setFlag(MailRunFlag::NotifyPending, false);
         mailTickCount_ = 0;
         mailCheckIndex_ = 0;
-        mailCheckForced_ = 0;
-        mailNotifyPending_ = 0;
         return;
     }
     if (mailCheckIndex_ >= ConfiguredCount()) {
-        if (mailCheckForced_ == 1) {
-            mailNotifyPending_ = 1; // a run asked for from the menu always reports
+        if (flags_.testFlag(MailRunFlag::CheckForced)) {
+            // A run asked for from the menu always reports.
+            flags_.setFlag(MailRunFlag::NotifyPending);
         }
         EndRun();
         CompareMailCounts();
@@ -151,9 +150,9 @@ void MailCheckRun::MailCheckStep() {
     if (accounts_.entries[mailCheckIndex_].Has(CheckOn)) {
         CheckMailAccount(mailCheckIndex_);
     }
-    if (stopRequested_) {
+    if (flags_.testFlag(MailRunFlag::StopRequested)) {
         // The conversation was cut short by the stop command; its result is not valid.
-        stopRequested_ = false;
+        flags_.setFlag(MailRunFlag::StopRequested, false);
         SetMailError(ServerUnreachableError);
         EndRun();
         return;
@@ -162,12 +161,12 @@ void MailCheckRun::MailCheckStep() {
 }
 
 void MailCheckRun::EndAccountCheck() {
-    mailSessionOpen_ = 0;
-    mailCheckBusy_ = 0;
+    flags_.setFlag(MailRunFlag::SessionOpen, false);
+    flags_.setFlag(MailRunFlag::CheckBusy, false);
 }
 
 void MailCheckRun::CheckMailAccount(int slot) {
-    if (mailCheckBusy_ == 1) {
+    if (flags_.testFlag(MailRunFlag::CheckBusy)) {
         return;
     }
     MailAccount& account = accounts_.entries[slot];
@@ -180,7 +179,7 @@ void MailCheckRun::CheckMailAccount(int slot) {
         account.ErrorCode = MailNoError; // a warning, not an error for the icon bar
         return;
     }
-    mailCheckBusy_ = 1;
+    flags_.setFlag(MailRunFlag::CheckBusy);
     pop3_.Host = account.POP3;
     pop3_.UserID = account.UserID;
     pop3_.Password = account.PassWord;
@@ -188,7 +187,7 @@ void MailCheckRun::CheckMailAccount(int slot) {
     pop3_.TimeOut = CheckTimeOut;
     pop3_.Security = SecurityOf(account);
     pop3_.TrustedCertificate = account.TrustedCertificate;
-    if (mailSessionOpen_ == 1) {
+    if (flags_.testFlag(MailRunFlag::SessionOpen)) {
         SetMailError(AlreadyConnectedWarning);
         EndAccountCheck();
         return;
@@ -199,12 +198,12 @@ void MailCheckRun::CheckMailAccount(int slot) {
         EndAccountCheck();
         return;
     }
-    if (host_.QuitState() == ExitChosen) {
+    if (host_.CurrentQuitState() == QuitState::ExitChosen) {
         EndAccountCheck();
-        host_.SetQuitState(MailStopped);
+        host_.SetQuitState(QuitState::MailStopped);
         return;
     }
-    mailSessionOpen_ = 1;
+    flags_.setFlag(MailRunFlag::SessionOpen);
     account.ErrorCode = MailNoError;
     try {
         pop3_.Connect();
@@ -218,10 +217,10 @@ void MailCheckRun::CheckMailAccount(int slot) {
         EndAccountCheck();
         return;
     }
-    if (host_.QuitState() != Running) {
+    if (host_.CurrentQuitState() != QuitState::Running) {
         // The program is ending: no logout, the socket closes with the program.
         EndAccountCheck();
-        host_.SetQuitState(MailStopped);
+        host_.SetQuitState(QuitState::MailStopped);
         return;
     }
     try {
@@ -239,7 +238,7 @@ void MailCheckRun::CheckMailAccount(int slot) {
 }
 
 void MailCheckRun::CompareMailCounts() {
-    if (mailCheckRunning_ != 0) {
+    if (flags_.testFlag(MailRunFlag::CheckRunning)) {
         return;
     }
     bool newMail = false;
@@ -254,7 +253,7 @@ void MailCheckRun::CompareMailCounts() {
         account.PreviousCount = account.MessageCount;
     }
     if (newMail) {
-        mailNotifyPending_ = 1;
+        flags_.setFlag(MailRunFlag::NotifyPending);
     }
 }
 
@@ -268,19 +267,19 @@ void MailCheckRun::SetMailError(int code) {
 }
 
 void MailCheckRun::Menu_MailCheckClick() {
-    if (mailCheckRunning_ == 1) {
+    if (flags_.testFlag(MailRunFlag::CheckRunning)) {
         StopRun();
         return;
     }
     host_.SetRunCommandsEnabled(CommandState::Disabled);
     mailTickCount_ = std::uint32_t(-1); // reads 0 after the next tick's increase
-    mailCheckForced_ = 1;
+    flags_.setFlag(MailRunFlag::CheckForced);
 }
 
 void MailCheckRun::StopRun() {
-    if (mailCheckBusy_ == 1) {
+    if (flags_.testFlag(MailRunFlag::CheckBusy)) {
         // The step waiting for this conversation ends the run once it returns.
-        stopRequested_ = true;
+        flags_.setFlag(MailRunFlag::StopRequested);
         pop3_.Abort();
         return;
     }
@@ -296,7 +295,7 @@ bool MailCheckRun::CheckDialUpConnected() {
 }
 
 void MailCheckRun::POP3Connect() {
-    mailSessionOpen_ = 1;
+    flags_.setFlag(MailRunFlag::SessionOpen);
 }
 
 void MailCheckRun::POP3Disconnect() {}

@@ -5,9 +5,24 @@
 #include "settings/clock_settings.h"
 #include "settings/mail_account.h"
 
+#include <QFlags>
 #include <cstdint>
 
 class TPop3Client;
+
+// The flags of the mail check run, read on every tick and by the menu and the notification.
+enum class MailRunFlag {
+    CheckRunning = 0x01,  // a run over the accounts is in progress
+    CheckBusy = 0x02,     // an account's conversation is in progress
+    SessionOpen = 0x04,   // the POP3 session of that conversation is open
+    CheckForced = 0x08,   // the run was asked for from the menu and reports at its end
+    NotifyPending = 0x10, // the notification window is to be shown on the next tick
+    // The stop command came during a conversation; the step that waits for that
+    // conversation ends the run when it returns.
+    StopRequested = 0x20,
+};
+Q_DECLARE_FLAGS(MailRunFlags, MailRunFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MailRunFlags)
 
 // The mail check run: started by the interval or the menu, it visits one account per clock
 // tick, logs in with the POP3 component, reads the message count and logs out, and at the
@@ -36,13 +51,14 @@ public:
 
     std::uint32_t MailTickCount() const { return mailTickCount_; }
     void ResetMailTickCount() { mailTickCount_ = 0; }
-    int MailCheckRunning() const { return mailCheckRunning_; }
+    MailRunFlags Flags() const { return flags_; }
+    bool MailCheckRunning() const { return flags_.testFlag(MailRunFlag::CheckRunning); }
     int MailCheckIndex() const { return mailCheckIndex_; }
-    int MailCheckBusy() const { return mailCheckBusy_; }
-    int MailSessionOpen() const { return mailSessionOpen_; }
-    int MailCheckForced() const { return mailCheckForced_; }
-    int MailNotifyPending() const { return mailNotifyPending_; }
-    void SetMailNotifyPending(int pending) { mailNotifyPending_ = pending; }
+    bool MailCheckBusy() const { return flags_.testFlag(MailRunFlag::CheckBusy); }
+    bool MailSessionOpen() const { return flags_.testFlag(MailRunFlag::SessionOpen); }
+    bool MailCheckForced() const { return flags_.testFlag(MailRunFlag::CheckForced); }
+    bool MailNotifyPending() const { return flags_.testFlag(MailRunFlag::NotifyPending); }
+    void SetMailNotifyPending(bool pending) { flags_.setFlag(MailRunFlag::NotifyPending, pending); }
 
     // The caption of Menu_MailCheck while idle and while a run is in progress.
     static QString IdleCaption();
@@ -80,13 +96,6 @@ private:
     MailRunHost& host_;
 
     std::uint32_t mailTickCount_ = 0;
-    int mailCheckRunning_ = 0;
     int mailCheckIndex_ = 0;
-    int mailCheckBusy_ = 0;
-    int mailSessionOpen_ = 0;
-    int mailCheckForced_ = 0;
-    int mailNotifyPending_ = 0;
-    // Set by the stop command while a conversation is in progress; the step that waits for
-    // that conversation ends the run when it returns.
-    bool stopRequested_ = false;
+    MailRunFlags flags_;
 };

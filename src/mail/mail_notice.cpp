@@ -46,7 +46,7 @@ MailNoticeContent MailNotice::Fill() {
             }
             account.NewMail = 0;
         }
-        run_.SetMailNotifyPending(0);
+        run_.SetMailNotifyPending(false);
     }
     return content;
 }
@@ -57,5 +57,5 @@ void MailNotice::Acknowledge() {
             account.NewMail = 0;
         }
     }
-    run_.SetMailNotifyPending(0);
+    run_.SetMailNotifyPending(false);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "mail/command_state.h"
+#include "core/command_state.h"
 
 #include <QString>
 #include <cstdint>
+
+// How far the program's exit has come. The mail check run moves it from ExitChosen to
+// MailStopped once it has let go of the POP3 connection; the window exits after that.
+enum class QuitState { Running = 0, ExitChosen = 1, MailStopped = 3 };
 
 // What the mail check run needs from the clock window.
 class MailRunHost {
@@ -20,9 +24,8 @@ public:
     virtual void SetRunCommandsEnabled(CommandState state) = 0;
     // Menu_MailCheck alone, with its caption.
     virtual void SetMailCheckCommand(CommandState state, const QString& caption) = 0;
-    // 0 running, 1 exit chosen, 3 mail machinery stopped.
-    virtual int QuitState() const = 0;
-    virtual void SetQuitState(int state) = 0;
+    virtual QuitState CurrentQuitState() const = 0;
+    virtual void SetQuitState(QuitState state) = 0;
     // A message box with an OK button.
     virtual void ShowMessage(const QString& caption, const QString& text) = 0;
 };

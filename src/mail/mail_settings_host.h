@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/command_state.h"
+#include "core/command_state.h"
 
 // What the mail settings dialog asks of the clock window once it has written its changes
 // back: the account icons, the check command and the interval start again from them.

@@ -25,12 +25,12 @@ MailCheckReport RunMailCheckOnce(AccountTable& accounts, ClockSettings& settings
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
         run.AdvanceTickCounter();
         run.MailCheckTick();
-        if (!started && run.MailCheckRunning() == 1) {
+        if (!started && run.MailCheckRunning()) {
             started = true;
             notice.reset(); // only the notice of this run's end counts
         }
         // A forced run always reports at its end; the tick after it shows the notice.
-        if (started && run.MailCheckRunning() == 0 && notice.has_value()) {
+        if (started && !run.MailCheckRunning() && notice.has_value()) {
             tick.stop();
             loop.quit();
         }

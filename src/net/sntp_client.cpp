@@ -3,6 +3,7 @@
 #include "net/eabort_error.h"
 #include "net/ereply_error.h"
 #include "net/esock_error.h"
+#include "net/host_lookup.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -91,7 +92,7 @@ bool TSntpClient::WaitUntil(const std::function<bool()>& done) {
 
 SntpReading TSntpClient::GetTime() {
     if (running_) {
-        throw ESockError(QStringLiteral("Already connected"));
+        throw ESockError(SockErrorKind::AlreadyConnected);
     }
     running_ = true;
     canceled_ = false;
@@ -118,7 +119,7 @@ QHostAddress TSntpClient::ResolveWithRetry() {
                 continue;
             }
         }
-        throw ESockError(QStringLiteral("Null Remote Address"));
+        throw ESockError(SockErrorKind::NoRemoteAddress);
     }
 }
 
@@ -127,19 +128,13 @@ QHostAddress TSntpClient::Resolve() {
     if (dotted.setAddress(Host)) {
         return dotted;
     }
-    std::optional<QHostInfo> answer;
-    // A lookup given up on may still answer later: its receiver goes with this call.
-    QObject lookupContext;
-    const int lookup =
-        QHostInfo::lookupHost(Host, &lookupContext, [this, &answer](const QHostInfo& info) {
-            answer = info;
-            wait_.Wake();
-        });
-    const bool inTime = WaitUntil([&answer] { return answer.has_value(); });
+    // A lookup given up on is aborted when this goes; its answer never arrives then.
+    HostLookup lookup(Host, [this] { wait_.Wake(); });
+    const bool inTime = WaitUntil([&lookup] { return lookup.Answer().has_value(); });
+    const std::optional<QHostInfo>& answer = lookup.Answer();
     if (!answer) {
-        QHostInfo::abortHostLookup(lookup);
-        throw ESockError(inTime || canceled_ ? QStringLiteral("Host Lookup Canceled")
-                                             : QStringLiteral("Host Lookup Timed Out"));
+        throw ESockError(inTime || canceled_ ? SockErrorKind::LookupCanceled
+                                             : SockErrorKind::LookupTimedOut);
     }
     // IPv4 first, as the TCP components do; an IPv6-only host is reached over IPv6.
     QHostAddress found;

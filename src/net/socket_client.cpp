@@ -5,6 +5,7 @@
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
 #include "net/etls_error.h"
+#include "net/host_lookup.h"
 #include "net/winsock_errors.h"
 
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ void TSocketClient::InitWinsock() {
     StatusMessage(8, QStringLiteral("Initializing Winsock"));
     // Sockets and their waits need the application's event loop.
     if (QCoreApplication::instance() == nullptr) {
-        throw ESockError(QStringLiteral("Initializaton of windows sockets failed"));
+        throw ESockError(SockErrorKind::NoEventLoop);
     }
     std::vector<TSocketClient*>& live = LiveComponents();
     live.push_back(this);
@@ -232,7 +233,6 @@ void TSocketClient::TimerFired() {
     StatusMessage(8, QStringLiteral("Timer Triggered"));
     TimerOff();
     timedOut_ = true;
-    lookupDone_ = true;
     wait_.Wake();
     Abort();
 }
@@ -276,38 +276,33 @@ void TSocketClient::ResolveRemoteHost() {
     remoteAddresses_.clear();
     QList<QHostAddress> answer;
     TimerOn();
-    lookupDone_ = false;
-    lookupId_ =
-        QHostInfo::lookupHost(HostName(), &context_, [this, &answer](const QHostInfo& info) {
-            // A lookup given up on may still deliver its answer later; it is ignored then.
-            if (info.lookupId() != lookupId_) {
-                return;
-            }
-            if (info.error() == QHostInfo::NoError) {
-                for (const QHostAddress& address : info.addresses()) {
+    {
+        // A lookup given up on is aborted when this goes; its answer never arrives then.
+        HostLookup lookup(HostName(), [this] { wait_.Wake(); });
+        lookupId_ = lookup.Id();
+        WaitUntil(
+            [this, &lookup] { return lookup.Answer().has_value() || timedOut_ || canceled_; });
+        TimerOff();
+        if (const auto& info = lookup.Answer()) {
+            if (info->error() == QHostInfo::NoError) {
+                for (const QHostAddress& address : info->addresses()) {
                     if (Reachable(address)) {
                         answer << address;
                     }
                 }
             }
             lastEventOk_ = !answer.isEmpty();
-            lookupDone_ = true;
-            wait_.Wake();
-        });
-    WaitUntil([this] { return lookupDone_ || timedOut_ || canceled_; });
-    TimerOff();
-    if (timedOut_ || canceled_) {
-        QHostInfo::abortHostLookup(lookupId_);
+        }
     }
     lookupId_ = -1;
     if (timedOut_) {
-        throw ESockError(QStringLiteral("Host Lookup Timed Out"));
+        throw ESockError(SockErrorKind::LookupTimedOut);
     }
     if (canceled_) {
-        throw ESockError(QStringLiteral("Host Lookup Canceled"));
+        throw ESockError(SockErrorKind::LookupCanceled);
     }
     if (!lastEventOk_) {
-        throw ESockError(QStringLiteral("Host Lookup Failed"));
+        throw ESockError(SockErrorKind::LookupFailed);
     }
     remoteAddresses_ = answer;
     if (OnHostResolved) {
@@ -320,8 +315,9 @@ void TSocketClient::ResolveWithRetry() {
         try {
             ResolveRemoteHost();
         } catch (const ESockError& error) {
-            if (error.Message() == QLatin1String("Host Lookup Timed Out") ||
-                error.Message() == QLatin1String("Host Lookup Canceled")) {
+            // A lookup that ran out of time or was canceled is not tried again.
+            if (error.Kind() == SockErrorKind::LookupTimedOut ||
+                error.Kind() == SockErrorKind::LookupCanceled) {
                 throw;
             }
             remoteAddresses_.clear();
@@ -336,7 +332,7 @@ void TSocketClient::ResolveWithRetry() {
                 continue;
             }
         }
-        throw ESockError(QStringLiteral("Null Remote Address"));
+        throw ESockError(SockErrorKind::NoRemoteAddress);
     }
 }
 
@@ -376,7 +372,7 @@ void TSocketClient::Connect() {
     StatusMessage(8, QStringLiteral("Connecting"));
     canceled_ = false;
     if (connected_) {
-        throw ESockError(QStringLiteral("Already connected"));
+        throw ESockError(SockErrorKind::AlreadyConnected);
     }
     ResolveWithRetry();
     OpenConnection();
@@ -509,7 +505,7 @@ void TSocketClient::ErrorManager(int number, int tolerated) {
     if (OnError) {
         OnError(*this, number, text);
     }
-    throw ESockError(text);
+    throw ESockError(SockErrorKind::Socket, text);
 }
 
 QString TSocketClient::SocketErrorStr(int number) {
@@ -594,7 +590,7 @@ QString TSocketClient::ReadLn() {
             }
             line += socket_->read(peeked.size());
             if (line.size() >= BufferSize) {
-                throw ESockError(QStringLiteral("Line too long"));
+                throw ESockError(SockErrorKind::LineTooLong);
             }
         }
         WaitUntil([this] {
@@ -617,7 +613,7 @@ QString TSocketClient::Read(int count) {
     StatusMessage(8, QStringLiteral("Read( %1 )").arg(count));
     // More than the buffer holds could never be waiting at once, so the wait would not end.
     if (count > BufferSize) {
-        throw ESockError(QStringLiteral("Read count too large"));
+        throw ESockError(SockErrorKind::ReadCountTooLarge);
     }
     if (count > 0) {
         for (;;) {

@@ -170,7 +170,6 @@ private:
     bool connected_ = false;
     bool canceled_ = false;
     bool timedOut_ = false;
-    bool lookupDone_ = false;
     bool lastEventOk_ = true;
     bool peerClosed_ = false;
     bool destroying_ = false;

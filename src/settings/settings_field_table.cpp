@@ -34,10 +34,10 @@ QString TextDefault(const SettingsField<Record>& field, const DefaultsContext& c
 
 template <class Record>
 void StoreInteger(const SettingsField<Record>& field, Record& record, std::int32_t value) {
-    if (const auto* member = std::get_if<int Record::*>(&field.member)) {
-        record.*(*member) = value;
-    } else if (const auto* member = std::get_if<std::uint32_t Record::*>(&field.member)) {
-        record.*(*member) = std::uint32_t(value);
+    if (const auto* signedMember = std::get_if<int Record::*>(&field.member)) {
+        record.*(*signedMember) = value;
+    } else if (const auto* unsignedMember = std::get_if<std::uint32_t Record::*>(&field.member)) {
+        record.*(*unsignedMember) = std::uint32_t(value);
     }
 }
 

@@ -13,7 +13,7 @@ ClockCorrection::ClockCorrection(TimeServerSettings& settings, CorrectionHost& h
     : settings_(settings), host_(host), prompt_(prompt), dialUp_(dialUp), clock_(clock) {}
 
 void ClockCorrection::RunCorrection(TimeServerSettings settings) {
-    state_.correctionError = 0;
+    state_.correctionError = CorrectionError::None;
     // The client lives only as long as the exchange.
     const ServerTime server = FetchServerTime(StoredServerAddress(settings));
     if (server.failure != CorrectionFailure::None) {
@@ -48,13 +48,13 @@ void ClockCorrection::RunCorrection(TimeServerSettings settings) {
         state_.correctionTicks = 0;
         host_.ResetHideDelay();
         state_.autoCorrectionRunning = false;
-        host_.SetRunCommandsEnabled(RunCommands::Enabled);
+        host_.SetRunCommandsEnabled(CommandState::Enabled);
     }
 }
 
 void ClockCorrection::Fail(CorrectionFailure failure) {
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
-    state_.correctionError = -1;
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
+    state_.correctionError = CorrectionError::Failed;
     if (state_.manualCorrectionRunning) {
         prompt_.ShowMessage(QStringLiteral("警告"), CorrectionFailureMessage(failure));
         state_.manualCorrectionRunning = false;
@@ -78,14 +78,14 @@ void ClockCorrection::StartManualRun(RunMode mode) {
         return;
     }
     if (mode == RunMode::Check) {
-        state_.correctionError = 0;
+        state_.correctionError = CorrectionError::None;
     }
     if ((settings_.Attribute & CorrectOnlyDialUp) != 0 && !dialUp_.CheckDialUpConnected()) {
         prompt_.ShowMessage(QStringLiteral("警告"),
                             CorrectionFailureMessage(CorrectionFailure::NoDialUpConnection));
         return;
     }
-    host_.SetRunCommandsEnabled(RunCommands::Disabled);
+    host_.SetRunCommandsEnabled(CommandState::Disabled);
     const TimeServerSettings copy = settings_;
     state_.manualCorrectionRunning = true;
     settings_.correctionDone = true;
@@ -96,11 +96,11 @@ void ClockCorrection::StartManualRun(RunMode mode) {
         // Whatever escapes the run must not take the clock window down with it.
     }
     state_.manualCorrectionRunning = false;
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
 }
 
 void ClockCorrection::StartAutomaticRun() {
-    host_.SetRunCommandsEnabled(RunCommands::Disabled);
+    host_.SetRunCommandsEnabled(CommandState::Disabled);
     const TimeServerSettings copy = settings_;
     state_.autoCorrectionRunning = true;
     settings_.correctionDone = true;
@@ -109,9 +109,9 @@ void ClockCorrection::StartAutomaticRun() {
         RunCorrection(copy);
     } catch (...) {
         state_.autoCorrectionRunning = false;
-        state_.correctionError = -1;
+        state_.correctionError = CorrectionError::Failed;
     }
-    host_.SetRunCommandsEnabled(RunCommands::Enabled);
+    host_.SetRunCommandsEnabled(CommandState::Enabled);
 }
 
 bool ClockCorrection::WaitWhileMailRuns() {

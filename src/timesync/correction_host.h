@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "core/command_state.h"
 
-enum class RunCommands { Disabled, Enabled };
+#include <cstdint>
 
 // What the clock correction needs from the clock window.
 class CorrectionHost {
@@ -15,7 +15,7 @@ public:
     // Whether a mail check run is in progress.
     virtual bool MailCheckRunning() const = 0;
     // Menu_MailCheck, PP_DayTimeCheck, PP_DayTime and PP_Option, which no run may overlap.
-    virtual void SetRunCommandsEnabled(RunCommands state) = 0;
+    virtual void SetRunCommandsEnabled(CommandState state) = 0;
     // Sets HideDelayTicks to 0, so the window does not hide right after a run.
     virtual void ResetHideDelay() = 0;
     // Opens the result window (bit 0x80) through the secondary-window protocol; returns

@@ -3,8 +3,11 @@
 #include <QString>
 #include <cstdint>
 
+// Whether the last correction run failed; -1 is the failed run's own number.
+enum class CorrectionError { None = 0, Failed = -1 };
+
 // The run-time state of the clock correction, kept for the whole program run. The result
-// window reads the texts; the icon bar shows its error mark while correctionError is -1.
+// window reads the texts; the icon bar shows its error mark while correctionError is Failed.
 struct CorrectionState {
     // Ticks of the clock window since the last interval run, successful run or confirmed
     // settings dialog; four ticks are a second.
@@ -15,8 +18,8 @@ struct CorrectionState {
     bool correctionTestMode = false;
     // A due automatic run waits for the mail check to finish.
     bool correctionDeferred = false;
-    // 0 at the start of every run, -1 after a failed one.
-    int correctionError = 0;
+    // None at the start of every run, Failed after a failed one.
+    CorrectionError correctionError = CorrectionError::None;
     QString pcTimeText;
     QString serverTimeText;
     QString correctionResultText;

@@ -88,13 +88,11 @@ struct MainFormFixture : ::testing::Test {
     FakeLoginStart loginStart;
 
     ClockServices Services() {
-        return ClockServices{prompt,      help,     clock,      persistence, sound,
-                             launcher,    dialUp,   clockSetter, choosers,   loginStart,
-                             QString()};
+        return ClockServices{prompt, help,        clock,    persistence, sound,    launcher,
+                             dialUp, clockSetter, choosers, loginStart,  QString()};
     }
 
-    template <typename Form = TMainForm>
-    std::unique_ptr<Form> Start() {
+    template <typename Form = TMainForm> std::unique_ptr<Form> Start() {
         auto form = std::make_unique<Form>(Services());
         form->show();
         return form;
@@ -279,8 +277,8 @@ TEST_F(MainFormFixture, DoubleClickOnTheClockCentrePlacesTheClock) {
     auto form = Start();
     WaitForRunning(*form);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
-    const ClockSettings& clock = form->Records().clock;
-    const QPoint centre = form->mapToGlobal(QPoint(clock.HandCenterX, clock.HandCenterY));
+    const ClockSettings& stored = form->Records().clock;
+    const QPoint centre = form->mapToGlobal(QPoint(stored.HandCenterX, stored.HandCenterY));
     QCursor::setPos(centre);
     QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre));
     EXPECT_EQ(form->CurrentPlacementMode(), PlacementAnalog);
@@ -305,10 +303,10 @@ TEST_F(MainFormFixture, DroppedPictureJoinsTheListAndShowsAtOnce) {
     form->Menu().SetRatio->setEnabled(false);
 
     form->TakeDroppedFiles({first, folder.FilePath("second.bmp"), folder.FilePath("third.bmp")});
-    const ClockSettings& clock = form->Records().clock;
-    EXPECT_EQ(clock.ImageListCounter, 1);
-    EXPECT_EQ(clock.Image_File, first);
-    EXPECT_FALSE(clock.Has(NoImage));
+    const ClockSettings& stored = form->Records().clock;
+    EXPECT_EQ(stored.ImageListCounter, 1);
+    EXPECT_EQ(stored.Image_File, first);
+    EXPECT_FALSE(stored.Has(NoImage));
     EXPECT_TRUE(form->Menu().SetRatio->isEnabled());
     EXPECT_EQ(form->Face().PictureSize(), QSize(64, 48)) << "loaded at once";
 
@@ -329,7 +327,7 @@ TEST_F(MainFormFixture, ACorrectionFromTheMenuThatCannotReachTheServerWarns) {
     EXPECT_EQ(prompt.messages[0].caption, QStringLiteral("警告"));
     EXPECT_EQ(prompt.messages[0].text, QStringLiteral("接続できませんでした"));
     EXPECT_TRUE(clockSetter.set.empty());
-    EXPECT_EQ(form->Correction().State().correctionError, -1);
+    EXPECT_EQ(form->Correction().State().correctionError, CorrectionError::Failed);
     EXPECT_TRUE(form->Menu().PP_DayTime->isEnabled()) << "the run commands come back";
 }
 
@@ -455,7 +453,7 @@ TEST_F(MainFormFixture, ExitSavesPositionAndTheResizedClientSize) {
     EXPECT_EQ(persistence.stored.clock.Width, 280);
     EXPECT_EQ(persistence.stored.clock.Height, 170);
     EXPECT_EQ(persistence.stored.clock.Left, form->frameGeometry().left());
-    EXPECT_EQ(form->QuitState(), 3) << "the mail machinery has stopped";
+    EXPECT_EQ(form->CurrentQuitState(), QuitState::MailStopped) << "the mail machinery has stopped";
     EXPECT_FALSE(form->DrawTimer().isActive());
 }
 
@@ -539,14 +537,14 @@ TEST_F(MainFormFixture, TheTickGoesOnWhileAPop3ConversationWaitsAndTheStopEndsIt
     bool faceFollowed = false;
     int runsDuringTheWait = 0;
     const bool done = RunSteps({
-        [&] { return form->MailRun().MailCheckBusy() == 1 && silent.Connections() == 1; },
+        [&] { return form->MailRun().MailCheckBusy() && silent.Connections() == 1; },
         [&] {
             faceFollowed = FaceFollowsNextSecond(*form) && FaceFollowsNextSecond(*form);
             runsDuringTheWait = silent.Connections();
             form->Menu().Menu_MailCheck->trigger(); // the stop command
             return true;
         },
-        [&] { return form->MailRun().MailCheckRunning() == 0; },
+        [&] { return !form->MailRun().MailCheckRunning(); },
     });
     ASSERT_TRUE(done);
     EXPECT_TRUE(faceFollowed);

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 TEST(WindowShape, RectangleCoversTheLargestWindowFrameIncluded) {
-    const auto region = WindowShapeRegion(0, QSize(330, 210), 5, 5);
+    const auto region = WindowShapeRegion(WindowShape::Rectangle, QSize(330, 210), 5, 5);
     ASSERT_TRUE(region.has_value());
     EXPECT_TRUE(region->contains(QPoint(0, 0)));
     EXPECT_TRUE(region->contains(QPoint(639, 479)));
 }
 
 TEST(WindowShape, EllipseCutsOffTheFrameAndTheCorners) {
-    const auto region = WindowShapeRegion(1, QSize(330, 210), 5, 5);
+    const auto region = WindowShapeRegion(WindowShape::Ellipse, QSize(330, 210), 5, 5);
     ASSERT_TRUE(region.has_value());
     EXPECT_TRUE(region->contains(QPoint(165, 105)));
     EXPECT_TRUE(region->contains(QPoint(165, 6)));
@@ -19,7 +19,7 @@ TEST(WindowShape, EllipseCutsOffTheFrameAndTheCorners) {
 }
 
 TEST(WindowShape, RoundedRectangleKeepsTheEdgesAndRoundsTheCorners) {
-    const auto region = WindowShapeRegion(2, QSize(320, 200), 0, 5);
+    const auto region = WindowShapeRegion(WindowShape::RoundedRectangle, QSize(320, 200), 0, 5);
     ASSERT_TRUE(region.has_value());
     EXPECT_TRUE(region->contains(QPoint(160, 1)));
     EXPECT_TRUE(region->contains(QPoint(1, 100)));
@@ -27,6 +27,6 @@ TEST(WindowShape, RoundedRectangleKeepsTheEdgesAndRoundsTheCorners) {
 }
 
 TEST(WindowShape, UnknownTypeLeavesTheWindowAlone) {
-    EXPECT_FALSE(WindowShapeRegion(3, QSize(320, 200), 0, 5).has_value());
-    EXPECT_FALSE(WindowShapeRegion(-1, QSize(320, 200), 0, 5).has_value());
+    EXPECT_FALSE(WindowShapeRegion(StoredWindowShape(3), QSize(320, 200), 0, 5).has_value());
+    EXPECT_FALSE(WindowShapeRegion(StoredWindowShape(-1), QSize(320, 200), 0, 5).has_value());
 }

@@ -18,9 +18,9 @@ void FakeOptionHost::FitWindowToPicture() {
     }
 }
 
-void FakeOptionHost::SetRatioMenuItem(MenuItemState state) {
-    calls.append(state == MenuItemState::Enabled ? QStringLiteral("SetRatio on")
-                                                 : QStringLiteral("SetRatio off"));
+void FakeOptionHost::SetRatioMenuItem(CommandState state) {
+    calls.append(state == CommandState::Enabled ? QStringLiteral("SetRatio on")
+                                                : QStringLiteral("SetRatio off"));
 }
 
 void FakeOptionHost::SetDisplayMode(int mode) {

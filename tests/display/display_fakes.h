@@ -23,7 +23,7 @@ public:
     void DrawFaceNow() override { calls.append(QStringLiteral("DrawFaceNow")); }
     // Fits as the clock window does, to a picture of `pictureSize`.
     void FitWindowToPicture() override;
-    void SetRatioMenuItem(MenuItemState state) override;
+    void SetRatioMenuItem(CommandState state) override;
     void SetDisplayMode(int mode) override;
     ClockTime CurrentClockTime() const override { return time; }
     IconBarSources IconSources() const override { return {}; }

@@ -34,11 +34,11 @@ protected:
     void ForcedRun() {
         run_.Menu_MailCheckClick();
         Tick();
-        ASSERT_EQ(run_.MailCheckRunning(), 1);
-        for (int i = 0; i < 20 && run_.MailCheckRunning() == 1; ++i) {
+        ASSERT_TRUE(run_.MailCheckRunning());
+        for (int i = 0; i < 20 && run_.MailCheckRunning(); ++i) {
             Tick();
         }
-        ASSERT_EQ(run_.MailCheckRunning(), 0);
+        ASSERT_FALSE(run_.MailCheckRunning());
     }
 
     AccountTable accounts_;
@@ -67,9 +67,9 @@ TEST_F(MailCheckRunTest, NewMailFollowsTheCountAcrossRuns) {
             EXPECT_EQ(account.PreviousCount, test.counts[i]);
             EXPECT_EQ(account.NewMail, test.newMail[i]) << "run " << i;
             EXPECT_EQ(account.ResultText, QString());
-            EXPECT_EQ(run_.MailNotifyPending(), 1); // a forced run always reports
-            accounts_.entries[0].NewMail = 0;       // as the notification window does
-            run_.SetMailNotifyPending(0);
+            EXPECT_TRUE(run_.MailNotifyPending()); // a forced run always reports
+            accounts_.entries[0].NewMail = 0;      // as the notification window does
+            run_.SetMailNotifyPending(false);
         }
     }
     // The conversation was USER, PASS, STAT and QUIT with the fixed time-out.
@@ -83,39 +83,39 @@ TEST_F(MailCheckRunTest, PeriodicRunStartsAfterTheIntervalCountedFromTheLastRun)
     AddAccount(Account(QStringLiteral("home")));
     Tick(1198);
     EXPECT_EQ(run_.MailTickCount(), 1198u);
-    EXPECT_EQ(run_.MailCheckRunning(), 0); // no run at start-up
+    EXPECT_FALSE(run_.MailCheckRunning()); // no run at start-up
     Tick();
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     Tick(); // MailTickCount 1200 = 300 s
-    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    EXPECT_TRUE(run_.MailCheckRunning());
     EXPECT_EQ(host_.caption, MailCheckRun::StopCaption());
     EXPECT_EQ(host_.runCommands, CommandState::Disabled);
     EXPECT_EQ(host_.mailCheck, CommandState::Enabled); // the stop command
     Tick(2);                                           // the account, then the end of the run
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_EQ(run_.MailTickCount(), 0u);
     EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
     EXPECT_EQ(host_.runCommands, CommandState::Enabled);
     EXPECT_EQ(pop3_.connects.size(), 1);
     Tick(1199);
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     Tick();
-    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    EXPECT_TRUE(run_.MailCheckRunning());
 }
 
 TEST_F(MailCheckRunTest, IntervalZeroStartsTheNextRunOnTheTickAfterTheEnd) {
     settings_.MailCheckAttr = PeriodicCheck;
     AddAccount(Account(QStringLiteral("home")));
     Tick(3); // start, account, end
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     Tick();
-    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    EXPECT_TRUE(run_.MailCheckRunning());
 }
 
 TEST_F(MailCheckRunTest, NoRunWithoutPeriodicCheckOrMenu) {
     AddAccount(Account(QStringLiteral("home")));
     Tick(5000);
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_TRUE(pop3_.connects.isEmpty());
 }
 
@@ -128,16 +128,16 @@ TEST_F(MailCheckRunTest, SettingsDialogsSuspendTheRun) {
         run_.ResetMailTickCount();
         host_.mask = bit;
         Tick(400); // well past the minute
-        EXPECT_EQ(run_.MailCheckRunning(), 0);
+        EXPECT_FALSE(run_.MailCheckRunning());
         host_.mask = 0;
         Tick();
-        EXPECT_EQ(run_.MailCheckRunning(), 1);
+        EXPECT_TRUE(run_.MailCheckRunning());
         host_.mask = bit; // opened in the middle of a run: the run waits
         Tick(10);
         EXPECT_EQ(run_.MailCheckIndex(), 0);
         host_.mask = 0;
         Tick(2);
-        EXPECT_EQ(run_.MailCheckRunning(), 0);
+        EXPECT_FALSE(run_.MailCheckRunning());
     }
     EXPECT_EQ(pop3_.connects.size(), 2);
 }
@@ -186,12 +186,12 @@ TEST_F(MailCheckRunTest, NoAccountsEndsOnTheFirstStepAndStillReports) {
     EXPECT_EQ(run_.MailTickCount(), 0xFFFFFFFFu);
     Tick();
     EXPECT_EQ(run_.MailTickCount(), 0u);
-    EXPECT_EQ(run_.MailCheckRunning(), 1);
+    EXPECT_TRUE(run_.MailCheckRunning());
     Tick();
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_EQ(host_.mailCheck, CommandState::Enabled);
     EXPECT_EQ(host_.runCommands, CommandState::Enabled);
-    EXPECT_EQ(run_.MailNotifyPending(), 1);
+    EXPECT_TRUE(run_.MailNotifyPending());
     Tick();
     EXPECT_EQ(host_.opened, 1);
     EXPECT_TRUE(pop3_.connects.isEmpty());
@@ -231,8 +231,8 @@ TEST_F(MailCheckRunTest, FailuresBecomeTextsOnTheAccount) {
         EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
         EXPECT_EQ(accounts_.entries[0].MessageCount, 5); // kept from the last good check
         EXPECT_EQ(pop3_.Received(), test.received);
-        EXPECT_EQ(run_.MailCheckBusy(), 0);
-        EXPECT_EQ(run_.MailSessionOpen(), 0);
+        EXPECT_FALSE(run_.MailCheckBusy());
+        EXPECT_FALSE(run_.MailSessionOpen());
     }
     // The next good check clears the text.
     pop3_.answers.push_back({Outcome::Count, 1});
@@ -325,14 +325,14 @@ TEST_F(MailCheckRunTest, StopCommandAbortsTheConversationAndEndsTheRun) {
     };
     run_.Menu_MailCheckClick();
     Tick(2); // start, then the first account
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_EQ(pop3_.connects.size(), 1);
     EXPECT_EQ(accounts_.entries[0].ErrorCode, 145);
     EXPECT_EQ(accounts_.entries[0].ResultText, QStringLiteral("Error:サーバーに接続できない"));
     EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
     EXPECT_EQ(host_.runCommands, CommandState::Enabled);
-    EXPECT_EQ(run_.MailCheckBusy(), 0);
-    EXPECT_EQ(run_.MailCheckForced(), 0);
+    EXPECT_FALSE(run_.MailCheckBusy());
+    EXPECT_FALSE(run_.MailCheckForced());
     Tick(5);
     EXPECT_EQ(pop3_.connects.size(), 1); // the second account was not visited
 }
@@ -345,7 +345,7 @@ TEST_F(MailCheckRunTest, StopBetweenAccountsEndsTheRunAtOnce) {
     Tick(2);
     EXPECT_EQ(run_.MailCheckIndex(), 1);
     run_.Menu_MailCheckClick();
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_EQ(host_.caption, MailCheckRun::IdleCaption());
     EXPECT_EQ(accounts_.entries[0].ErrorCode, 0);
 }
@@ -354,13 +354,13 @@ TEST_F(MailCheckRunTest, ExitChosenStopsTheMachinery) {
     AddAccount(Account(QStringLiteral("home")));
     run_.Menu_MailCheckClick();
     Tick();
-    host_.quitState = 1;
+    host_.quitState = QuitState::ExitChosen;
     Tick();
-    EXPECT_EQ(host_.quitState, 3);
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_EQ(host_.quitState, QuitState::MailStopped);
+    EXPECT_FALSE(run_.MailCheckRunning());
     EXPECT_TRUE(pop3_.connects.isEmpty());
     Tick(10); // nothing more happens once stopped
-    EXPECT_EQ(run_.MailCheckRunning(), 0);
+    EXPECT_FALSE(run_.MailCheckRunning());
 }
 
 TEST_F(MailCheckRunTest, ExitChosenDuringTheConversationSkipsTheLogout) {
@@ -371,12 +371,12 @@ TEST_F(MailCheckRunTest, ExitChosenDuringTheConversationSkipsTheLogout) {
     Tick();
     pop3_.duringConnect = [this] {
         pop3_.duringConnect = nullptr;
-        host_.quitState = 1;
+        host_.quitState = QuitState::ExitChosen;
     };
     Tick();
-    EXPECT_EQ(host_.quitState, 3);
+    EXPECT_EQ(host_.quitState, QuitState::MailStopped);
     EXPECT_EQ(accounts_.entries[0].MessageCount, 0);
-    EXPECT_EQ(run_.MailCheckBusy(), 0);
+    EXPECT_FALSE(run_.MailCheckBusy());
     EXPECT_FALSE(pop3_.Received().contains("QUIT"));
 }
 

@@ -119,8 +119,8 @@ public:
         mailCheck = state;
         caption = text;
     }
-    int QuitState() const override { return quitState; }
-    void SetQuitState(int state) override { quitState = state; }
+    QuitState CurrentQuitState() const override { return quitState; }
+    void SetQuitState(QuitState state) override { quitState = state; }
     void ShowMessage(const QString& title, const QString& text) override {
         messages << title + QStringLiteral(": ") + text;
     }
@@ -132,6 +132,6 @@ public:
     CommandState runCommands = CommandState::Enabled;
     CommandState mailCheck = CommandState::Enabled;
     QString caption = QStringLiteral("メールチェック(&C)");
-    int quitState = 0;
+    QuitState quitState = QuitState::Running;
     QStringList messages;
 };

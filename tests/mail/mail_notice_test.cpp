@@ -61,7 +61,7 @@ TEST_F(MailNoticeTest, FillPlaysNewMailOnceAndListsMailPrograms) {
     accounts_.entries[3].NewMail = 1;
     accounts_.entries[3].MailSound = wave;
     settings_.AccountListCount = 4;
-    run_.SetMailNotifyPending(1);
+    run_.SetMailNotifyPending(true);
 
     MailNotice notice(accounts_, settings_, run_, sound_);
     const MailNoticeContent content = notice.Fill();
@@ -72,7 +72,7 @@ TEST_F(MailNoticeTest, FillPlaysNewMailOnceAndListsMailPrograms) {
     EXPECT_EQ(accounts_.entries[0].NewMail, 0);
     EXPECT_EQ(accounts_.entries[2].NewMail, 0);
     EXPECT_EQ(accounts_.entries[3].NewMail, 1); // no count shown for it
-    EXPECT_EQ(run_.MailNotifyPending(), 0);
+    EXPECT_FALSE(run_.MailNotifyPending());
     EXPECT_EQ(content.mailerCaptions[1], QStringLiteral("silent"));
     EXPECT_TRUE(content.mailerCaptions[0].isEmpty());
 

@@ -40,22 +40,22 @@ ScriptedPeer& ScriptedPeer::Add(Step step) {
 }
 
 ScriptedPeer& ScriptedPeer::Expect(const QByteArray& line) {
-    return Add({Kind::Expect, line});
+    return Add({.kind = Kind::Expect, .bytes = line});
 }
 ScriptedPeer& ScriptedPeer::Send(const QByteArray& bytes) {
-    return Add({Kind::Send, bytes});
+    return Add({.kind = Kind::Send, .bytes = bytes});
 }
 ScriptedPeer& ScriptedPeer::Pause(int milliseconds) {
-    return Add({Kind::Pause, {}, milliseconds});
+    return Add({.kind = Kind::Pause, .milliseconds = milliseconds});
 }
 ScriptedPeer& ScriptedPeer::Close() {
-    return Add({Kind::Close, {}});
+    return Add({.kind = Kind::Close});
 }
 ScriptedPeer& ScriptedPeer::Reset() {
-    return Add({Kind::Reset, {}});
+    return Add({.kind = Kind::Reset});
 }
 ScriptedPeer& ScriptedPeer::StartTls(const QSslConfiguration& server) {
-    return Add({Kind::StartTls, {}, 0, server});
+    return Add({.kind = Kind::StartTls, .tls = server});
 }
 
 void ScriptedPeer::Server::incomingConnection(qintptr descriptor) {

@@ -46,9 +46,9 @@ private:
     enum class Kind { Expect, Send, Pause, Close, Reset, StartTls };
     struct Step {
         Kind kind;
-        QByteArray bytes;
+        QByteArray bytes{};
         int milliseconds = 0;
-        QSslConfiguration tls;
+        QSslConfiguration tls{};
     };
 
     // Hands out sockets that can turn to TLS when the script asks for it.

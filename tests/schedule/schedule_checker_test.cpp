@@ -132,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DueCase{"DailyAt730NotAt830",
                               StoredEntry(ScheduleDaily | Message | Timed, 2000, 1, 1, 0, 7, 30),
                               2023, 6, 15, 8, 30, false}),
-    [](const ::testing::TestParamInfo<DueCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<DueCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST_F(ScheduleCheckTest, DisabledEntryNeverFires) {
     ScheduleEntry entry = StoredEntry(ScheduleDaily | Message, 2000, 1, 1, 0, 0, 0);
@@ -290,7 +292,9 @@ INSTANTIATE_TEST_SUITE_P(
             "DueDaily",
             WithState(StoredEntry(ScheduleDaily | Message, 2000, 1, 1, 0, 0, 0), FireState::Due),
             false}),
-    [](const ::testing::TestParamInfo<TodayCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TodayCase>& testCase) {
+        return std::string(testCase.param.name);
+    });
 
 TEST(ScheduleCheckPattern, FollowsTheStoreRule) {
     struct PatternCase {

@@ -143,9 +143,9 @@ TEST_F(SettingsStoreTest, FirstStartWritesTheLayout) {
     auto main = registry->OpenKey("", OpenMode::ExistingOnly);
     for (const auto& field : SettingsLayout::ClockValues().Fields()) {
         const QString name = QString::fromUtf16(field.name);
-        const bool text = std::holds_alternative<QString ClockSettings::*>(field.member);
+        const bool textValue = std::holds_alternative<QString ClockSettings::*>(field.member);
         EXPECT_TRUE(
-            main->HasValue(name, text ? RegistryValueType::Text : RegistryValueType::Integer))
+            main->HasValue(name, textValue ? RegistryValueType::Text : RegistryValueType::Integer))
             << name.toStdString();
     }
 }

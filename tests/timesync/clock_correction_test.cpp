@@ -44,7 +44,7 @@ TEST(TimesyncRun, CheckComparesBothClocksAndLeavesTheComputerClockAlone) {
 
     const CorrectionState& after = run.correction.State();
     EXPECT_FALSE(after.manualCorrectionRunning);
-    EXPECT_EQ(after.correctionError, 0);
+    EXPECT_EQ(after.correctionError, CorrectionError::None);
     EXPECT_TRUE(run.settings.correctionDone) << "a menu run also counts as the day's run";
     EXPECT_TRUE(run.host.commandsEnabled);
     EXPECT_TRUE(run.prompt.messages.empty());
@@ -127,7 +127,7 @@ TEST(TimesyncRun, EachFailureShowsItsMessageOnMenuRuns) {
         EXPECT_EQ(run.prompt.messages[0].caption, QStringLiteral("警告")) << sample.what;
         EXPECT_EQ(run.prompt.messages[0].text, QString::fromUtf16(sample.message)) << sample.what;
         EXPECT_EQ(run.clock.settings.size(), sample.clockSettings) << sample.what;
-        EXPECT_EQ(run.correction.State().correctionError, -1) << sample.what;
+        EXPECT_EQ(run.correction.State().correctionError, CorrectionError::Failed) << sample.what;
         EXPECT_FALSE(run.correction.State().manualCorrectionRunning) << sample.what;
         EXPECT_EQ(run.host.resultWindows, 0) << sample.what;
         EXPECT_TRUE(run.host.commandsEnabled) << sample.what;
@@ -158,19 +158,20 @@ TEST(TimesyncRun, MenuRunsNeedTheDialUpConnectionWhenAsked) {
 TEST(TimesyncRun, MenuCommandsWaitForNoOneAndOverlapNoRun) {
     MenuRun run;
     run.correction.State().autoCorrectionRunning = true;
-    run.correction.State().correctionError = -1;
+    run.correction.State().correctionError = CorrectionError::Failed;
     run.correction.PP_DayTimeClick();
     run.correction.PP_DayTimeCheckClick();
     EXPECT_EQ(run.server.Connections(), 0);
-    EXPECT_EQ(run.correction.State().correctionError, -1) << "the running run owns the error";
+    EXPECT_EQ(run.correction.State().correctionError, CorrectionError::Failed)
+        << "the running run owns the error";
     EXPECT_TRUE(run.prompt.messages.empty());
 }
 
 TEST(TimesyncRun, CheckCommandClearsAnEarlierError) {
     MenuRun run;
-    run.correction.State().correctionError = -1;
+    run.correction.State().correctionError = CorrectionError::Failed;
     run.correction.PP_DayTimeCheckClick();
-    EXPECT_EQ(run.correction.State().correctionError, 0);
+    EXPECT_EQ(run.correction.State().correctionError, CorrectionError::None);
 }
 
 } // namespace

@@ -30,9 +30,9 @@ public:
     std::uint32_t OpenWindowMask() const override { return mask; }
     bool IsExiting() const override { return exiting; }
     bool MailCheckRunning() const override { return mailRunning; }
-    void SetRunCommandsEnabled(RunCommands state) override {
+    void SetRunCommandsEnabled(CommandState state) override {
         commands.push_back(state);
-        commandsEnabled = state == RunCommands::Enabled;
+        commandsEnabled = state == CommandState::Enabled;
     }
     void ResetHideDelay() override { ++hideDelayResets; }
     void OpenCorrectionResultWindow() override {
@@ -49,7 +49,7 @@ public:
     bool mailRunning = false;
     bool commandsEnabled = true;
     bool commandsEnabledWhileResultShown = true;
-    std::vector<RunCommands> commands;
+    std::vector<CommandState> commands;
     int hideDelayResets = 0;
     int resultWindows = 0;
     int tickRestarts = 0;

@@ -244,7 +244,7 @@ TEST(TimesyncSchedule, FailedAutomaticRunIsSilentAndShowsTheErrorUntilTheNextRun
     tick.settings.iPort = NistTimeServer::ClosedPort();
     tick.Repeat(60 * TicksPerSecond);
     const CorrectionState& state = tick.correction.State();
-    EXPECT_EQ(state.correctionError, -1);
+    EXPECT_EQ(state.correctionError, CorrectionError::Failed);
     EXPECT_TRUE(tick.prompt.messages.empty());
     EXPECT_FALSE(state.autoCorrectionRunning);
     EXPECT_TRUE(tick.host.commandsEnabled);
@@ -253,7 +253,7 @@ TEST(TimesyncSchedule, FailedAutomaticRunIsSilentAndShowsTheErrorUntilTheNextRun
     // The next run clears the error when it starts and keeps it cleared on success.
     tick.settings.iPort = tick.server.Port();
     tick.Repeat(60 * TicksPerSecond);
-    EXPECT_EQ(state.correctionError, 0);
+    EXPECT_EQ(state.correctionError, CorrectionError::None);
     EXPECT_EQ(tick.Runs(), 1);
 }
 

@@ -287,7 +287,7 @@ TEST(TimesyncDialog, TestRunWritesBothTimesAndLeavesTheClock) {
                            QStringLiteral("パソコンの時刻:2002/12/07 06:30.04 120"),
                            QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450")}));
     EXPECT_TRUE(dialog.clock.settings.empty());
-    EXPECT_EQ(dialog.state.correctionError, 0);
+    EXPECT_EQ(dialog.state.correctionError, CorrectionError::None);
     EXPECT_EQ(dialog.host.tickRestarts, 1);
     EXPECT_TRUE(dialog.Find<QPushButton>("BTN_AdjustCheck")->isEnabled());
     EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled());
@@ -348,7 +348,7 @@ TEST(TimesyncDialog, FailuresGoToTheMemoOnly) {
         dialog.host.commandsEnabled = false;
         dialog.Click(sample.button);
         EXPECT_EQ(dialog.MemoLines(), sample.lines) << sample.what;
-        EXPECT_EQ(dialog.state.correctionError, -1) << sample.what;
+        EXPECT_EQ(dialog.state.correctionError, CorrectionError::Failed) << sample.what;
         EXPECT_TRUE(dialog.host.commandsEnabled) << sample.what;
         EXPECT_EQ(dialog.host.tickRestarts, 1) << sample.what;
         EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled()) << sample.what;
@@ -479,7 +479,7 @@ TEST(TimesyncDialog, AutomaticSynchronisationOnIsSaidInABox) {
     ASSERT_EQ(dialog.prompt.messages.size(), 1u);
     EXPECT_EQ(dialog.prompt.messages[0].caption, QStringLiteral("警告"));
     EXPECT_EQ(dialog.prompt.messages[0].text, message);
-    EXPECT_EQ(dialog.state.correctionError, -1);
+    EXPECT_EQ(dialog.state.correctionError, CorrectionError::Failed);
     EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled());
 
     // The check does not set the clock and so works as ever.
@@ -505,7 +505,7 @@ TEST(TimesyncDialog, TestRunOverSntpAgainstChrony) {
         QDateTime::fromString(lines[2].mid(8, 16), QStringLiteral("yyyy/MM/dd HH:mm"));
     EXPECT_LE(std::abs(server.secsTo(QDateTime::currentDateTime())), 120)
         << "chronyd serves this machine's clock";
-    EXPECT_EQ(dialog.state.correctionError, 0);
+    EXPECT_EQ(dialog.state.correctionError, CorrectionError::None);
 }
 
 } // namespace

@@ -177,7 +177,7 @@ TEST_F(TimesyncTimedated, ACorrectionRunReachesTimedatedWithTheServersTime) {
             run.correction.StartAutomaticRun();
         }
         EXPECT_TRUE(run.prompt.messages.empty()) << sample.what;
-        EXPECT_EQ(run.correction.State().correctionError, 0) << sample.what;
+        EXPECT_EQ(run.correction.State().correctionError, CorrectionError::None) << sample.what;
         const std::vector<TimedatedStandIn::Call> calls = timedated_.Calls();
         ASSERT_EQ(calls.size(), callsBefore + 1) << sample.what;
         const TimedatedStandIn::Call& call = calls.back();
@@ -198,13 +198,13 @@ TEST_F(TimesyncTimedated, WithAutomaticSynchronisationOnOnlyTheMenuSaysSoAndTheC
     EXPECT_EQ(menu.prompt.messages[0].caption, QStringLiteral("警告"));
     EXPECT_EQ(menu.prompt.messages[0].text,
               QStringLiteral("時刻の自動同期が有効なため、パソコンの日時は補正しませんでした"));
-    EXPECT_EQ(menu.correction.State().correctionError, -1);
+    EXPECT_EQ(menu.correction.State().correctionError, CorrectionError::Failed);
     EXPECT_EQ(menu.host.resultWindows, 0);
 
     CorrectionRun automatic(bus_.Address(), SntpProtocol);
     automatic.correction.StartAutomaticRun();
     EXPECT_TRUE(automatic.prompt.messages.empty()) << "an automatic run fails silently";
-    EXPECT_EQ(automatic.correction.State().correctionError, -1);
+    EXPECT_EQ(automatic.correction.State().correctionError, CorrectionError::Failed);
 
     CorrectionRun check(bus_.Address(), SntpProtocol);
     check.correction.PP_DayTimeCheckClick();

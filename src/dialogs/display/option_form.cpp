@@ -114,7 +114,7 @@ void TOptionForm::Apply() {
     }
     // After the fit, so that the shape is cut to the window's new size.
     host_.ChooseWindowShape(window.Form_Window_Type);
-    host_.SetRatioMenuItem(window.Has(NoImage) ? MenuItemState::Disabled : MenuItemState::Enabled);
+    host_.SetRatioMenuItem(window.Has(NoImage) ? CommandState::Disabled : CommandState::Enabled);
     host_.SetDisplayMode(DisplayModeOf(window));
     otherPage_->ApplyLoginStart();
     RedrawPreview();

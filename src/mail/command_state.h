@@ -1,4 +1,0 @@
-#pragma once
-
-// Whether a menu command can be chosen.
-enum class CommandState { Disabled, Enabled };
