@@ -7,10 +7,6 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-QString SettingsDialog::WarningCaption() {
-    return QStringLiteral("警告");
-}
-
 SettingsDialog::SettingsDialog(UserPrompt& prompt, HelpViewer& help, int helpContext, Border border,
                                QWidget* parent)
     : QDialog(parent), prompt_(prompt), help_(help), helpContext_(helpContext) {

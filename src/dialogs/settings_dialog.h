@@ -12,10 +12,6 @@ class UserPrompt;
 // once, as QDialog does.
 class SettingsDialog : public QDialog {
     Q_OBJECT
-public:
-    // The caption of every warning and question the dialogs show.
-    static QString WarningCaption();
-
 protected:
     enum class Border { CloseBox, NoBorderIcons };
 
