@@ -326,11 +326,11 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
 }
 
 void TPop3Form::TakeBaseline() {
-    baseline_ = ReadEditor();
+    baseline_.Take(ReadEditor());
 }
 
 bool TPop3Form::Changed() const {
-    return !(ReadEditor() == baseline_);
+    return baseline_.ChangedFrom(ReadEditor());
 }
 
 bool TPop3Form::Validate() {

@@ -63,7 +63,7 @@ TScheForm::TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& pro
                      QWidget* parent)
     : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), table_(table),
       saver_(saver), choosers_(choosers), now_(std::move(now)), draft_(table),
-      calendar_(2000, 1, 1), ui_(std::make_unique<Ui::ScheForm>()) {
+      calendar_(2000, 1, 1), snapshot_(SameEditorFields), ui_(std::make_unique<Ui::ScheForm>()) {
     ui_->setupUi(this);
     ui_->MM_Message->SetByteLimit(MessageByteLimit);
     applicationControls_ = {ui_->LBL_AppName,   ui_->EDT_ScheAppName, ui_->LBL_RunFile,
@@ -201,11 +201,11 @@ void TScheForm::SetToday() {
 }
 
 void TScheForm::TakeSnapshot() {
-    snapshot_ = ReadEditor();
+    snapshot_.Take(ReadEditor());
 }
 
 bool TScheForm::HasUnsavedChanges() const {
-    return !SameEditorFields(ReadEditor(), snapshot_);
+    return snapshot_.ChangedFrom(ReadEditor());
 }
 
 void TScheForm::UpdateEnabling() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
 
 class HelpViewer;
 class QAbstractButton;
@@ -36,4 +37,22 @@ protected:
 
 private:
     int helpContext_;
+};
+
+// What a dialog's editor showed when it was last loaded, cleared or stored, so that leaving
+// can tell whether the user changed it since. `same` compares two readings of the editor.
+template <typename Fields> class EditorBaseline {
+public:
+    using Same = bool (*)(const Fields&, const Fields&);
+
+    explicit EditorBaseline(Same same = &Equal) : same_(same) {}
+
+    void Take(Fields shown) { baseline_ = std::move(shown); }
+    bool ChangedFrom(const Fields& shown) const { return !same_(shown, baseline_); }
+
+private:
+    static bool Equal(const Fields& left, const Fields& right) { return left == right; }
+
+    Same same_;
+    Fields baseline_{};
 };
