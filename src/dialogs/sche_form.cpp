@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -348,13 +347,7 @@ void TScheForm::DeleteSelected() {
         return;
     }
     draft_.Remove(row);
-    // Keep "更新" pointing at the entry that was loaded, or at nothing once it is gone.
-    if (loadedIndex_ == row || draft_.Count() == 0) {
-        loadedIndex_ = -1;
-        ui_->BTN_ScheUpdate->setEnabled(false);
-    } else if (loadedIndex_ > row) {
-        --loadedIndex_;
-    }
+    FollowLoadedRowAfterDelete(loadedIndex_, row, *ui_->BTN_ScheUpdate);
     FillList();
 }
 
@@ -371,30 +364,17 @@ void TScheForm::SetAllChecks(Enablement enablement) {
 }
 
 void TScheForm::BrowseSoundFile() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("サウンドファイルの選択"),
-                                    QFileInfo(ui_->EDT_ScheSound->text()).path(),
-                                    QStringLiteral("WAVファイル (*.wav)")});
-    if (file) {
-        ui_->EDT_ScheSound->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_ScheSound, QStringLiteral("サウンドファイルの選択"),
+                   QStringLiteral("WAVファイル (*.wav)"));
 }
 
 void TScheForm::BrowseRunFile() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("実行ファイルの選択"),
-                                    QFileInfo(ui_->EDT_RunFile->text()).path(), AllFilesFilter()});
-    if (file) {
-        ui_->EDT_RunFile->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_RunFile, QStringLiteral("実行ファイルの選択"),
+                   AllFilesFilter());
 }
 
 void TScheForm::BrowseRunFolder() {
-    const std::optional<QString> folder = choosers_.ChooseFolder(
-        this, QStringLiteral("実行時のフォルダ選択\n"), ui_->EDT_RunDir->text());
-    if (folder) {
-        ui_->EDT_RunDir->setText(*folder);
-    }
+    BrowseFolderInto(choosers_, this, *ui_->EDT_RunDir, QStringLiteral("実行時のフォルダ選択\n"));
 }
 
 void TScheForm::CommitAndClose() {

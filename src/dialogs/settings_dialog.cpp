@@ -41,6 +41,15 @@ void SettingsDialog::ShowWarning(const QString& text) {
     prompt_.ShowMessage(WarningCaption(), text);
 }
 
+void SettingsDialog::FollowLoadedRowAfterDelete(int& loaded, int deleted, QAbstractButton& update) {
+    if (loaded == deleted) {
+        loaded = -1;
+        update.setEnabled(false);
+    } else if (loaded > deleted) {
+        --loaded;
+    }
+}
+
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
     // Esc from any control is "キャンセル".
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

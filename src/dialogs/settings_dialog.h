@@ -32,6 +32,11 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
 
+    // For the dialogs that edit one row of a list in an editor and store it back with
+    // "更新": when `deleted` leaves the list, the loaded row below it moves up one, and when
+    // it is the loaded row itself, there is nothing left to update.
+    static void FollowLoadedRowAfterDelete(int& loaded, int deleted, QAbstractButton& update);
+
     UserPrompt& prompt_;
     HelpViewer& help_;
 
