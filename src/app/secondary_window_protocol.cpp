@@ -18,7 +18,7 @@ void SecondaryWindowProtocol::OpenSecondaryWindow(WindowBit bit,
     if (shown) {
         return;
     }
-    prompt_.ShowMessage(QStringLiteral("警告"),
+    prompt_.ShowMessage(WarningCaption(),
                         QStringLiteral("何らかの要因によりウィンドウを作成できません"));
     mask_ &= ~std::uint32_t(bit);
     if (mask_ == 0) {

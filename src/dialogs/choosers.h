@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QLineEdit;
 class QWidget;
 
 // A file to open: the chooser's title, the folder it starts in and its filter in Qt's form
@@ -30,3 +31,10 @@ public:
     // Name, point size, colour and style bits, all four taken back on OK.
     virtual std::optional<CanvasFont> ChooseFont(QWidget* parent, const CanvasFont& current) = 0;
 };
+
+// Browse buttons beside a line edit: the chooser starts where the field points and a chosen
+// file or folder replaces the field's text; a cancelled chooser leaves the field as it was.
+// Both return whether one was chosen.
+bool BrowseFileInto(Choosers& choosers, QWidget* parent, QLineEdit& field, const QString& title,
+                    const QString& filter);
+bool BrowseFolderInto(Choosers& choosers, QWidget* parent, QLineEdit& field, const QString& title);

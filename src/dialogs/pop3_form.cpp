@@ -326,11 +326,11 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
 }
 
 void TPop3Form::TakeBaseline() {
-    baseline_ = ReadEditor();
+    baseline_.Take(ReadEditor());
 }
 
 bool TPop3Form::Changed() const {
-    return !(ReadEditor() == baseline_);
+    return baseline_.ChangedFrom(ReadEditor());
 }
 
 bool TPop3Form::Validate() {
@@ -399,14 +399,7 @@ void TPop3Form::SetAllChecks(bool on) {
 
 void TPop3Form::DeleteLine(int line) {
     draft_.Delete(line);
-    // The editor's loaded account moves with the list; once it is gone, "更新" has no
-    // account to store into.
-    if (EditIndex == line) {
-        EditIndex = -1;
-        ui_->BTN_Pop3Update->setEnabled(false);
-    } else if (EditIndex > line) {
-        --EditIndex;
-    }
+    FollowLoadedRowAfterDelete(EditIndex, line, *ui_->BTN_Pop3Update);
     FillList();
 }
 
@@ -521,18 +514,15 @@ void TPop3Form::CBX_MailIconClick(bool checked) {
 }
 
 void TPop3Form::BTN_MailIconClick() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("ビットマップファイルの選択"),
-                                    QFileInfo(ui_->EDT_MailIcon->text()).path(),
-                                    QStringLiteral("ビットマップ (*.bmp)")});
-    if (!file) {
+    if (!BrowseFileInto(choosers_, this, *ui_->EDT_MailIcon,
+                        QStringLiteral("ビットマップファイルの選択"),
+                        QStringLiteral("ビットマップ (*.bmp)"))) {
         if (ui_->EDT_MailIcon->text().isEmpty()) {
             ui_->CBX_MailIcon->setChecked(true);
         }
         return;
     }
-    ui_->EDT_MailIcon->setText(*file);
-    EditImageFile = *file;
+    EditImageFile = ui_->EDT_MailIcon->text();
     if (!DrawPreview(PreviewSource::ImageFile)) {
         ui_->CBX_MailIcon->setChecked(true);
     }
@@ -546,13 +536,8 @@ void TPop3Form::ChooseColour(Colour& colour) {
 }
 
 void TPop3Form::BTN_MailSoundClick() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("サウンドファイルの選択"),
-                                    QFileInfo(ui_->EDT_MailSound->text()).path(),
-                                    QStringLiteral("サウンドファイル(*.wav)")});
-    if (file) {
-        ui_->EDT_MailSound->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_MailSound, QStringLiteral("サウンドファイルの選択"),
+                   QStringLiteral("サウンドファイル(*.wav)"));
 }
 
 void TPop3Form::BTN_MailSoundTestClick() {
@@ -565,12 +550,8 @@ void TPop3Form::BTN_MailSoundTestClick() {
 }
 
 void TPop3Form::BTN_MailerClick() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("メーラーのショートカット選択"),
-                                    QFileInfo(ui_->EDT_Mailer->text()).path(), MailerFilter()});
-    if (file) {
-        ui_->EDT_Mailer->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_Mailer,
+                   QStringLiteral("メーラーのショートカット選択"), MailerFilter());
 }
 
 // ---- Closing ----

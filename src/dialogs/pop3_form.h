@@ -114,6 +114,6 @@ private:
     int EditSecurity = TlsSecurity;
     QString EditTrustedCertificate;
     int EditIndex = -1;
-    EditorFields baseline_;
+    EditorBaseline<EditorFields> baseline_;
     std::unique_ptr<Ui::Pop3Form> ui_;
 };

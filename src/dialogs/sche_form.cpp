@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,7 +62,7 @@ TScheForm::TScheForm(ScheduleTable& table, SettingsSaver& saver, UserPrompt& pro
                      QWidget* parent)
     : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), table_(table),
       saver_(saver), choosers_(choosers), now_(std::move(now)), draft_(table),
-      calendar_(2000, 1, 1), ui_(std::make_unique<Ui::ScheForm>()) {
+      calendar_(2000, 1, 1), snapshot_(SameEditorFields), ui_(std::make_unique<Ui::ScheForm>()) {
     ui_->setupUi(this);
     ui_->MM_Message->SetByteLimit(MessageByteLimit);
     applicationControls_ = {ui_->LBL_AppName,   ui_->EDT_ScheAppName, ui_->LBL_RunFile,
@@ -201,11 +200,11 @@ void TScheForm::SetToday() {
 }
 
 void TScheForm::TakeSnapshot() {
-    snapshot_ = ReadEditor();
+    snapshot_.Take(ReadEditor());
 }
 
 bool TScheForm::HasUnsavedChanges() const {
-    return !SameEditorFields(ReadEditor(), snapshot_);
+    return snapshot_.ChangedFrom(ReadEditor());
 }
 
 void TScheForm::UpdateEnabling() {
@@ -348,13 +347,7 @@ void TScheForm::DeleteSelected() {
         return;
     }
     draft_.Remove(row);
-    // Keep "更新" pointing at the entry that was loaded, or at nothing once it is gone.
-    if (loadedIndex_ == row || draft_.Count() == 0) {
-        loadedIndex_ = -1;
-        ui_->BTN_ScheUpdate->setEnabled(false);
-    } else if (loadedIndex_ > row) {
-        --loadedIndex_;
-    }
+    FollowLoadedRowAfterDelete(loadedIndex_, row, *ui_->BTN_ScheUpdate);
     FillList();
 }
 
@@ -371,30 +364,17 @@ void TScheForm::SetAllChecks(Enablement enablement) {
 }
 
 void TScheForm::BrowseSoundFile() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("サウンドファイルの選択"),
-                                    QFileInfo(ui_->EDT_ScheSound->text()).path(),
-                                    QStringLiteral("WAVファイル (*.wav)")});
-    if (file) {
-        ui_->EDT_ScheSound->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_ScheSound, QStringLiteral("サウンドファイルの選択"),
+                   QStringLiteral("WAVファイル (*.wav)"));
 }
 
 void TScheForm::BrowseRunFile() {
-    const std::optional<QString> file =
-        choosers_.ChooseFile(this, {QStringLiteral("実行ファイルの選択"),
-                                    QFileInfo(ui_->EDT_RunFile->text()).path(), AllFilesFilter()});
-    if (file) {
-        ui_->EDT_RunFile->setText(*file);
-    }
+    BrowseFileInto(choosers_, this, *ui_->EDT_RunFile, QStringLiteral("実行ファイルの選択"),
+                   AllFilesFilter());
 }
 
 void TScheForm::BrowseRunFolder() {
-    const std::optional<QString> folder = choosers_.ChooseFolder(
-        this, QStringLiteral("実行時のフォルダ選択\n"), ui_->EDT_RunDir->text());
-    if (folder) {
-        ui_->EDT_RunDir->setText(*folder);
-    }
+    BrowseFolderInto(choosers_, this, *ui_->EDT_RunDir, QStringLiteral("実行時のフォルダ選択\n"));
 }
 
 void TScheForm::CommitAndClose() {

@@ -78,7 +78,7 @@ private:
 
     ScheduleDraft draft_;
     CalendarMonth calendar_;
-    ScheduleEntry snapshot_;
+    EditorBaseline<ScheduleEntry> snapshot_;
     int loadedIndex_ = -1;
 
     std::unique_ptr<Ui::ScheForm> ui_;

@@ -7,10 +7,6 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-QString SettingsDialog::WarningCaption() {
-    return QStringLiteral("警告");
-}
-
 SettingsDialog::SettingsDialog(UserPrompt& prompt, HelpViewer& help, int helpContext, Border border,
                                QWidget* parent)
     : QDialog(parent), prompt_(prompt), help_(help), helpContext_(helpContext) {
@@ -43,6 +39,15 @@ void SettingsDialog::CancelRequested() {
 
 void SettingsDialog::ShowWarning(const QString& text) {
     prompt_.ShowMessage(WarningCaption(), text);
+}
+
+void SettingsDialog::FollowLoadedRowAfterDelete(int& loaded, int deleted, QAbstractButton& update) {
+    if (loaded == deleted) {
+        loaded = -1;
+        update.setEnabled(false);
+    } else if (loaded > deleted) {
+        --loaded;
+    }
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {

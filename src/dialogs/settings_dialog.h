@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
 
 class HelpViewer;
 class QAbstractButton;
@@ -12,10 +13,6 @@ class UserPrompt;
 // once, as QDialog does.
 class SettingsDialog : public QDialog {
     Q_OBJECT
-public:
-    // The caption of every warning and question the dialogs show.
-    static QString WarningCaption();
-
 protected:
     enum class Border { CloseBox, NoBorderIcons };
 
@@ -35,9 +32,32 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
 
+    // For the dialogs that edit one row of a list in an editor and store it back with
+    // "更新": when `deleted` leaves the list, the loaded row below it moves up one, and when
+    // it is the loaded row itself, there is nothing left to update.
+    static void FollowLoadedRowAfterDelete(int& loaded, int deleted, QAbstractButton& update);
+
     UserPrompt& prompt_;
     HelpViewer& help_;
 
 private:
     int helpContext_;
+};
+
+// What a dialog's editor showed when it was last loaded, cleared or stored, so that leaving
+// can tell whether the user changed it since. `same` compares two readings of the editor.
+template <typename Fields> class EditorBaseline {
+public:
+    using Same = bool (*)(const Fields&, const Fields&);
+
+    explicit EditorBaseline(Same same = &Equal) : same_(same) {}
+
+    void Take(Fields shown) { baseline_ = std::move(shown); }
+    bool ChangedFrom(const Fields& shown) const { return !same_(shown, baseline_); }
+
+private:
+    static bool Equal(const Fields& left, const Fields& right) { return left == right; }
+
+    Same same_;
+    Fields baseline_{};
 };

@@ -4,8 +4,6 @@
 
 namespace {
 
-const char16_t* const warningCaption = u"警告";
-
 QString ListFullText() {
     return QString::fromUtf16(u"これ以上設定できません（最大%1件）").arg(PictureList::Capacity);
 }
@@ -26,7 +24,7 @@ QString PictureListModel::At(int index) const {
 
 bool PictureListModel::HasRoomOrWarn() {
     if (Count() >= PictureList::Capacity) {
-        prompt_.ShowMessage(QString::fromUtf16(warningCaption), ListFullText());
+        prompt_.ShowMessage(WarningCaption(), ListFullText());
         return false;
     }
     return true;
@@ -93,9 +91,8 @@ PictureListModel::SelectOutcome PictureListModel::Select(int index) {
         settings_.Image_File = path;
         return SelectOutcome::Selected;
     }
-    const UserPrompt::Answer answer =
-        prompt_.Ask(QString::fromUtf16(warningCaption),
-                    QString::fromUtf16(u"ファイルが見つかりません。リストから削除しますか?"));
+    const UserPrompt::Answer answer = prompt_.Ask(
+        WarningCaption(), QString::fromUtf16(u"ファイルが見つかりません。リストから削除しますか?"));
     if (answer == UserPrompt::Answer::Yes) {
         DeleteAt(index);
         return SelectOutcome::Deleted;

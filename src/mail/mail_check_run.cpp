@@ -4,6 +4,7 @@
 #include "mail/mail_error.h"
 #include "net/etls_error.h"
 #include "net/pop3_client.h"
+#include "platform/user_prompt.h"
 
 #include <algorithm>
 
@@ -95,7 +96,7 @@ void MailCheckRun::MailCheckTick() {
     }
     if (mailCheckIndex_ < 0 || mailCheckIndex_ > AccountTable::Capacity) {
         host_.ShowMessage(
-            QStringLiteral("警告"),
+            WarningCaption(),
             QStringLiteral("Zorbelの動作が不安定です。一度終了してから再度起動してください。"));
     }
 }

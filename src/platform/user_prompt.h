@@ -2,6 +2,11 @@
 
 #include <QString>
 
+// The caption of every warning and question the clock shows.
+inline QString WarningCaption() {
+    return QStringLiteral("警告");
+}
+
 // Message boxes and yes/no questions. Windows show them through this interface so that
 // tests can answer them and headless commands can print them instead of blocking.
 class UserPrompt {

@@ -10,7 +10,6 @@ namespace {
 
 using OpenMode = RegistryBackend::OpenMode;
 
-const QString WarningCaption = QStringLiteral("警告");
 const QString PictureCountMessage =
     QStringLiteral("レジストリに登録されているイメージリスト数が不正です");
 
@@ -84,7 +83,7 @@ void SettingsStore::LoadPictureList() {
     }
     std::fill(list.paths.begin() + count, list.paths.end(), QString());
     if (count != records_.clock.ImageListCounter) {
-        prompt_.ShowMessage(WarningCaption, PictureCountMessage);
+        prompt_.ShowMessage(WarningCaption(), PictureCountMessage);
         records_.clock.ImageListCounter = count;
     }
 }

@@ -56,7 +56,7 @@ void ClockCorrection::Fail(CorrectionFailure failure) {
     host_.SetRunCommandsEnabled(CommandState::Enabled);
     state_.correctionError = CorrectionError::Failed;
     if (state_.manualCorrectionRunning) {
-        prompt_.ShowMessage(QStringLiteral("警告"), CorrectionFailureMessage(failure));
+        prompt_.ShowMessage(WarningCaption(), CorrectionFailureMessage(failure));
         state_.manualCorrectionRunning = false;
     }
     // An automatic run fails silently; the icon bar shows the error mark until the next run.
@@ -81,7 +81,7 @@ void ClockCorrection::StartManualRun(RunMode mode) {
         state_.correctionError = CorrectionError::None;
     }
     if ((settings_.Attribute & CorrectOnlyDialUp) != 0 && !dialUp_.CheckDialUpConnected()) {
-        prompt_.ShowMessage(QStringLiteral("警告"),
+        prompt_.ShowMessage(WarningCaption(),
                             CorrectionFailureMessage(CorrectionFailure::NoDialUpConnection));
         return;
     }

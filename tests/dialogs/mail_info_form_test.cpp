@@ -1,7 +1,7 @@
 #include "dialogs/mail_info_form.h"
 #include "mail/mail_check_run.h"
 #include "mail_fakes.h"
-#include "platform/app_launcher.h"
+#include "service_fakes.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,16 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingLauncher : public AppLauncher {
-public:
-    bool Launch(const QString&, const QString&, const QString&, int) override { return false; }
-    bool Open(const QString& file) override {
-        opened << file;
-        return false; // a failure is ignored
-    }
-    QStringList opened;
-};
 
 class MailInfoFormTest : public ::testing::Test {
 protected:
@@ -40,6 +30,7 @@ protected:
         }
         accounts_.entries[1].Mailer = QStringLiteral("/usr/bin/mailer");
         settings_.AccountListCount = 3;
+        launcher_.succeeds = false; // the window ignores a mail program that does not start
     }
     std::unique_ptr<TMailInfoForm> MakeForm() {
         return std::make_unique<TMailInfoForm>(accounts_, settings_, run_, sound_, launcher_);

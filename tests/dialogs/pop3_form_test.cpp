@@ -34,18 +34,6 @@ public:
     QStringList calls;
 };
 
-class CountingSaver : public SettingsSaver {
-public:
-    void SaveSettings() override { ++saves; }
-    int saves = 0;
-};
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
-};
-
 class MailPop3FormTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -11,16 +11,6 @@
 
 namespace {
 
-class NoSaver : public SettingsSaver {
-public:
-    void SaveSettings() override {}
-};
-
-class NoHelp : public HelpViewer {
-public:
-    void ShowTopic(int) override {}
-};
-
 void KeepForLooking(const QPixmap& picture, const QString& name) {
     const QString lookFolder = qEnvironmentVariable("ZORBEL_LOOK_DIR");
     if (!lookFolder.isEmpty()) {
@@ -34,9 +24,9 @@ void KeepForLooking(const QPixmap& picture, const QString& name) {
 TEST(ScheduleLook, ScheduleDialogRendersAtItsClientSize) {
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     ScheduleTable table;
-    NoSaver saver;
+    CountingSaver saver;
     FakePrompt prompt;
-    NoHelp help;
+    RecordingHelp help;
     FakeChoosers choosers;
     TScheForm form(table, saver, prompt, help, choosers,
                    [] { return QDateTime(QDate(2002, 12, 6), QTime(7, 5)); });

@@ -23,18 +23,6 @@
 
 namespace {
 
-class CountingSaver : public SettingsSaver {
-public:
-    void SaveSettings() override { ++saves; }
-    int saves = 0;
-};
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
-};
-
 const QString Warning = QStringLiteral("警告");
 const QString DiscardQuestion = QStringLiteral("変更内容が破棄されますがよろしいですか?");
 

@@ -1,6 +1,6 @@
 #include "dialogs/settings_dialog.h"
 #include "fake_prompt.h"
-#include "platform/help_viewer.h"
+#include "service_fakes.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -8,12 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
-};
 
 // The least a settings dialog is: its two standard buttons and an edit flag.
 class EditingDialog : public SettingsDialog {

@@ -1,7 +1,6 @@
 #include "dialogs/display/option_other_page.h"
 
 #include "dialogs/display/option_editing.h"
-#include "dialogs/settings_dialog.h"
 #include "platform/login_start.h"
 #include "platform/user_prompt.h"
 #include "ui_option_other_page.h"
@@ -82,7 +81,7 @@ void OptionOtherPage::ApplyLoginStart() {
     }
     if (!loginStart_.SetEnabled(wanted)) {
         prompt_.ShowMessage(
-            SettingsDialog::WarningCaption(),
+            WarningCaption(),
             QStringLiteral("ログイン時の起動を設定できません。\n%1").arg(loginStart_.Location()));
         // The box shows what the next login will do.
         const bool initialised = editing_.IsInitialised();

@@ -2,7 +2,7 @@
 
 #include "dialogs/option_form_host.h"
 #include "fake_choosers.h"
-#include "platform/help_viewer.h"
+#include "service_fakes.h"
 
 #include <QSize>
 #include <QStringList>
@@ -35,12 +35,6 @@ public:
     QSize pictureSize{640, 480};
     ClockTime time;
     QString dataFolder;
-};
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowTopic(int context) override { topics.push_back(context); }
-    std::vector<int> topics;
 };
 
 // Every stored field of the two settings that differs, by its value name; the picture list
