@@ -13,13 +13,12 @@ if(NOT TARGET zorbel_warnings)
 endif()
 
 # Every library and program defined under `directory` (and its subfolders) gets the warning
-# set, except the targets named in ZORBEL_UNWARNED_TARGETS.
+# set.
 function(zorbel_apply_warnings directory)
     get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
-        if(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$"
-           AND NOT target IN_LIST ZORBEL_UNWARNED_TARGETS)
+        if(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
             target_link_libraries(${target} PRIVATE zorbel_warnings)
         endif()
     endforeach()

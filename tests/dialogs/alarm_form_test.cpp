@@ -15,11 +15,11 @@ protected:
         tick = ClockTime::FromDateTime(QDateTime(QDate(2002, 12, 6), QTime(7, 5)));
     }
 
-    void AddDue(const QString& message, const QString& sound = {}) {
+    void AddDue(const QString& message, const QString& soundFile = {}) {
         ScheduleEntry entry =
             StoredEntry(ScheduleDaily | ScheduleMessage | ScheduleSound, 2002, 12, 6, 6, 7, 5);
         entry.Message = message;
-        entry.SoundFile = sound;
+        entry.SoundFile = soundFile;
         entry.fireState = FireState::Due;
         Append(table, entry);
     }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Answers the choosers from queues (an empty queue cancels) and records what each was
@@ -46,8 +47,11 @@ private:
         if (queue.empty()) {
             return std::nullopt;
         }
-        std::optional<T> next = queue.front();
+        // Taken apart and rebuilt: GCC 12 sees a moved std::optional<QString> as perhaps
+        // uninitialized at -O2.
+        const bool chosen = queue.front().has_value();
+        T value = chosen ? std::move(*queue.front()) : T{};
         queue.pop_front();
-        return next;
+        return chosen ? std::optional<T>(std::move(value)) : std::nullopt;
     }
 };
