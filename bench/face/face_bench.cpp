@@ -1,7 +1,7 @@
 #include "face/clock_size_rules.h"
-#include "face_defaults.h"
 #include "face/face_renderer.h"
 #include "face/jpeg_decoder.h"
+#include "face_defaults.h"
 #include "platform/font_substitution.h"
 
 #include <QDir>

@@ -5,14 +5,14 @@
 // The local date and time as read once per tick. Everything drawn or checked during one
 // tick reads these fields, so all parts of one face show the same instant.
 struct ClockTime {
-    int year = 2000;  // four digits
+    int year = 2000; // four digits
     int month = 1;
     int day = 1;
     int hour = 0;
     int minute = 0;
     int second = 0;
     int millisecond = 0;
-    int dayOfWeek = 7;  // 1 Sunday .. 7 Saturday
+    int dayOfWeek = 7; // 1 Sunday .. 7 Saturday
 
     // Decodes a local date-time; a two-digit year (99 or less) is taken as 2000 + year.
     static ClockTime FromDateTime(const QDateTime& local);

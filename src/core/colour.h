@@ -15,7 +15,9 @@ constexpr Colour DarkShadow3D = 0x80000015;
 constexpr Colour Light3D = 0x80000016;
 } // namespace SystemColour
 
-constexpr bool IsSystemColour(Colour value) { return (value & 0xFF000000u) == 0x80000000u; }
+constexpr bool IsSystemColour(Colour value) {
+    return (value & 0xFF000000u) == 0x80000000u;
+}
 
 constexpr Colour RgbColour(int red, int green, int blue) {
     return Colour(red & 0xFF) | (Colour(green & 0xFF) << 8) | (Colour(blue & 0xFF) << 16);

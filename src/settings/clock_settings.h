@@ -128,5 +128,7 @@ struct ClockSettings {
     bool operator==(const ClockSettings&) const = default;
 
     bool Has(AttribBit bit) const { return (Attrib & bit) != 0; }
-    void Set(AttribBit bit, bool on) { Attrib = on ? (Attrib | bit) : (Attrib & ~std::uint32_t(bit)); }
+    void Set(AttribBit bit, bool on) {
+        Attrib = on ? (Attrib | bit) : (Attrib & ~std::uint32_t(bit));
+    }
 };

@@ -289,7 +289,7 @@ public:
                 continue;
             }
             server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen",
-                                                    "0", "800x600x24", "-nolisten", "tcp"});
+                                                   "0", "800x600x24", "-nolisten", "tcp"});
             if (server_.waitForStarted() &&
                 QTest::qWaitFor(
                     [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
@@ -354,8 +354,8 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     environment.insert("DISPLAY", x.Display());
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 10000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 10000))
         << x.WindowNames().join(" | ").toStdString();
     for (const QString& name : x.WindowNames()) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();

@@ -16,4 +16,6 @@ QString TestFolder::Write(const QString& name, const QByteArray& bytes) const {
     return path;
 }
 
-QString SourceDir() { return QStringLiteral(ZORBEL_SOURCE_DIR); }
+QString SourceDir() {
+    return QStringLiteral(ZORBEL_SOURCE_DIR);
+}

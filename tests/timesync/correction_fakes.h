@@ -87,4 +87,3 @@ public:
     ClockSetResult answer = ClockSetResult::Set;
     std::function<void()> onSet;
 };
-
