@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <cstdint>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <string>
@@ -103,8 +104,8 @@ TEST(ClockTimeDecoding, LocalMillisecondsDecodeAsTheDateAndTimeDo) {
     const QDate last(2200, 12, 31);
     int step = 0;
     for (QDate date = first; date <= last; date = date.addDays(1), ++step) {
-        const QTime time =
-            QTime::fromMSecsSinceStartOfDay((step * 7919 * 1000 + step) % 86'400'000);
+        const QTime time = QTime::fromMSecsSinceStartOfDay(
+            static_cast<int>((std::int64_t{step} * 7919 * 1000 + step) % 86'400'000));
         const QDateTime local(date, time, Qt::UTC);
         const ClockTime expected = ClockTime::FromDateTime(local);
         const ClockTime decoded = ClockTime::FromLocalMSecs(local.toMSecsSinceEpoch());
