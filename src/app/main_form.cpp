@@ -171,10 +171,6 @@ void TMainForm::ConnectMenu() {
 
 // ---- Window shape ----
 
-void TMainForm::ChooseWindowShape(int type) {
-    ChooseWindowShape(StoredWindowShape(type));
-}
-
 void TMainForm::ChooseWindowShape(WindowShape shape) {
     records_.clock.Form_Window_Type = StoredNumber(shape);
     menu_->CheckWindowShape(shape);
@@ -330,10 +326,6 @@ DisplayMode TMainForm::DisplayModeFromAttrib() const {
         return DisplayMode::TopMost;
     }
     return records_.clock.Has(MouseHide) ? DisplayMode::MouseHide : DisplayMode::Normal;
-}
-
-void TMainForm::SetDisplayMode(int mode) {
-    SetDisplayMode(static_cast<DisplayMode>(mode));
 }
 
 void TMainForm::SetDisplayMode(DisplayMode mode) {

@@ -83,9 +83,7 @@ public:
     // The secondary window of that bit while it is open, else nullptr.
     QDialog* OpenWindow(WindowBit bit) const;
 
-    // The display dialog hands the mode by its number.
-    void SetDisplayMode(int mode) override;
-    void SetDisplayMode(DisplayMode mode);
+    void SetDisplayMode(DisplayMode mode) override;
     void ApplyZOrder(DisplayMode mode);
     DisplayMode DisplayModeFromAttrib() const;
 
@@ -167,9 +165,7 @@ private:
     // OptionFormHost (with SaveSettings and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
     void InvalidatePicture() override;
-    // The display dialog hands the shape as Form_Window_Type stores it.
-    void ChooseWindowShape(int type) override;
-    void ChooseWindowShape(WindowShape shape);
+    void ChooseWindowShape(WindowShape shape) override;
     void DrawFaceNow() override;
     void FitWindowToPicture() override;
     void SetRatioMenuItem(CommandState state) override;

@@ -2,6 +2,7 @@
 
 #include "core/clock_time.h"
 #include "core/command_state.h"
+#include "core/window_modes.h"
 #include "face/icon_bar.h"
 #include "settings/clock_settings.h"
 
@@ -22,14 +23,13 @@ public:
     virtual void InvalidatePicture() = 0;
     // The shape menu's operation: stores the type, moves the menu's check mark and cuts the
     // window to the shape at its present size.
-    virtual void ChooseWindowShape(int type) = 0;
+    virtual void ChooseWindowShape(WindowShape shape) = 0;
     // Composes and shows the face now (this loads a newly chosen picture).
     virtual void DrawFaceNow() = 0;
     // The "縦横比調整(&R)" fit of the window's client size to the loaded picture.
     virtual void FitWindowToPicture() = 0;
     virtual void SetRatioMenuItem(CommandState state) = 0;
-    // 0 normal, 1 always on top, 2 hide under the mouse.
-    virtual void SetDisplayMode(int mode) = 0;
+    virtual void SetDisplayMode(DisplayMode mode) = 0;
 
     // The preview shows the clock window's time and icon bar state.
     virtual ClockTime CurrentClockTime() const = 0;

@@ -16,11 +16,11 @@ namespace {
 // Where the preview square lies inside its group box.
 const QPoint PreviewOrigin(3, 18);
 
-int DisplayModeOf(const ClockSettings& settings) {
+DisplayMode DisplayModeOf(const ClockSettings& settings) {
     if (settings.Has(TopMost)) {
-        return 1;
+        return DisplayMode::TopMost;
     }
-    return settings.Has(MouseHide) ? 2 : 0;
+    return settings.Has(MouseHide) ? DisplayMode::MouseHide : DisplayMode::Normal;
 }
 
 } // namespace
@@ -113,7 +113,7 @@ void TOptionForm::Apply() {
         copy_.Height = window.Height;
     }
     // After the fit, so that the shape is cut to the window's new size.
-    host_.ChooseWindowShape(window.Form_Window_Type);
+    host_.ChooseWindowShape(StoredWindowShape(window.Form_Window_Type));
     host_.SetRatioMenuItem(window.Has(NoImage) ? CommandState::Disabled : CommandState::Enabled);
     host_.SetDisplayMode(DisplayModeOf(window));
     otherPage_->ApplyLoginStart();

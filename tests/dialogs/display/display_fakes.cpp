@@ -23,8 +23,8 @@ void FakeOptionHost::SetRatioMenuItem(CommandState state) {
                                                 : QStringLiteral("SetRatio off"));
 }
 
-void FakeOptionHost::SetDisplayMode(int mode) {
-    calls.append(QStringLiteral("SetDisplayMode %1").arg(mode));
+void FakeOptionHost::SetDisplayMode(DisplayMode mode) {
+    calls.append(QStringLiteral("SetDisplayMode %1").arg(static_cast<int>(mode)));
 }
 
 QStringList DifferingFields(const ClockSettings& left, const ClockSettings& right) {

@@ -17,14 +17,14 @@ public:
     ClockSettings& WindowSettings() override { return settings; }
     void SaveSettings() override;
     void InvalidatePicture() override { calls.append(QStringLiteral("InvalidatePicture")); }
-    void ChooseWindowShape(int type) override {
-        calls.append(QStringLiteral("ChooseWindowShape %1").arg(type));
+    void ChooseWindowShape(WindowShape shape) override {
+        calls.append(QStringLiteral("ChooseWindowShape %1").arg(StoredNumber(shape)));
     }
     void DrawFaceNow() override { calls.append(QStringLiteral("DrawFaceNow")); }
     // Fits as the clock window does, to a picture of `pictureSize`.
     void FitWindowToPicture() override;
     void SetRatioMenuItem(CommandState state) override;
-    void SetDisplayMode(int mode) override;
+    void SetDisplayMode(DisplayMode mode) override;
     ClockTime CurrentClockTime() const override { return time; }
     IconBarSources IconSources() const override { return {}; }
     QString PictureDataFolder() const override { return dataFolder; }
