@@ -2,6 +2,7 @@
 #include "core/program_version.h"
 #include "dovecot_server.h"
 #include "private_bus.h"
+#include "private_x_server.h"
 #include "scripted_udp_peer.h"
 #include "temp_dir.h"
 #include "timedated_stand_in.h"
@@ -281,52 +282,18 @@ TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpin
 
 namespace {
 
-// An X server of its own for a test, on the first free display number from :91.
-class PrivateXServer {
-public:
-    PrivateXServer() {
-        for (int number = 91; number < 120 && display_.isEmpty(); ++number) {
-            if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
-                continue;
-            }
-            server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen",
-                                                   "0", "800x600x24", "-nolisten", "tcp"});
-            if (server_.waitForStarted() &&
-                QTest::qWaitFor(
-                    [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
-                    5000)) {
-                display_ = QStringLiteral(":%1").arg(number);
-            }
+// The names of the top-level windows, as the window manager would show them.
+QStringList WindowNames(const PrivateXServer& x) {
+    QStringList names;
+    const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
+    const QString tree = x.Run("xwininfo", {"-root", "-children"}).value_or(QString());
+    for (const QString& line : tree.split('\n')) {
+        if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
+            names.append(match.captured(1));
         }
     }
-    ~PrivateXServer() {
-        server_.terminate();
-        server_.waitForFinished(5000);
-    }
-    QString Display() const { return display_; }
-
-    // The names of the top-level windows, as the window manager would show them.
-    QStringList WindowNames() const {
-        QProcess tree;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display_);
-        tree.setProcessEnvironment(environment);
-        tree.start(QStringLiteral("xwininfo"), {"-root", "-children"});
-        tree.waitForFinished(5000);
-        QStringList names;
-        const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
-        for (const QString& line : QString::fromUtf8(tree.readAllStandardOutput()).split('\n')) {
-            if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
-                names.append(match.captured(1));
-            }
-        }
-        return names;
-    }
-
-private:
-    QProcess server_;
-    QString display_;
-};
+    return names;
+}
 
 } // namespace
 
@@ -335,7 +302,7 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
         QStandardPaths::findExecutable("xwininfo").isEmpty()) {
         GTEST_SKIP() << "needs Xvfb and xwininfo (xvfb, x11-utils)";
     }
-    PrivateXServer x;
+    PrivateXServer x(91, QSize(800, 600));
     ASSERT_FALSE(x.Display().isEmpty());
     // A stored picture count that does not match the list is reported in a message box
     // while the clock window is created.
@@ -346,14 +313,14 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     QProcessEnvironment environment = Environment();
     environment.remove("ZORBEL_PROMPTS_ON_STDERR");
     environment.insert("QT_QPA_PLATFORM", "xcb");
-    RelaxStringChecksForX(environment);
     environment.insert("DISPLAY", x.Display());
+    RelaxStringChecksForX(environment);
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 10000))
-        << x.WindowNames().join(" | ").toStdString();
-    for (const QString& name : x.WindowNames()) {
+        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 10000))
+        << WindowNames(x).join(" | ").toStdString();
+    for (const QString& name : WindowNames(x)) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
     }
     clock.kill();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// An Xvfb of a test's own, on the first free display number from `firstNumber` (tests that
+// may run at the same time start from different numbers). Ended politely when it goes, so
+// that the server removes its lock file.
+class PrivateXServer {
+public:
+    PrivateXServer(int firstNumber, QSize screen);
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    // ":N", or empty when no server could be started.
+    QString Display() const { return display_; }
+    // The environment of a client of this display: the system's, on Qt's X11 platform.
+    QProcessEnvironment ClientEnvironment() const;
+    // The output of an X tool run on this display, or nothing when it failed.
+    std::optional<QString> Run(const char* tool, const QStringList& arguments) const;
+
+private:
+    QProcess server_;
+    QString display_;
+};
