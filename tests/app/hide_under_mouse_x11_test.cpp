@@ -92,7 +92,7 @@ public:
     }
 
 private:
-    PrivateXServer server_{120, QSize(1024, 768)};
+    PrivateXServer server_{200, QSize(1024, 768)};
     QProcess clock_;
     QProcess other_;
 };

@@ -5,9 +5,18 @@
 #include <QFile>
 #include <QTest>
 
+namespace {
+
+// A lock file that a killed server left behind keeps its number taken, so the search goes on
+// well past the first few.
+constexpr int NumbersTried = 100;
+
+} // namespace
+
 PrivateXServer::PrivateXServer(int firstNumber, QSize screen) {
     const QString geometry = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    for (int number = firstNumber; number < firstNumber + 30 && display_.isEmpty(); ++number) {
+    for (int number = firstNumber; number < firstNumber + NumbersTried && display_.isEmpty();
+         ++number) {
         if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
             continue;
         }

@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <optional>
 
-// An Xvfb of a test's own, on the first free display number from `firstNumber` (tests that
-// may run at the same time start from different numbers). Ended politely when it goes, so
-// that the server removes its lock file.
+// An Xvfb of a test's own, on the first free display number of the hundred from
+// `firstNumber` (tests that may run at the same time take different hundreds). Ended politely when
+// it goes, so that the server removes its lock file.
 class PrivateXServer {
 public:
     PrivateXServer(int firstNumber, QSize screen);
