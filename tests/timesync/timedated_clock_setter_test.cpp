@@ -10,6 +10,7 @@
 #include "timesync/correction_texts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -272,6 +273,78 @@ TEST_F(TimesyncTimedated, ACorrectionRunReachesTimedatedWithTheServersTime) {
         EXPECT_LT(call.microseconds, server + 60000000) << sample.what;
         EXPECT_FALSE(call.relative) << sample.what;
         EXPECT_EQ(call.interactive, sample.menu) << sample.what;
+    }
+}
+
+// An automatic run steps the clock by at most 1000 s; a run from the menu asks before a
+// larger step, with No as the default; a check compares whatever the difference.
+TEST_F(TimesyncTimedated, LargeStepsNeedTheUsersYes) {
+    Serve();
+    enum class Run { Automatic, MenuYes, MenuNo, Check };
+    struct Case {
+        const char* what;
+        int yearsBack;
+        qint64 secondsOn;
+        Run run;
+        std::size_t calls;
+        std::size_t questions;
+        CorrectionError error;
+        int resultWindows;
+    };
+    const Case cases[] = {
+        {"30 s on, automatic", 0, 30, Run::Automatic, 1, 0, CorrectionError::None, 0},
+        {"24 years back, automatic", 24, 0, Run::Automatic, 0, 0, CorrectionError::Failed, 0},
+        {"30 s on, menu", 0, 30, Run::MenuYes, 1, 0, CorrectionError::None, 1},
+        {"24 years back, menu, no", 24, 0, Run::MenuNo, 0, 1, CorrectionError::None, 0},
+        {"24 years back, menu, yes", 24, 0, Run::MenuYes, 1, 1, CorrectionError::None, 1},
+        {"24 years back, check", 24, 0, Run::Check, 0, 0, CorrectionError::None, 1},
+    };
+    std::size_t callsBefore = 0;
+    for (const Case& sample : cases) {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        CorrectionRun run(bus_.Address(), DaytimeProtocol,
+                          now.addYears(-sample.yearsBack).addSecs(sample.secondsOn));
+        run.prompt.defaultAnswer =
+            sample.run == Run::MenuNo ? UserPrompt::Answer::No : UserPrompt::Answer::Yes;
+        switch (sample.run) {
+        case Run::Automatic:
+            run.correction.StartAutomaticRun();
+            break;
+        case Run::MenuYes:
+        case Run::MenuNo:
+            run.correction.PP_DayTimeClick();
+            break;
+        case Run::Check:
+            run.correction.PP_DayTimeCheckClick();
+            break;
+        }
+        const std::size_t calls = timedated_.Calls().size();
+        EXPECT_EQ(calls - callsBefore, sample.calls) << sample.what;
+        callsBefore = calls;
+        EXPECT_TRUE(run.prompt.messages.empty()) << sample.what;
+        EXPECT_EQ(run.correction.State().correctionError, sample.error) << sample.what;
+        EXPECT_EQ(run.host.resultWindows, sample.resultWindows) << sample.what;
+        EXPECT_TRUE(run.host.commandsEnabled) << sample.what;
+        ASSERT_EQ(run.prompt.questions.size(), sample.questions) << sample.what;
+        if (sample.questions > 0) {
+            const FakePrompt::Shown& question = run.prompt.questions[0];
+            EXPECT_EQ(question.caption, QStringLiteral("警告"));
+            EXPECT_EQ(question.defaultButton, UserPrompt::Answer::No);
+            EXPECT_TRUE(
+                question.text.contains(DateOf(ServerTimeText(run.serverTime.toLocalTime()))))
+                << question.text.toStdString();
+            EXPECT_TRUE(question.text.contains(DateOf(PcTimeText(now.toLocalTime()))))
+                << question.text.toStdString();
+        }
+        if (sample.error == CorrectionError::Failed) {
+            static const QRegularExpression tooLarge(QStringLiteral(
+                "^サーバーとの時刻の差が大きすぎるため補正しませんでした（(\\d+)秒）$"));
+            const QRegularExpressionMatch match =
+                tooLarge.match(run.correction.State().correctionResultText);
+            ASSERT_TRUE(match.hasMatch()) << sample.what;
+            EXPECT_NEAR(match.captured(1).toLongLong(), run.serverTime.secsTo(now), 2)
+                << sample.what;
+        }
     }
 }
 
