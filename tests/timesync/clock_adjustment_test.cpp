@@ -36,11 +36,10 @@ TEST(TimesyncStep, AnAutomaticRunStepsAtMost1000Seconds) {
     for (const Case& sample : cases) {
         FakeSystemClock clock;
         FakePrompt prompt;
-        const ClockAdjustment adjustment = SetComputerClock(
-            clock, ServerAt(clock, sample.offset), CorrectionStarter::Automatic, prompt);
+        const ClockAdjustment adjustment = SetComputerClock(clock, ServerAt(clock, sample.offset),
+                                                            CorrectionStarter::Automatic, prompt);
         EXPECT_EQ(adjustment.outcome, sample.outcome) << sample.offset;
-        EXPECT_EQ(adjustment.FailureMessage(), QString::fromUtf16(sample.message))
-            << sample.offset;
+        EXPECT_EQ(adjustment.FailureMessage(), QString::fromUtf16(sample.message)) << sample.offset;
         EXPECT_EQ(clock.attempts, sample.outcome == ClockAdjustment::Outcome::Set ? 1 : 0)
             << sample.offset;
         EXPECT_TRUE(prompt.questions.empty()) << "an automatic run asks no one";

@@ -51,13 +51,12 @@ QString TimedatedMock::Start(const QString& busAddress, bool ntp) {
     environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), busAddress);
     process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(Python, {QStringLiteral("-m"), QStringLiteral("dbusmock"),
-                            QStringLiteral("--system"), QStringLiteral("--template"),
-                            QStringLiteral("timedated"), QStringLiteral("--parameters"),
-                            ntp ? QStringLiteral(R"({"NTP": true})")
-                                : QStringLiteral(R"({"NTP": false})"),
-                            QStringLiteral("--logfile"),
-                            folder_.filePath(QStringLiteral("calls.log"))});
+    process_.start(Python,
+                   {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
+                    QStringLiteral("--template"), QStringLiteral("timedated"),
+                    QStringLiteral("--parameters"),
+                    ntp ? QStringLiteral(R"({"NTP": true})") : QStringLiteral(R"({"NTP": false})"),
+                    QStringLiteral("--logfile"), folder_.filePath(QStringLiteral("calls.log"))});
     if (!process_.waitForStarted(5000)) {
         return QStringLiteral("dbusmock did not start: %1").arg(process_.errorString());
     }
