@@ -21,15 +21,16 @@ CorrectionFailure FailureOf(ClockSetResult result) {
     return CorrectionFailure::ClockNotSet;
 }
 
+// The server's time carried on to now, against the computer's clock now.
+ClockDifference MeasureClockDifference(const SystemClockSetter& clock, const ServerTime& server) {
+    return {server.UtcNow().toLocalTime(), clock.LocalTime()};
+}
+
 } // namespace
 
 qint64 ClockDifference::Seconds() const {
     const qint64 milliseconds = qAbs(computer.msecsTo(server));
     return (milliseconds + 999) / 1000;
-}
-
-ClockDifference MeasureClockDifference(const SystemClockSetter& clock, const ServerTime& server) {
-    return {server.UtcNow().toLocalTime(), clock.LocalTime()};
 }
 
 QString ClockAdjustment::FailureMessage() const {

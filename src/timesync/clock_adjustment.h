@@ -27,9 +27,6 @@ struct ClockDifference {
     bool IsLarge() const { return Seconds() > LargestUnconfirmedStepSeconds; }
 };
 
-// The server's time carried on to now, against the computer's clock now.
-ClockDifference MeasureClockDifference(const SystemClockSetter& clock, const ServerTime& server);
-
 struct ClockAdjustment {
     enum class Outcome { Set, Declined, Failed };
     Outcome outcome = Outcome::Failed;
