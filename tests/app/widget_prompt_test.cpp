@@ -9,7 +9,8 @@
 // Enter answers a question with its default, so that a question whose Yes is hard to undo
 // can default to No.
 TEST(WidgetPromptTest, EnterGivesTheQuestionsDefault) {
-    for (const UserPrompt::Answer defaultAnswer : {UserPrompt::Answer::Yes, UserPrompt::Answer::No}) {
+    for (const UserPrompt::Answer defaultAnswer :
+         {UserPrompt::Answer::Yes, UserPrompt::Answer::No}) {
         WidgetPrompt prompt;
         QTimer pressEnter;
         QObject::connect(&pressEnter, &QTimer::timeout, [] {

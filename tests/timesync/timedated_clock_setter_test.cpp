@@ -106,7 +106,7 @@ TEST(TimesyncTimedatedStandIn, OneSetTimeCallWithTheWholeTime) {
     }
     ASSERT_TRUE(bus.Start().isEmpty());
     TimedatedStandIn timedated;
-    ASSERT_TRUE(timedated.Start(bus.Address(), {}).isEmpty());
+    ASSERT_TRUE(timedated.Start(bus.Address()).isEmpty());
     TimedatedClockSetter setter(bus.Address());
     for (const ClockAuthorisation authorisation :
          {ClockAuthorisation::MayAskUser, ClockAuthorisation::NoQuestions}) {
