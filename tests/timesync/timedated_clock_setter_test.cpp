@@ -290,6 +290,7 @@ TEST_F(TimesyncTimedated, LargeStepsNeedTheUsersYes) {
         std::size_t questions;
         CorrectionError error;
         int resultWindows;
+        int protocol = DaytimeProtocol;
     };
     const Case cases[] = {
         {"30 s on, automatic", 0, 30, Run::Automatic, 1, 0, CorrectionError::None, 0},
@@ -298,11 +299,13 @@ TEST_F(TimesyncTimedated, LargeStepsNeedTheUsersYes) {
         {"24 years back, menu, no", 24, 0, Run::MenuNo, 0, 1, CorrectionError::None, 0},
         {"24 years back, menu, yes", 24, 0, Run::MenuYes, 1, 1, CorrectionError::None, 1},
         {"24 years back, check", 24, 0, Run::Check, 0, 0, CorrectionError::None, 1},
+        {"24 years back over SNTP, automatic", 24, 0, Run::Automatic, 0, 0, CorrectionError::Failed,
+         0, SntpProtocol},
     };
     std::size_t callsBefore = 0;
     for (const Case& sample : cases) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        CorrectionRun run(bus_.Address(), DaytimeProtocol,
+        CorrectionRun run(bus_.Address(), sample.protocol,
                           now.addYears(-sample.yearsBack).addSecs(sample.secondsOn));
         run.prompt.defaultAnswer =
             sample.run == Run::MenuNo ? UserPrompt::Answer::No : UserPrompt::Answer::Yes;
