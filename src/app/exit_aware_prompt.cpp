@@ -6,6 +6,7 @@ void ExitAwarePrompt::ShowMessage(const QString& caption, const QString& text) {
     }
 }
 
-UserPrompt::Answer ExitAwarePrompt::Ask(const QString& caption, const QString& text) {
-    return silenced_ ? Answer::No : prompt_.Ask(caption, text);
+UserPrompt::Answer ExitAwarePrompt::Ask(const QString& caption, const QString& text,
+                                        Answer defaultAnswer) {
+    return silenced_ ? Answer::No : prompt_.Ask(caption, text, defaultAnswer);
 }

@@ -12,7 +12,8 @@ public:
     void Silence() { silenced_ = true; }
 
     void ShowMessage(const QString& caption, const QString& text) override;
-    Answer Ask(const QString& caption, const QString& text) override;
+    using UserPrompt::Ask;
+    Answer Ask(const QString& caption, const QString& text, Answer defaultAnswer) override;
 
 private:
     UserPrompt& prompt_;

@@ -9,6 +9,9 @@ void TickSequencer::DrawTimerTimer() {
         return;
     case Phase::AfterFirstTick:
         steps_.PaintButtonFace();
+        // The correction step of every running tick sees the time of the tick before; the
+        // first one too, or it would judge its day by the time's default, 2000-01-01.
+        steps_.ReadClockTime();
         phase_ = Phase::Running;
         steps_.RequestRepaint();
         return;

@@ -3,7 +3,9 @@
 // The order of one tick of the clock window. The window supplies the steps; this class
 // keeps the start-up phases and calls the steps in the one order the program relies on:
 // the subsystems see the counters already advanced, the face always shows the time read in
-// the same tick, and nothing but the counters and the background jobs runs while exiting.
+// the same tick, the correction step always sees a time read in an earlier tick (the second
+// tick reads one for the first running tick), and nothing but the counters and the
+// background jobs runs while exiting.
 class TickSteps {
 public:
     virtual ~TickSteps() = default;

@@ -13,10 +13,12 @@ void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
     box.exec();
 }
 
-UserPrompt::Answer WidgetPrompt::Ask(const QString& caption, const QString& text) {
+UserPrompt::Answer WidgetPrompt::Ask(const QString& caption, const QString& text,
+                                     Answer defaultAnswer) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

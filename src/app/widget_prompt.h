@@ -8,5 +8,6 @@ class QWidget;
 class WidgetPrompt : public UserPrompt {
 public:
     void ShowMessage(const QString& caption, const QString& text) override;
-    Answer Ask(const QString& caption, const QString& text) override;
+    using UserPrompt::Ask;
+    Answer Ask(const QString& caption, const QString& text, Answer defaultAnswer) override;
 };

@@ -211,19 +211,23 @@ void TDayTimeForm::RunNow(ClockCorrection::RunMode mode) {
     }
     // The computer's time before any setting, in both modes.
     const QString pcLine = PcTimeText(clock_.LocalTime());
+    bool declined = false;
     if (!check) {
-        // The user pressed the button: the system may ask for a password.
-        const CorrectionFailure setting =
-            SetComputerClock(clock_, server, ClockAuthorisation::MayAskUser);
-        if (setting != CorrectionFailure::None) {
-            RunFailed(setting);
+        // The user pressed the button: a large step is asked about, and the system may ask
+        // for a password.
+        const ClockAdjustment adjustment =
+            SetComputerClock(clock_, server, CorrectionStarter::User, prompt_);
+        if (adjustment.outcome == ClockAdjustment::Outcome::Failed) {
+            RunFailed(adjustment.failure);
             return;
         }
+        declined = adjustment.outcome == ClockAdjustment::Outcome::Declined;
     }
     ui_->Memo1->appendPlainText(pcLine);
     ui_->Memo1->appendPlainText(ServerTimeText(server.Local()));
     if (!check) {
-        ui_->Memo1->appendPlainText(QStringLiteral("補正しました"));
+        ui_->Memo1->appendPlainText(declined ? QStringLiteral("補正しませんでした")
+                                             : QStringLiteral("補正しました"));
     }
     host_.RestartTick();
     ui_->BTN_AdjustCheck->setEnabled(true);

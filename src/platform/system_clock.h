@@ -11,7 +11,7 @@ enum class ClockAuthorisation { MayAskUser, NoQuestions };
 
 enum class ClockSetResult {
     Set,
-    Refused,         // the system or its policy refused, or no answer came in time
+    Refused,         // the system or its policy refused, or no answer came
     AutomaticSyncOn, // automatic time synchronisation owns the clock; nothing was tried
 };
 

@@ -5,9 +5,11 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QTimer>
 #include <atomic>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -19,27 +21,40 @@ const QString Interface = QStringLiteral("org.freedesktop.timedate1");
 const QString SyncEnabledError =
     QStringLiteral("org.freedesktop.timedate1.AutomaticTimeSyncEnabled");
 
-// A question needs a moment; a SetTime that may wait for the user to type a password gets
-// the time a person needs for that.
-constexpr int QuestionTimeOut = 10000;
-constexpr int AuthorisedSetTimeOut = 120000;
+// What libdbus takes for "no time-out" (DBUS_TIMEOUT_INFINITE).
+constexpr int NoDBusTimeOut = std::numeric_limits<int>::max();
 
-// The answer to `call`, or none when none came within `timeOut` or the program began to exit.
-std::optional<QDBusMessage> Ask(const QDBusConnection& bus, const QDBusMessage& call, int timeOut) {
-    QDBusPendingCallWatcher watcher(bus.asyncCall(call, timeOut));
+// The answer to `call`, or none when none came within `timeOut` (none: no limit), timedated
+// went away meanwhile, or the program began to exit. A bus that breaks ends the call with an
+// error answer.
+std::optional<QDBusMessage> Ask(const QDBusConnection& bus, const QDBusMessage& call,
+                                std::optional<std::chrono::milliseconds> timeOut) {
     EventWait wait;
+    // Watched before the call goes out, so that timedated cannot leave unseen in between.
+    // A new owner of the name never received the call either.
+    bool serviceLost = false;
+    QDBusServiceWatcher owner(Service, bus, QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(&owner, &QDBusServiceWatcher::serviceOwnerChanged, &owner,
+                     [&wait, &serviceLost] {
+                         serviceLost = true;
+                         wait.Wake();
+                     });
+    QDBusPendingCallWatcher watcher(
+        bus.asyncCall(call, timeOut ? int(timeOut->count()) : NoDBusTimeOut));
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &watcher,
+                     [&wait] { wait.Wake(); });
     bool timedOut = false;
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &watcher,
-                     [&wait] { wait.Wake(); });
     QObject::connect(&timer, &QTimer::timeout, &timer, [&wait, &timedOut] {
         timedOut = true;
         wait.Wake();
     });
-    timer.start(timeOut);
+    if (timeOut) {
+        timer.start(*timeOut);
+    }
     const EventWait::Outcome outcome =
-        wait.Until([&watcher, &timedOut] { return watcher.isFinished() || timedOut; });
+        wait.Until([&] { return watcher.isFinished() || timedOut || serviceLost; });
     if (outcome == EventWait::Outcome::ApplicationExiting || !watcher.isFinished()) {
         return std::nullopt;
     }
@@ -48,7 +63,9 @@ std::optional<QDBusMessage> Ask(const QDBusConnection& bus, const QDBusMessage& 
 
 } // namespace
 
-TimedatedClockSetter::TimedatedClockSetter(const QString& busAddress) {
+TimedatedClockSetter::TimedatedClockSetter(const QString& busAddress,
+                                           std::chrono::milliseconds answerTimeOut)
+    : answerTimeOut_(answerTimeOut) {
     if (!busAddress.isEmpty()) {
         static std::atomic<int> connections{0};
         connectionName_ = QStringLiteral("zorbel-timedated-%1").arg(++connections);
@@ -79,7 +96,7 @@ ClockSetResult TimedatedClockSetter::SetTime(const std::function<QDateTime()>& t
         Service, ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     ntp << Interface << QStringLiteral("NTP");
-    const std::optional<QDBusMessage> ntpAnswer = Ask(bus, ntp, QuestionTimeOut);
+    const std::optional<QDBusMessage> ntpAnswer = Ask(bus, ntp, answerTimeOut_);
     if (!ntpAnswer || ntpAnswer->type() != QDBusMessage::ReplyMessage) {
         return ClockSetResult::Refused;
     }
@@ -98,8 +115,11 @@ ClockSetResult TimedatedClockSetter::SetTime(const std::function<QDateTime()>& t
     // Microseconds since the epoch in UTC, absolute (not relative to the current time).
     set << QVariant::fromValue(qlonglong(instant.toMSecsSinceEpoch()) * 1000) << false
         << interactive;
+    // While polkit asks for a password only the user decides how long that takes; a reply
+    // taken for a refusal before then could be followed by the clock being set after all.
     const std::optional<QDBusMessage> answer =
-        Ask(bus, set, interactive ? AuthorisedSetTimeOut : QuestionTimeOut);
+        Ask(bus, set,
+            interactive ? std::nullopt : std::optional<std::chrono::milliseconds>(answerTimeOut_));
     if (!answer) {
         return ClockSetResult::Refused;
     }

@@ -17,7 +17,7 @@ void StderrPrompt::ShowMessage(const QString& caption, const QString& text) {
     PrintLine(caption, text);
 }
 
-UserPrompt::Answer StderrPrompt::Ask(const QString& caption, const QString& text) {
+UserPrompt::Answer StderrPrompt::Ask(const QString& caption, const QString& text, Answer) {
     PrintLine(caption, text);
     return defaultAnswer_;
 }

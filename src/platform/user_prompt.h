@@ -16,17 +16,22 @@ public:
     virtual ~UserPrompt() = default;
     // A message with an OK button. An empty caption gives a plain box with the program's title.
     virtual void ShowMessage(const QString& caption, const QString& text) = 0;
-    // A question with Yes and No buttons.
-    virtual Answer Ask(const QString& caption, const QString& text) = 0;
+    // A question with Yes and No buttons; `defaultAnswer` is the button Enter presses.
+    virtual Answer Ask(const QString& caption, const QString& text, Answer defaultAnswer) = 0;
+    // A question whose default is Yes.
+    Answer Ask(const QString& caption, const QString& text) {
+        return Ask(caption, text, Answer::Yes);
+    }
 };
 
-// For commands that run without a window: writes "CAPTION: TEXT" to stderr and lets every
-// question take its default answer.
+// For commands that run without a window: writes "CAPTION: TEXT" to stderr and answers every
+// question with the one answer it was made with.
 class StderrPrompt : public UserPrompt {
 public:
     explicit StderrPrompt(Answer defaultAnswer = Answer::No) : defaultAnswer_(defaultAnswer) {}
+    using UserPrompt::Ask;
     void ShowMessage(const QString& caption, const QString& text) override;
-    Answer Ask(const QString& caption, const QString& text) override;
+    Answer Ask(const QString& caption, const QString& text, Answer defaultAnswer) override;
 
 private:
     Answer defaultAnswer_;

@@ -17,20 +17,24 @@ void ClockCorrection::RunCorrection(TimeServerSettings settings) {
     // The client lives only as long as the exchange.
     const ServerTime server = FetchServerTime(StoredServerAddress(settings));
     if (server.failure != CorrectionFailure::None) {
-        Fail(server.failure);
+        Fail(CorrectionFailureMessage(server.failure));
         return;
     }
     if (state_.correctionTestMode) {
         state_.pcTimeText = PcTimeText(clock_.LocalTime());
     } else {
-        // A run the user started may let the system ask for a password; an automatic run
-        // must never put a prompt in front of the user.
-        const ClockAuthorisation authorisation = state_.manualCorrectionRunning
-                                                     ? ClockAuthorisation::MayAskUser
-                                                     : ClockAuthorisation::NoQuestions;
-        const CorrectionFailure setting = SetComputerClock(clock_, server, authorisation);
-        if (setting != CorrectionFailure::None) {
-            Fail(setting);
+        const CorrectionStarter starter =
+            state_.manualCorrectionRunning ? CorrectionStarter::User : CorrectionStarter::Automatic;
+        const ClockAdjustment adjustment = SetComputerClock(clock_, server, starter, prompt_);
+        switch (adjustment.outcome) {
+        case ClockAdjustment::Outcome::Set:
+            break;
+        case ClockAdjustment::Outcome::Declined:
+            // The user saw both times in the question and chose to keep the clock.
+            state_.manualCorrectionRunning = false;
+            return;
+        case ClockAdjustment::Outcome::Failed:
+            Fail(adjustment.FailureMessage());
             return;
         }
     }
@@ -52,14 +56,16 @@ void ClockCorrection::RunCorrection(TimeServerSettings settings) {
     }
 }
 
-void ClockCorrection::Fail(CorrectionFailure failure) {
+void ClockCorrection::Fail(const QString& message) {
     host_.SetRunCommandsEnabled(CommandState::Enabled);
     state_.correctionError = CorrectionError::Failed;
+    state_.correctionResultText = message;
     if (state_.manualCorrectionRunning) {
-        prompt_.ShowMessage(WarningCaption(), CorrectionFailureMessage(failure));
+        prompt_.ShowMessage(WarningCaption(), message);
         state_.manualCorrectionRunning = false;
     }
-    // An automatic run fails silently; the icon bar shows the error mark until the next run.
+    // An automatic run fails silently; the icon bar shows the error mark until the next run,
+    // and the result text keeps why.
     state_.autoCorrectionRunning = false;
 }
 

@@ -39,7 +39,7 @@ public:
 
 private:
     void StartManualRun(RunMode mode);
-    void Fail(CorrectionFailure failure);
+    void Fail(const QString& message);
 
     TimeServerSettings& settings_;
     CorrectionHost& host_;

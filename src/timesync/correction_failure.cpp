@@ -1,6 +1,6 @@
 #include "timesync/correction_failure.h"
 
-QString CorrectionFailureMessage(CorrectionFailure failure) {
+QString CorrectionFailureMessage(CorrectionFailure failure, qint64 differenceSeconds) {
     switch (failure) {
     case CorrectionFailure::None:
         return {};
@@ -16,6 +16,9 @@ QString CorrectionFailureMessage(CorrectionFailure failure) {
         return QStringLiteral("時刻の自動同期が有効なため、パソコンの日時は補正しませんでした");
     case CorrectionFailure::NoDialUpConnection:
         return QStringLiteral("ダイヤルアップ接続されていません");
+    case CorrectionFailure::StepTooLarge:
+        return QStringLiteral("サーバーとの時刻の差が大きすぎるため補正しませんでした（%1秒）")
+            .arg(differenceSeconds);
     }
     return {};
 }

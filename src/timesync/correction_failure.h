@@ -12,7 +12,10 @@ enum class CorrectionFailure {
     // The system's automatic time synchronisation owns the clock; setting was not tried.
     AutomaticSyncOn,
     NoDialUpConnection,
+    // The server's time is too far from the computer's for a correction nobody confirmed.
+    StepTooLarge,
 };
 
-// The text shown to the user for a failure; empty for None.
-QString CorrectionFailureMessage(CorrectionFailure failure);
+// The text shown to the user for a failure; empty for None. `differenceSeconds` is the
+// difference StepTooLarge names.
+QString CorrectionFailureMessage(CorrectionFailure failure, qint64 differenceSeconds = 0);

@@ -22,6 +22,7 @@ struct CorrectionState {
     CorrectionError correctionError = CorrectionError::None;
     QString pcTimeText;
     QString serverTimeText;
+    // The last correction's result line, or why the last run failed.
     QString correctionResultText;
 
     bool AnyRunInProgress() const { return autoCorrectionRunning || manualCorrectionRunning; }

@@ -23,3 +23,11 @@ QString ServerTimeText(const QDateTime& local) {
 QString CorrectionResultText(const QString& serverTimeText) {
     return serverTimeText + QStringLiteral("に補正しました");
 }
+
+QString LargeStepQuestion(const QDateTime& serverLocal, const QDateTime& computerLocal,
+                          qint64 seconds) {
+    return QStringLiteral("サーバーの時刻とパソコンの時刻が%1秒違います。\n\n%2\n%3\n\n"
+                          "パソコンの日時を補正しますか?")
+        .arg(seconds)
+        .arg(ServerTimeText(serverLocal), PcTimeText(computerLocal));
+}

@@ -9,3 +9,7 @@ QString PcTimeText(const QDateTime& local);
 QString ServerTimeText(const QDateTime& local);
 // The result window's line after a correction: the server's time and "に補正しました".
 QString CorrectionResultText(const QString& serverTimeText);
+// The question before a step of `seconds` that the user must confirm: both times and the
+// difference.
+QString LargeStepQuestion(const QDateTime& serverLocal, const QDateTime& computerLocal,
+                          qint64 seconds);

@@ -8,6 +8,7 @@
 #include "fake_login_start.h"
 #include "fake_persistence.h"
 #include "fake_prompt.h"
+#include "nist_time_server.h"
 #include "platform/app_launcher.h"
 #include "platform/clock_source.h"
 #include "platform/dial_up.h"
@@ -329,6 +330,47 @@ TEST_F(MainFormFixture, ACorrectionFromTheMenuThatCannotReachTheServerWarns) {
     EXPECT_TRUE(clockSetter.set.empty());
     EXPECT_EQ(form->Correction().State().correctionError, CorrectionError::Failed);
     EXPECT_TRUE(form->Menu().PP_DayTime->isEnabled()) << "the run commands come back";
+}
+
+// The first running tick already knows today (2002-12-06, a Friday): a monthly or weekly
+// correction "at start-up" runs only on its day, also when that day matches the date before
+// any reading (2000-01-01, a Saturday).
+TEST_F(MainFormFixture, StartUpCorrectionsRunOnlyOnTheirDay) {
+    struct Case {
+        const char* what;
+        int pattern;
+        int day;
+        int week;
+        std::size_t runs;
+    };
+    const Case cases[] = {
+        {"monthly, the 1st", CorrectMonthly, 1, 1, 0},
+        {"monthly, the 6th", CorrectMonthly, 6, 1, 1},
+        {"weekly, Saturday", CorrectWeekly, 1, 7, 0},
+        {"weekly, Friday", CorrectWeekly, 1, 6, 1},
+    };
+    NistTimeServer server;
+    // Eleven seconds after the computer's clock.
+    server.SetReply(NistTimeServer::NistReply(clock.Now().addSecs(11).toUTC()));
+    for (const Case& sample : cases) {
+        TimeServerSettings& stored = persistence.stored.timeServer;
+        stored.asHostName = QStringLiteral("127.0.0.1");
+        stored.iPort = server.Port();
+        stored.Attribute = AutoCorrection | CorrectAtStartup;
+        stored.Pattern = sample.pattern;
+        stored.Day = sample.day;
+        stored.Week = sample.week;
+        clockSetter.set.clear();
+        const int connections = server.Connections();
+
+        auto form = Start();
+        WaitForRunning(*form);
+        const std::uint32_t ticks = form->MailTickCount();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->MailTickCount() >= ticks + 4; }, 5000));
+        EXPECT_EQ(std::size_t(server.Connections() - connections), sample.runs) << sample.what;
+        EXPECT_EQ(clockSetter.set.size(), sample.runs) << sample.what;
+        EXPECT_EQ(form->Correction().State().correctionError, CorrectionError::None) << sample.what;
+    }
 }
 
 TEST_F(MainFormFixture, AboutBoxOpensAndTheTrayMenuWorksAfterwards) {

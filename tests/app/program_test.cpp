@@ -401,7 +401,7 @@ TEST_F(ProgramFixture, AnAutomaticCorrectionOverSntpReachesTimedatedWithoutAskin
     failure = bus.Start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     TimedatedStandIn timedated;
-    failure = timedated.Start(bus.Address(), {});
+    failure = timedated.Start(bus.Address());
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
     folder.Write("zrbl.reg", CorrectionAtStartSettings(chrony.Port(), 1));

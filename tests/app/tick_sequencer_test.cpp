@@ -40,7 +40,8 @@ TEST(TickSequencer, FirstTwoTicksOnlyPrepareTheWindow) {
 
     steps.calls.clear();
     tick.DrawTimerTimer();
-    EXPECT_EQ(steps.calls, (Calls{"blank", "repaint"}));
+    EXPECT_EQ(steps.calls, (Calls{"blank", "time", "repaint"}))
+        << "the first running tick's correction step needs today's date";
     EXPECT_TRUE(tick.IsRunning());
 }
 

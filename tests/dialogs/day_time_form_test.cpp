@@ -5,6 +5,7 @@
 #include "nist_time_server.h"
 #include "scoped_time_zone.h"
 #include "scripted_udp_peer.h"
+#include "timesync/correction_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -293,25 +294,49 @@ TEST(TimesyncDialog, TestRunWritesBothTimesAndLeavesTheClock) {
     EXPECT_TRUE(dialog.Find<QPushButton>("BTN_Adjust")->isEnabled());
 }
 
+// A step of more than 1000 s is made only after the user's yes; either way the memo shows
+// both times.
 TEST(TimesyncDialog, CorrectionRunShowsTheTimeBeforeAndSetsTheClock) {
-    Dialog dialog;
-    dialog.clock.now = QDateTime(QDate(2002, 12, 6), QTime(23, 0, 0, 0));
-    bool buttonsEnabledDuringRun = true;
-    dialog.clock.onSet = [&] {
-        buttonsEnabledDuringRun = dialog.Find<QPushButton>("BTN_Adjust")->isEnabled() ||
-                                  dialog.Find<QPushButton>("BTN_AdjustCheck")->isEnabled();
+    struct Case {
+        const char* what;
+        QTime computer; // on 2002-12-07; the server says 06:30:05.450
+        UserPrompt::Answer answer;
+        std::size_t questions;
+        const char16_t* result;
     };
-    dialog.Click("BTN_Adjust");
-    EXPECT_EQ(dialog.MemoLines(),
-              QStringList({QStringLiteral("==日時を補正します=="),
-                           QStringLiteral("パソコンの時刻:2002/12/06 23:00.00 000"),
-                           QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450"),
-                           QStringLiteral("補正しました")}));
-    ASSERT_EQ(dialog.clock.settings.size(), 1u);
-    EXPECT_TRUE(CarriedOnFrom(dialog.clock.settings[0],
-                              QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450))));
-    EXPECT_EQ(dialog.clock.authorisations, std::vector{ClockAuthorisation::MayAskUser});
-    EXPECT_FALSE(buttonsEnabledDuringRun);
+    const Case cases[] = {
+        {"seconds apart", QTime(6, 30, 0), UserPrompt::Answer::No, 0, u"補正しました"},
+        {"hours apart, yes", QTime(0, 0, 0), UserPrompt::Answer::Yes, 1, u"補正しました"},
+        {"hours apart, no", QTime(0, 0, 0), UserPrompt::Answer::No, 1, u"補正しませんでした"},
+    };
+    for (const Case& sample : cases) {
+        Dialog dialog;
+        dialog.clock.now = QDateTime(QDate(2002, 12, 7), sample.computer);
+        dialog.prompt.defaultAnswer = sample.answer;
+        bool buttonsEnabledDuringRun = true;
+        dialog.clock.onSet = [&] {
+            buttonsEnabledDuringRun = dialog.Find<QPushButton>("BTN_Adjust")->isEnabled() ||
+                                      dialog.Find<QPushButton>("BTN_AdjustCheck")->isEnabled();
+        };
+        dialog.Click("BTN_Adjust");
+        EXPECT_EQ(dialog.MemoLines(),
+                  QStringList({QStringLiteral("==日時を補正します=="),
+                               PcTimeText(QDateTime(QDate(2002, 12, 7), sample.computer)),
+                               QStringLiteral("サーバーの時刻:2002/12/07 06:30.05 450"),
+                               QString::fromUtf16(sample.result)}))
+            << sample.what;
+        EXPECT_EQ(dialog.prompt.questions.size(), sample.questions) << sample.what;
+        EXPECT_EQ(dialog.state.correctionError, CorrectionError::None) << sample.what;
+        if (sample.answer == UserPrompt::Answer::No && sample.questions > 0) {
+            EXPECT_TRUE(dialog.clock.settings.empty()) << sample.what;
+            continue;
+        }
+        ASSERT_EQ(dialog.clock.settings.size(), 1u) << sample.what;
+        EXPECT_TRUE(CarriedOnFrom(dialog.clock.settings[0],
+                                  QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450))));
+        EXPECT_EQ(dialog.clock.authorisations, std::vector{ClockAuthorisation::MayAskUser});
+        EXPECT_FALSE(buttonsEnabledDuringRun);
+    }
 }
 
 TEST(TimesyncDialog, FailuresGoToTheMemoOnly) {

@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QNetworkDatagram>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUdpSocket>
 #ifndef _WIN32
 #include <unistd.h>
@@ -115,8 +117,19 @@ bool ChronyServer::Answers() const {
     if (!probe.waitForConnected(1000)) {
         return false;
     }
-    probe.write(SntpRequest(0x0123456789ABCDEF));
-    return probe.waitForReadyRead(200) && probe.pendingDatagramSize() >= SntpPacketSize;
+    // Only a server's answer to this very request counts. Before chronyd has bound the port,
+    // the probe's own ephemeral port may be the one just found free, and then the socket
+    // is connected to itself and reads back its own request.
+    constexpr NtpTimestamp Nonce = 0x0123456789ABCDEF;
+    probe.write(SntpRequest(Nonce));
+    if (!probe.waitForReadyRead(200)) {
+        // Refused while chronyd starts: a short pause rather than a busy loop.
+        QThread::msleep(20);
+        return false;
+    }
+    const QNetworkDatagram answer = probe.receiveDatagram();
+    return answer.senderPort() == port_ &&
+           CheckSntpReply(answer.data(), Nonce).check == SntpReplyCheck::Ok;
 }
 
 void ChronyServer::Stop() {

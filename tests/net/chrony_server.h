@@ -18,7 +18,7 @@ public:
     // The chronyd program, or empty when chrony is not installed.
     static QString Executable();
 
-    // Starts the server and waits until it answers; on failure returns why.
+    // Starts the server and waits until it answers an SNTP request; on failure returns why.
     QString Start();
     quint16 Port() const { return port_; }
 

@@ -11,13 +11,15 @@ public:
     struct Shown {
         QString caption;
         QString text;
+        Answer defaultButton = Answer::Yes; // of a question: what Enter would answer
     };
 
+    using UserPrompt::Ask;
     void ShowMessage(const QString& caption, const QString& text) override {
         messages.push_back({caption, text});
     }
-    Answer Ask(const QString& caption, const QString& text) override {
-        questions.push_back({caption, text});
+    Answer Ask(const QString& caption, const QString& text, Answer defaultButton) override {
+        questions.push_back({caption, text, defaultButton});
         if (answers.empty()) {
             return defaultAnswer;
         }

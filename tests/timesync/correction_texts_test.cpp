@@ -9,6 +9,12 @@ TEST(TimesyncTexts, TimeLinesPadEveryField) {
     EXPECT_EQ(ServerTimeText(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59, 999))),
               QStringLiteral("サーバーの時刻:2099/12/31 23:59.59 999"));
     EXPECT_EQ(CorrectionResultText(QStringLiteral("X")), QStringLiteral("Xに補正しました"));
+    EXPECT_EQ(LargeStepQuestion(QDateTime(QDate(2002, 12, 7), QTime(6, 30, 5, 450)),
+                                QDateTime(QDate(2026, 12, 8), QTime(17, 0)), 757382400),
+              QStringLiteral("サーバーの時刻とパソコンの時刻が757382400秒違います。\n\n"
+                             "サーバーの時刻:2002/12/07 06:30.05 450\n"
+                             "パソコンの時刻:2026/12/08 17:00.00 000\n\n"
+                             "パソコンの日時を補正しますか?"));
 }
 
 TEST(TimesyncTexts, EveryFailureHasItsOwnMessage) {
@@ -21,8 +27,10 @@ TEST(TimesyncTexts, EveryFailureHasItsOwnMessage) {
         {CorrectionFailure::AutomaticSyncOn,
          u"時刻の自動同期が有効なため、パソコンの日時は補正しませんでした"},
         {CorrectionFailure::NoDialUpConnection, u"ダイヤルアップ接続されていません"},
+        {CorrectionFailure::StepTooLarge,
+         u"サーバーとの時刻の差が大きすぎるため補正しませんでした（1001秒）"},
     };
     for (const auto& [failure, message] : table) {
-        EXPECT_EQ(CorrectionFailureMessage(failure), QString::fromUtf16(message));
+        EXPECT_EQ(CorrectionFailureMessage(failure, 1001), QString::fromUtf16(message));
     }
 }

@@ -11,6 +11,12 @@ QByteArray NistTimeServer::NistReply(const char* date, const char* time) {
     return QByteArray("\n52615 ") + date + ' ' + time + " 00 0 0 450.0 UTC(NIST) *\n";
 }
 
+QByteArray NistTimeServer::NistReply(const QDateTime& utc) {
+    const QDateTime inUtc = utc.toUTC();
+    return NistReply(inUtc.toString(QStringLiteral("yy-MM-dd")).toLatin1().constData(),
+                     inUtc.toString(QStringLiteral("HH:mm:ss")).toLatin1().constData());
+}
+
 quint16 NistTimeServer::ClosedPort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QTcpServer>
 
 // A Daytime server on 127.0.0.1 (ephemeral port) for the correction tests: every connection
@@ -21,6 +22,8 @@ public:
 
     // "\n52615 YY-MM-DD hh:mm:ss 00 0 0 450.0 UTC(NIST) *\n"
     static QByteArray NistReply(const char* date, const char* time);
+    // The same for the whole second of `utc` (2001..2099), which the reply puts at .450.
+    static QByteArray NistReply(const QDateTime& utc);
 
     // A port on 127.0.0.1 where nothing listens.
     static quint16 ClosedPort();

@@ -4,6 +4,10 @@
 #include <QStandardPaths>
 
 PrivateBus::~PrivateBus() {
+    Stop();
+}
+
+void PrivateBus::Stop() {
     if (process_.state() != QProcess::NotRunning) {
         process_.terminate();
         if (!process_.waitForFinished(5000)) {

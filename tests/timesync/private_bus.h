@@ -19,6 +19,8 @@ public:
 
     // Starts the bus; on failure returns why.
     QString Start();
+    // Ends the bus: every connection to it breaks.
+    void Stop();
     QString Address() const { return address_; }
 
 private:

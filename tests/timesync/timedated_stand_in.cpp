@@ -12,19 +12,8 @@ TimedatedStandIn::~TimedatedStandIn() {
     }
 }
 
-QString TimedatedStandIn::Start(const QString& busAddress, const Behaviour& behaviour) {
-    QStringList arguments = {busAddress};
-    if (behaviour.ntp) {
-        arguments << QStringLiteral("--ntp");
-    }
-    if (behaviour.refuse) {
-        arguments << QStringLiteral("--refuse");
-    }
-    if (behaviour.interactiveOnly) {
-        arguments << QStringLiteral("--interactive-only");
-    }
-    arguments << QStringLiteral("--delay") << QString::number(behaviour.delay);
-    process_.start(QStringLiteral(ZORBEL_TIMEDATED_STAND_IN), arguments);
+QString TimedatedStandIn::Start(const QString& busAddress) {
+    process_.start(QStringLiteral(ZORBEL_TIMEDATED_STAND_IN), {busAddress});
     if (!process_.waitForStarted(5000)) {
         return QStringLiteral("the stand-in did not start: %1").arg(process_.errorString());
     }

@@ -5,16 +5,11 @@
 #include <QStringList>
 #include <vector>
 
-// The timedated stand-in (timedated_stand_in) serving on a private bus. Stopped when the
-// object goes.
+// The timedated stand-in (timedated_stand_in) serving on a private bus: it records the
+// interactive-authorisation flag of each SetTime message, which python3-dbusmock cannot
+// show. Stopped when the object goes.
 class TimedatedStandIn {
 public:
-    struct Behaviour {
-        bool ntp = false;             // automatic synchronisation on
-        bool refuse = false;          // polkit refuses
-        bool interactiveOnly = false; // polkit must ask the user
-        int delay = 0;                // milliseconds before SetTime answers
-    };
     struct Call {
         qint64 microseconds = 0;
         bool relative = false;
@@ -28,7 +23,7 @@ public:
     TimedatedStandIn& operator=(const TimedatedStandIn&) = delete;
 
     // Starts the stand-in and waits until it owns its name; on failure returns why.
-    QString Start(const QString& busAddress, const Behaviour& behaviour);
+    QString Start(const QString& busAddress);
     // The SetTime calls it has answered so far.
     std::vector<Call> Calls();
 
