@@ -54,8 +54,7 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
     if (bar.mailCheckRunning || bar.manualCorrectionRunning) {
         return true;
     }
-    // The blink phase turns on the ticks whose count is a multiple of four.
-    if ((bar.mailTickCount & 3u) == 0 && HasBlinkingCount(inputs)) {
+    if (IconBar::BlinkTurns(lastMailTickCount_, bar.mailTickCount) && HasBlinkingCount(inputs)) {
         return true;
     }
     const Frame& last = *last_;
@@ -79,4 +78,5 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
 void FaceRedrawPolicy::Remember(const ClockSettings& settings, const ClockTime& time,
                                 const FaceInputs& inputs) {
     last_ = Capture(settings, time, inputs);
+    lastMailTickCount_ = inputs.iconBar.mailTickCount;
 }
