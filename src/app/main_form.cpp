@@ -46,8 +46,10 @@ constexpr std::chrono::milliseconds MailRunLookInterval{50};
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
-      services_(services), tick_(*this), windows_(*this, prompt_), face_(services.dataFolder),
-      scheduleChecker_(records_.schedules, *this),
+      services_(services), tick_(*this), windows_(*this, prompt_),
+      drawTimer_([this] { return services_.clock.MillisecondsSinceEpoch(); },
+                 [this](int elapsedQuarterSeconds) { DrawTimerTimer(elapsedQuarterSeconds); }),
+      face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
       mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
@@ -74,8 +76,6 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     tray_ = new TrayIcon(this);
     connect(tray_, &TrayIcon::Activated, this, [this] { activateWindow(); });
     connect(tray_, &TrayIcon::ContextRequested, this, &TMainForm::TrayContextRequested);
-    drawTimer_.setTimerType(Qt::CoarseTimer);
-    connect(&drawTimer_, &QTimer::timeout, this, &TMainForm::DrawTimerTimer, Qt::QueuedConnection);
     ConnectMenu();
     // Losing activation ends the placement of a face part as a double-click does.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -85,12 +85,45 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::DrawTimerTimer() {
-    // A tick queued just before the timer was stopped (placing a face part, closing) is
-    // dropped, as a stopped timer's pending tick would be.
-    if (drawTimer_.isActive()) {
-        tick_.DrawTimerTimer();
+void TMainForm::DrawTimerTimer(int elapsedQuarterSeconds) {
+    tick_.DrawTimerTimer(elapsedQuarterSeconds);
+    UpdateTickCadence();
+}
+
+TickCadence::Reasons TMainForm::QuarterSecondReasons() const {
+    TickCadence::Facts facts;
+    facts.startingUp = !tick_.IsRunning();
+    facts.pointerOverWindow = pointerOverWindow_;
+    facts.hidingUnderMouse = records_.clock.Has(MouseHide);
+    facts.pointerEventsCoverWindow =
+        pointerEventCoverage_ == CursorPresence::EventCoverage::WholeRectangle;
+    facts.raised = hideUnderMouse_.Raised();
+    facts.hideDelayRunning = hideUnderMouse_.DelayRunning();
+    facts.placingPart = placement_.Mode() != PlacementNone;
+    facts.mailCheck =
+        mailRun_.MailCheckRunning() || mailRun_.MailCheckForced() || mailRun_.MailNotifyPending();
+    const CorrectionState& correction = correction_.State();
+    facts.correction = correction.AnyRunInProgress() || correction.correctionDeferred;
+    facts.windowOpen = windows_.AnyOpen();
+    return TickCadence::ReasonsFor(facts);
+}
+
+void TMainForm::UpdateTickCadence() {
+    drawTimer_.SetRate(TickCadence::RateFor(QuarterSecondReasons()));
+}
+
+void TMainForm::RequestCadenceUpdate() {
+    if (cadenceUpdatePending_) {
+        return;
     }
+    cadenceUpdatePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            cadenceUpdatePending_ = false;
+            UpdateTickCadence();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::FormCreate() {
@@ -114,7 +147,7 @@ void TMainForm::FormCreate() {
     quitState_ = QuitState::Running;
     mailRun_.ResetMailTickCount();
     correction_.State() = CorrectionState();
-    drawTimer_.start(TickInterval);
+    drawTimer_.Start();
 }
 
 void TMainForm::PlaceWindow() {
@@ -258,11 +291,14 @@ void TMainForm::RefreshMailNotificationWindow() {
 
 void TMainForm::SetRunCommandsEnabled(CommandState state) {
     menu_->SetRunCommandsEnabled(IsEnabled(state));
+    // A mail check or a correction starts or ends.
+    RequestCadenceUpdate();
 }
 
 void TMainForm::SetMailCheckCommand(CommandState state, const QString& caption) {
     menu_->Menu_MailCheck->setEnabled(IsEnabled(state));
     menu_->Menu_MailCheck->setText(caption);
+    RequestCadenceUpdate();
 }
 
 void TMainForm::SetQuitState(QuitState state) {
@@ -333,6 +369,7 @@ void TMainForm::SetDisplayMode(DisplayMode mode) {
     clock.Set(TopMost, mode == DisplayMode::TopMost);
     clock.Set(MouseHide, mode == DisplayMode::MouseHide);
     menu_->CheckDisplayMode(mode);
+    RequestCadenceUpdate();
 }
 
 void TMainForm::ApplyZOrder(DisplayMode mode) {
@@ -399,14 +436,18 @@ QDialog* TMainForm::OpenWindow(WindowBit bit) const {
 void TMainForm::ResetHideDelay() {
     hideUnderMouse_.ResetDelay();
 }
+// A secondary window opens.
 void TMainForm::LeaveTopmostBand() {
     SetStaysOnTop(false);
+    RequestCadenceUpdate();
 }
+// The last secondary window has closed.
 void TMainForm::RestoreDisplayBand() {
     SetStaysOnTop(records_.clock.Has(TopMost));
+    RequestCadenceUpdate();
 }
 void TMainForm::RestartTick() {
-    drawTimer_.start(TickInterval);
+    drawTimer_.Start();
 }
 
 // ---- The tick ----
@@ -437,9 +478,9 @@ void TMainForm::RequestRepaint() {
     update();
 }
 
-void TMainForm::AdvanceTickCounters() {
-    correctionScheduler_.AdvanceTickCounter();
-    mailRun_.AdvanceTickCounter();
+void TMainForm::AdvanceTickCounters(int elapsedQuarterSeconds) {
+    correctionScheduler_.AdvanceTickCounter(elapsedQuarterSeconds);
+    mailRun_.AdvanceTickCounter(elapsedQuarterSeconds);
 }
 
 void TMainForm::MailCheckTick() {
@@ -474,9 +515,10 @@ void TMainForm::UpdatePointerEventCoverage() {
                                 ? CursorPresence::EventCoverage::WholeRectangle
                                 : CursorPresence::EventCoverage::PartOfRectangle;
     cursorPresence_.Forget();
+    RequestCadenceUpdate();
 }
 
-void TMainForm::HideUnderMouseStep() {
+void TMainForm::HideUnderMouseStep(int elapsedQuarterSeconds) {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
     bool inside = false;
     if (active) {
@@ -488,7 +530,8 @@ void TMainForm::HideUnderMouseStep() {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();
     }
-    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval)) {
+    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval,
+                                 elapsedQuarterSeconds)) {
     case HideUnderMouse::Action::SendToBottom:
         SetStaysOnTop(false);
         lower();
@@ -661,10 +704,12 @@ PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
 void TMainForm::CarryOut(const PlacementEffects& effects) {
     switch (effects.tick) {
     case PlacementEffects::Tick::Stop:
-        drawTimer_.stop();
+        drawTimer_.Stop();
+        RequestCadenceUpdate();
         break;
     case PlacementEffects::Tick::Restart:
-        drawTimer_.start(TickInterval);
+        drawTimer_.Start();
+        RequestCadenceUpdate();
         break;
     case PlacementEffects::Tick::Keep:
         break;
@@ -729,11 +774,15 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     cursorPresence_.Forget();
+    pointerOverWindow_ = true;
+    RequestCadenceUpdate();
 }
 
 void TMainForm::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     cursorPresence_.Forget();
+    pointerOverWindow_ = false;
+    RequestCadenceUpdate();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -784,7 +833,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // From here on no message box or question may hold the exit up.
     prompt_.Silence();
-    drawTimer_.stop();
+    drawTimer_.Stop();
     tray_->Remove();
     StoreWindowGeometry();
     SaveSettings();

@@ -34,7 +34,7 @@ TEST(RobustnessMailRun, StoredIntervalsAndCountsAtTheirExtremes) {
             };
             MailCheckRun run(accounts, settings, pop3, dialUp, host);
             for (int tick = 0; tick < 20; ++tick) {
-                run.AdvanceTickCounter();
+                run.AdvanceTickCounter(1);
                 run.MailCheckTick();
             }
             const std::string where = std::to_string(interval) + " " + std::to_string(count);
