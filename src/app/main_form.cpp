@@ -76,6 +76,8 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     tray_ = new TrayIcon(this);
     connect(tray_, &TrayIcon::Activated, this, [this] { activateWindow(); });
     connect(tray_, &TrayIcon::ContextRequested, this, &TMainForm::TrayContextRequested);
+    // A clock set by hand, by a correction or by a resume shows its new time at once.
+    connect(&clockJumps_, &ClockJumpWatch::Jumped, this, [this] { drawTimer_.Realign(); });
     ConnectMenu();
     // Losing activation ends the placement of a face part as a double-click does.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,

@@ -22,6 +22,7 @@
 #include "mail/mail_run_host.h"
 #include "mail/mail_settings_host.h"
 #include "net/pop3_client.h"
+#include "platform/clock_jump_watch.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
@@ -224,6 +225,7 @@ private:
     CursorPresence::EventCoverage pointerEventCoverage_ =
         CursorPresence::EventCoverage::WholeRectangle;
     TickTimer drawTimer_;
+    ClockJumpWatch clockJumps_;
     // Between the window's enter and leave events.
     bool pointerOverWindow_ = false;
     bool cadenceUpdatePending_ = false;
