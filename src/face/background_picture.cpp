@@ -58,12 +58,3 @@ const QImage& BackgroundPicture::Stretched(QSize clientSize) {
     }
     return stretched_;
 }
-
-bool BackgroundPicture::Draw(Canvas& canvas, QSize clientSize) {
-    const QImage& stretched = Stretched(clientSize);
-    if (stretched.isNull()) {
-        return false;
-    }
-    canvas.DrawImage(QPoint(0, 0), stretched);
-    return true;
-}

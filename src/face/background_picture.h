@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/canvas.h"
 #include "settings/clock_settings.h"
 
 #include <QImage>
@@ -25,8 +24,6 @@ public:
     QSize PictureSize() const { return picture_.size(); }
     const QImage& Picture() const { return picture_; }
 
-    // Stretches the picture over the rectangle (0, 0, size); false when there is none.
-    bool Draw(Canvas& canvas, QSize clientSize);
     // The stretched picture in Format_RGB32, for callers that copy it whole.
     const QImage& Stretched(QSize clientSize);
 

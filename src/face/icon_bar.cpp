@@ -124,11 +124,6 @@ bool IconBar::SameAccountsShown(const AccountTable& first, const AccountTable& s
                       });
 }
 
-IconBarLayout IconBar::Draw(Canvas& canvas, const IconBarPlacement& placement,
-                            const IconBarSources& sources) {
-    return Paint(canvas, placement, sources, NextFrame(sources));
-}
-
 IconBarLayout IconBar::Paint(Canvas& canvas, const IconBarPlacement& placement,
                              const IconBarSources& sources, const IconBarFrame& frame) {
     const int size = (placement.attrib & LargeIcon) != 0 ? LargeIconSize : SmallIconSize;

@@ -54,11 +54,8 @@ class IconBar {
 public:
     IconBar();
 
-    IconBarLayout Draw(Canvas& canvas, const IconBarPlacement& placement,
-                       const IconBarSources& sources);
-
-    // Draw is these two: the animations advance once per draw, and the frame they reached
-    // may be painted more than once.
+    // The animations advance once per draw of the face; the frame they reached may be
+    // painted more than once.
     IconBarFrame NextFrame(const IconBarSources& sources);
     IconBarLayout Paint(Canvas& canvas, const IconBarPlacement& placement,
                         const IconBarSources& sources, const IconBarFrame& frame);
