@@ -51,7 +51,7 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
         std::vector<QPoint> frame;
     };
     const Case cases[] = {
-        {PlacementTime, "X=184 Y=148 Size=5", {184, 132}, {{182, 146}, {184 + 100, 148 + 54}}},
+        {PlacementTime, "X=080 Y=148 Size=5", {80, 132}, {{78, 146}, {80 + 100, 148 + 54}}},
         {PlacementDate, "X=-07 Y=010 Size=5", {-7, -6}, {{-8, 9}, {-7 + 149, 10 + 54}}},
         {PlacementIconBar, "X=004 Y=030", {4, 14}, {{2, 28}, {44, 70}}},
     };
