@@ -34,6 +34,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cstdlib>
 #include <qdrawutil.h>
 
 namespace {
@@ -629,11 +630,11 @@ void TMainForm::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    const int turn = event->angleDelta().y();
-    if (turn != 0) {
-        CarryOut(placement_.ChangeSize(turn > 0 ? PlacementController::SizeStep::Larger
-                                                : PlacementController::SizeStep::Smaller,
-                                       CurrentPlacementGeometry()));
+    const int notches = wheelNotches_.Add(event->angleDelta().y());
+    const auto step = notches > 0 ? PlacementController::SizeStep::Larger
+                                  : PlacementController::SizeStep::Smaller;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        CarryOut(placement_.ChangeSize(step, CurrentPlacementGeometry()));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "app/tick_sequencer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
+#include "core/wheel_notches.h"
 #include "core/window_modes.h"
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
@@ -231,6 +232,7 @@ private:
     PlacementController placement_;
     PictureDrop pictureDrop_;
     WindowDrag drag_;
+    WheelNotches wheelNotches_;
     ClockDialogs dialogs_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;

@@ -477,6 +477,15 @@ TEST_F(ScheduleDialogTest, WheelMovesTheCalendarExceptUpForMonthly) {
     }
 }
 
+TEST_F(ScheduleDialogTest, TouchpadStepsMoveTheCalendarOncePerNotch) {
+    for (int step = 0; step < 15; ++step) {
+        Wheel(-15, Qt::NoModifier);
+    }
+    EXPECT_EQ(CalendarTitle(), QStringLiteral("2003年1月")) << "fifteen steps of 15 units";
+    Wheel(-15, Qt::NoModifier);
+    EXPECT_EQ(CalendarTitle(), QStringLiteral("2003年2月")) << "the sixteenth completes a notch";
+}
+
 TEST_F(ScheduleDialogTest, NowButtonAndHelp) {
     Click("BTN_NextYear");
     Find<QSpinBox>("UPD_Sche_Hour")->setValue(1);
