@@ -201,67 +201,17 @@ QRegion FaceRenderer::ComposeWhole(ClockSettings& settings, const ClockTime& tim
     return QRegion(work_.rect());
 }
 
-bool FaceRenderer::KeptInputsMatch(const ClockSettings& settings, const ClockTime& time,
-                                   const FaceInputs& in, const IconBarFrame& iconFrame) const {
-    if (!kept_) {
-        return false;
-    }
-    const KeptInputs& kept = *kept_;
-    const IconBarSources& bar = in.iconBar;
-    if (kept.clientSize != in.clientSize || kept.year != time.year || kept.month != time.month ||
-        kept.day != time.day || kept.dayOfWeek != time.dayOfWeek ||
-        kept.pictureGeneration != pictureGeneration_ ||
-        !(kept.iconFrame == IconBar::VisibleFrame(iconFrame, bar)) ||
-        kept.mailCheckRunning != bar.mailCheckRunning ||
-        kept.manualCorrectionRunning != bar.manualCorrectionRunning ||
-        kept.correctionError != bar.correctionError ||
-        kept.hasScheduleToday != bar.hasScheduleToday ||
-        kept.accountListCount != bar.accountListCount ||
-        kept.hasAccounts != (bar.accounts != nullptr)) {
-        return false;
-    }
-    if (bar.accounts != nullptr && !IconBar::SameAccountsShown(kept.accounts, *bar.accounts)) {
-        return false;
-    }
-    const qsizetype images = bar.accountImages != nullptr ? bar.accountImages->size() : 0;
-    if (qsizetype(kept.accountImageKeys.size()) != images) {
-        return false;
-    }
-    for (qsizetype i = 0; i < images; ++i) {
-        if (kept.accountImageKeys[std::size_t(i)] != (*bar.accountImages)[i].cacheKey()) {
-            return false;
-        }
-    }
-    return kept.settings == settings;
-}
-
-void FaceRenderer::RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
-                                      const FaceInputs& in, const IconBarFrame& iconFrame) {
-    KeptInputs kept;
-    kept.settings = settings;
-    kept.clientSize = in.clientSize;
-    kept.year = time.year;
-    kept.month = time.month;
-    kept.day = time.day;
-    kept.dayOfWeek = time.dayOfWeek;
-    const IconBarSources& bar = in.iconBar;
-    kept.mailCheckRunning = bar.mailCheckRunning;
-    kept.manualCorrectionRunning = bar.manualCorrectionRunning;
-    kept.correctionError = bar.correctionError;
-    kept.hasScheduleToday = bar.hasScheduleToday;
-    kept.accountListCount = bar.accountListCount;
-    kept.hasAccounts = bar.accounts != nullptr;
-    if (bar.accounts != nullptr) {
-        kept.accounts = *bar.accounts;
-    }
-    if (bar.accountImages != nullptr) {
-        for (const QImage& image : *bar.accountImages) {
-            kept.accountImageKeys.push_back(image.cacheKey());
-        }
-    }
-    kept.iconFrame = IconBar::VisibleFrame(iconFrame, bar);
-    kept.pictureGeneration = pictureGeneration_;
-    kept_ = std::move(kept);
+FaceRenderer::KeptInputs FaceRenderer::KeptInputsOf(const ClockSettings& settings,
+                                                    const ClockTime& time, const FaceInputs& in,
+                                                    const IconBarFrame& iconFrame) const {
+    ClockTime date = time;
+    date.hour = date.minute = date.second = date.millisecond = 0;
+    return KeptInputs{settings,
+                      in.clientSize,
+                      date,
+                      IconBarSnapshot::Of(in.iconBar),
+                      IconBar::VisibleFrame(iconFrame, in.iconBar),
+                      pictureGeneration_};
 }
 
 void FaceRenderer::KeepLowerParts(ClockSettings& settings, const ClockTime& time,
@@ -386,7 +336,7 @@ QRegion FaceRenderer::Update(ClockSettings& settings, const ClockTime& time, con
         return ComposeWhole(settings, time, in, iconFrame);
     }
     ++updateCount_;
-    const bool rebuild = !KeptInputsMatch(settings, time, in, iconFrame);
+    const bool rebuild = !(kept_ == KeptInputsOf(settings, time, in, iconFrame));
     if (rebuild) {
         KeepLowerParts(settings, time, in, iconFrame);
     }
@@ -398,7 +348,7 @@ QRegion FaceRenderer::Update(ClockSettings& settings, const ClockTime& time, con
     }
     if (rebuild) {
         // After the write-backs, which the next update then finds unchanged.
-        RememberKeptInputs(settings, time, in, iconFrame);
+        kept_ = KeptInputsOf(settings, time, in, iconFrame);
     }
     return changed;
 }

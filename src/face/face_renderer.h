@@ -8,7 +8,6 @@
 #include "face/pixel_stamp.h"
 #include "face/stamp_recorder.h"
 #include "settings/clock_settings.h"
-#include "settings/mail_account.h"
 
 #include <QImage>
 #include <QRegion>
@@ -76,24 +75,17 @@ private:
     using RunKey = std::array<int, 12>;
     struct Run;
     struct Drawing;
-    // Everything the kept parts are drawn from.
+    // Everything the kept parts are drawn from: they change with the date, never with the
+    // time of day.
     struct KeptInputs {
         ClockSettings settings;
         QSize clientSize;
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        int dayOfWeek = 0;
-        bool mailCheckRunning = false;
-        bool manualCorrectionRunning = false;
-        bool correctionError = false;
-        bool hasScheduleToday = false;
-        int accountListCount = 0;
-        bool hasAccounts = false;
-        AccountTable accounts;
-        std::vector<qint64> accountImageKeys;
-        IconBarFrame iconFrame;
+        ClockTime date; // the time of day cleared
+        IconBarSnapshot iconBar;
+        IconBarFrame iconFrame; // the steps the bar shows
         int pictureGeneration = 0;
+
+        bool operator==(const KeptInputs&) const = default;
     };
     struct KeptStamp {
         PixelStamp stamp;
@@ -113,10 +105,8 @@ private:
                      const IconBarFrame& iconFrame);
     QRegion ComposeWhole(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
                          const IconBarFrame& iconFrame);
-    bool KeptInputsMatch(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
-                         const IconBarFrame& iconFrame) const;
-    void RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
-                            const FaceInputs& in, const IconBarFrame& iconFrame);
+    KeptInputs KeptInputsOf(const ClockSettings& settings, const ClockTime& time,
+                            const FaceInputs& in, const IconBarFrame& iconFrame) const;
     void KeepLowerParts(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
                         const IconBarFrame& iconFrame);
     // The runs over the lower parts, in drawing order; false when one of them is text.

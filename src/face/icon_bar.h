@@ -5,6 +5,7 @@
 #include "settings/mail_account.h"
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,35 @@ struct IconBarSources {
     int accountListCount = 0;
     // The accounts' own bitmaps, indexed by MailAccount::ImageIndex.
     const std::vector<QImage>* accountImages = nullptr;
+};
+
+// What the bar shows of its sources, as a value: two equal snapshots paint the same bar in
+// the same frame. Of the accounts only the fields the bar shows count, so the texts of a mail
+// check (results, passwords, servers) do not; the accounts' own bitmaps count by identity.
+struct IconBarSnapshot {
+    struct ShownAccount {
+        int attribute = 0;
+        int messageCount = 0;
+        int errorCode = 0;
+        int imageIndex = 0;
+        Colour textColour = 0;
+        Colour textBackground = 0;
+
+        bool operator==(const ShownAccount&) const = default;
+    };
+
+    bool mailCheckRunning = false;
+    bool manualCorrectionRunning = false;
+    bool correctionError = false;
+    bool hasScheduleToday = false;
+    int accountListCount = 0;
+    bool hasAccounts = false;
+    std::array<ShownAccount, AccountTable::Capacity> accounts{};
+    std::vector<qint64> accountImageKeys; // QImage::cacheKey of each bitmap
+
+    static IconBarSnapshot Of(const IconBarSources& sources);
+
+    bool operator==(const IconBarSnapshot&) const = default;
 };
 
 // Where the bar is drawn and how: a copy of the settings' values so the dialog preview can
@@ -63,9 +93,6 @@ public:
     // equal results mean equal pictures: the activity mark shows only while a job runs, the
     // blink only on an account count that blinks.
     static IconBarFrame VisibleFrame(const IconBarFrame& frame, const IconBarSources& sources);
-    // Whether two account tables give the same bar: only the fields the bar shows count, so
-    // the texts of a mail check (results, passwords, servers) do not.
-    static bool SameAccountsShown(const AccountTable& first, const AccountTable& second);
 
     int BlinkPhase() const { return blinkPhase_; }
     int ActivityFrame() const { return activityFrame_; }
