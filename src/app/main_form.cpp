@@ -545,6 +545,7 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
     // The first draw shows only the background colour, so the next tick must draw again.
     const bool firstDraw = face_.IsFirstDraw();
     const QRegion changed = face_.Update(records_.clock, clockTime_, inputs);
+    face_.Layout().StoreIn(records_.clock);
     if (firstDraw) {
         redrawPolicy_.Forget();
     } else {
@@ -654,8 +655,8 @@ PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
     geometry.windowTopLeft = frameGeometry().topLeft();
     geometry.frame = FrameThickness;
     geometry.clientSize = ClientSize();
-    geometry.timeSize = face_.MeasuredTimeSize();
-    geometry.dateSize = face_.MeasuredDateSize();
+    geometry.timeSize = face_.Layout().timeSize;
+    geometry.dateSize = face_.Layout().dateSize;
     return geometry;
 }
 
@@ -698,7 +699,9 @@ void TMainForm::TakeDroppedFiles(const QStringList& paths) {
     const PictureDropEffects effects = pictureDrop_.Take(paths);
     if (effects.reloadPicture) {
         face_.InvalidatePicture();
-        face_.EnsurePictureLoaded(records_.clock);
+        if (!face_.EnsurePictureLoaded(records_.clock.Image_File)) {
+            records_.clock.Set(NoImage, true);
+        }
         RedrawFace();
     }
     if (effects.enableSetRatio) {

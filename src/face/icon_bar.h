@@ -61,12 +61,14 @@ struct IconBarPlacement {
     Colour fillColour = 0;
 };
 
-// What the bar measured, written back into IconWidth, IconHeight and IconBarWidth.
+// What the bar measured; the clock keeps it in IconWidth, IconHeight and IconBarWidth.
 struct IconBarLayout {
     int iconSize = 0;
     int barWidth = 0;
     int barHeight = 0;
     int iconCount = 0;
+
+    bool operator==(const IconBarLayout&) const = default;
 };
 
 // Which step of its animations one draw of the bar shows.

@@ -23,7 +23,7 @@ TEST(FacePlacementOverlay, AnalogLeaderTurnsAwayFromTheEdges) {
         settings.HandCenterX = c.cx;
         settings.HandCenterY = c.cy;
         RecordingCanvas canvas;
-        DrawPlacementOverlay(canvas, PlacementAnalog, settings, QSize(320, 200), {}, {});
+        DrawPlacementOverlay(canvas, PlacementAnalog, settings, QSize(320, 200), {});
         const auto texts = canvas.Of(Kind::Text);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, QString::asprintf("X=%03d Y=%03d", c.cx, c.cy));
@@ -42,8 +42,7 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
     settings.Date_y = 10;
     settings.IconBarX = 4;
     settings.IconBarY = 30;
-    settings.IconBarWidth = 38;
-    settings.IconHeight = 38;
+    const FaceLayout layout{QSize(100, 54), QSize(149, 54), IconBarLayout{36, 38, 38, 1}};
     struct Case {
         PlacementMode mode;
         const char* text;
@@ -57,8 +56,7 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
     };
     for (const Case& c : cases) {
         RecordingCanvas canvas;
-        DrawPlacementOverlay(canvas, c.mode, settings, QSize(320, 200), QSize(100, 54),
-                             QSize(149, 54));
+        DrawPlacementOverlay(canvas, c.mode, settings, QSize(320, 200), layout);
         const auto texts = canvas.Of(Kind::Text);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, c.text);
@@ -71,6 +69,6 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
         EXPECT_EQ(frames[0].penColour, 0xFFFFFFu);
     }
     RecordingCanvas none;
-    DrawPlacementOverlay(none, PlacementNone, settings, QSize(320, 200), {}, {});
+    DrawPlacementOverlay(none, PlacementNone, settings, QSize(320, 200), layout);
     EXPECT_TRUE(none.calls.empty());
 }
