@@ -477,14 +477,24 @@ void TMainForm::UpdatePointerEventCoverage() {
     cursorPresence_.Forget();
 }
 
+CursorPresence::EventCoverage TMainForm::PointerEventCoverage() {
+    // A window of another program over the clock hides the cursor from its events as well.
+    const QWindow* window = windowHandle();
+    if (window == nullptr || windowStacking_.MayBeCovered(*window)) {
+        return CursorPresence::EventCoverage::PartOfRectangle;
+    }
+    return pointerEventCoverage_;
+}
+
 void TMainForm::HideUnderMouseStep() {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
     bool inside = false;
     if (active) {
         const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
                                                        : CursorPresence::Stacking::DroppedBehind;
-        inside = cursorPresence_.Inside(stacking, pointerEventCoverage_,
-                                        [this] { return CursorInsideOuterRectangle(); });
+        inside = cursorPresence_.Inside(
+            stacking, [this] { return PointerEventCoverage(); },
+            [this] { return CursorInsideOuterRectangle(); });
     } else {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();
@@ -681,12 +691,21 @@ void TMainForm::CarryOut(const PlacementEffects& effects) {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    // The program the drag comes from holds the pointer, so the window hears of the cursor
+    // only through the drag.
+    cursorPresence_.Forget();
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
+void TMainForm::dragLeaveEvent(QDragLeaveEvent* event) {
+    QWidget::dragLeaveEvent(event);
+    cursorPresence_.Forget();
+}
+
 void TMainForm::dropEvent(QDropEvent* event) {
+    cursorPresence_.Forget();
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         paths.push_back(url.toLocalFile());
