@@ -34,6 +34,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cstdlib>
 #include <qdrawutil.h>
 
 namespace {
@@ -476,14 +477,24 @@ void TMainForm::UpdatePointerEventCoverage() {
     cursorPresence_.Forget();
 }
 
+CursorPresence::EventCoverage TMainForm::PointerEventCoverage() {
+    // A window of another program over the clock hides the cursor from its events as well.
+    const QWindow* window = windowHandle();
+    if (window == nullptr || windowStacking_.MayBeCovered(*window)) {
+        return CursorPresence::EventCoverage::PartOfRectangle;
+    }
+    return pointerEventCoverage_;
+}
+
 void TMainForm::HideUnderMouseStep() {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
     bool inside = false;
     if (active) {
         const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
                                                        : CursorPresence::Stacking::DroppedBehind;
-        inside = cursorPresence_.Inside(stacking, pointerEventCoverage_,
-                                        [this] { return CursorInsideOuterRectangle(); });
+        inside = cursorPresence_.Inside(
+            stacking, [this] { return PointerEventCoverage(); },
+            [this] { return CursorInsideOuterRectangle(); });
     } else {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();
@@ -544,6 +555,7 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
     // The first draw shows only the background colour, so the next tick must draw again.
     const bool firstDraw = face_.IsFirstDraw();
     const QRegion changed = face_.Update(records_.clock, clockTime_, inputs);
+    face_.Layout().StoreIn(records_.clock);
     if (firstDraw) {
         redrawPolicy_.Forget();
     } else {
@@ -629,11 +641,11 @@ void TMainForm::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    const int turn = event->angleDelta().y();
-    if (turn != 0) {
-        CarryOut(placement_.ChangeSize(turn > 0 ? PlacementController::SizeStep::Larger
-                                                : PlacementController::SizeStep::Smaller,
-                                       CurrentPlacementGeometry()));
+    const int notches = wheelNotches_.Add(event->angleDelta().y());
+    const auto step = notches > 0 ? PlacementController::SizeStep::Larger
+                                  : PlacementController::SizeStep::Smaller;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        CarryOut(placement_.ChangeSize(step, CurrentPlacementGeometry()));
     }
 }
 
@@ -653,8 +665,8 @@ PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
     geometry.windowTopLeft = frameGeometry().topLeft();
     geometry.frame = FrameThickness;
     geometry.clientSize = ClientSize();
-    geometry.timeSize = face_.MeasuredTimeSize();
-    geometry.dateSize = face_.MeasuredDateSize();
+    geometry.timeSize = face_.Layout().timeSize;
+    geometry.dateSize = face_.Layout().dateSize;
     return geometry;
 }
 
@@ -679,12 +691,21 @@ void TMainForm::CarryOut(const PlacementEffects& effects) {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    // The program the drag comes from holds the pointer, so the window hears of the cursor
+    // only through the drag.
+    cursorPresence_.Forget();
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
+void TMainForm::dragLeaveEvent(QDragLeaveEvent* event) {
+    QWidget::dragLeaveEvent(event);
+    cursorPresence_.Forget();
+}
+
 void TMainForm::dropEvent(QDropEvent* event) {
+    cursorPresence_.Forget();
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         paths.push_back(url.toLocalFile());
@@ -697,7 +718,9 @@ void TMainForm::TakeDroppedFiles(const QStringList& paths) {
     const PictureDropEffects effects = pictureDrop_.Take(paths);
     if (effects.reloadPicture) {
         face_.InvalidatePicture();
-        face_.EnsurePictureLoaded(records_.clock);
+        if (!face_.EnsurePictureLoaded(records_.clock.Image_File)) {
+            records_.clock.Set(NoImage, true);
+        }
         RedrawFace();
     }
     if (effects.enableSetRatio) {

@@ -12,6 +12,7 @@
 #include "app/tick_sequencer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
+#include "core/wheel_notches.h"
 #include "core/window_modes.h"
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
@@ -20,6 +21,7 @@
 #include "mail/mail_run_host.h"
 #include "mail/mail_settings_host.h"
 #include "net/pop3_client.h"
+#include "platform/window_stacking.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
@@ -108,6 +110,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -196,6 +199,8 @@ private:
     bool CursorInsideOuterRectangle() const;
     // After the shape or the size changed.
     void UpdatePointerEventCoverage();
+    // The shape's coverage, and whether other windows lie over the clock.
+    CursorPresence::EventCoverage PointerEventCoverage();
 
     void ApplyWindowShape();
     // Fits the client size to the picture's aspect ratio; false when it stays as it is.
@@ -218,7 +223,8 @@ private:
     HideUnderMouse hideUnderMouse_;
     CursorPresence cursorPresence_;
     CursorPresence::EventCoverage pointerEventCoverage_ =
-        CursorPresence::EventCoverage::WholeRectangle;
+        CursorPresence::EventCoverage::WholeRectangle; // of the shape alone
+    WindowStacking windowStacking_;
     QTimer drawTimer_;
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;
@@ -231,6 +237,7 @@ private:
     PlacementController placement_;
     PictureDrop pictureDrop_;
     WindowDrag drag_;
+    WheelNotches wheelNotches_;
     ClockDialogs dialogs_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;

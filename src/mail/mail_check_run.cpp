@@ -37,8 +37,6 @@ MailCheckRun::MailCheckRun(AccountTable& accounts, ClockSettings& settings, TPop
     pop3_.OnConnectionRequired = [this](bool& handled) { POP3ConnectionRequired(handled); };
     pop3_.OnInvalidHost = [this](bool& handled) { POP3InvalidHost(handled); };
     pop3_.OnAuthenticationFailed = [this](bool& handled) { POP3AuthenticationFailed(handled); };
-    // The component raises no failure event for the operations a check uses, so
-    // POP3Failure has nothing to be attached to.
 }
 
 MailCheckRun::~MailCheckRun() {
@@ -323,9 +321,4 @@ void MailCheckRun::POP3AuthenticationFailed(bool& handled) {
     } catch (...) {
     }
     handled = false;
-}
-
-void MailCheckRun::POP3Failure(bool& handled) {
-    handled = false;
-    SetMailError(MailIdError);
 }

@@ -87,7 +87,6 @@ private:
     void POP3ConnectionRequired(bool& handled);
     void POP3InvalidHost(bool& handled);
     void POP3AuthenticationFailed(bool& handled);
-    void POP3Failure(bool& handled);
 
     AccountTable& accounts_;
     ClockSettings& settings_;

@@ -43,7 +43,9 @@ const ClockField ClockFields[] = {
     {.name = u"FontColor", .member = &C::FontColor, .integerDefault = 0x00FF00},
     {.name = u"FontStyle", .member = &C::FontStyle, .integerDefault = 2},
     {.name = u"CurrentDir", .member = &C::CurrentDir, .derived = DerivedDefault::WorkingDirectory},
-    {.name = u"Digi_x", .member = &C::Digi_x, .integerDefault = 184},
+    // The time with seconds at size 5 is 236 pixels wide and its last figure ends 231 pixels
+    // from the left: 80 ends it 8 pixels inside the 320-pixel window.
+    {.name = u"Digi_x", .member = &C::Digi_x, .integerDefault = 80},
     {.name = u"Digi_y", .member = &C::Digi_y, .integerDefault = 148},
     {.name = u"Digi_Size", .member = &C::Digi_Size, .integerDefault = 5},
     {.name = u"Digi_Width", .member = &C::Digi_Width, .integerDefault = 1},

@@ -25,7 +25,7 @@ ClockSettings DefaultFaceSettings() {
     s.FontSize = 20;
     s.FontColor = 0x00FF00;
     s.FontStyle = 2;
-    s.Digi_x = 184;
+    s.Digi_x = 80;
     s.Digi_y = 148;
     s.Digi_Size = 5;
     s.Digi_Width = 1;

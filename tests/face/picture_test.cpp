@@ -126,40 +126,34 @@ TEST(FacePictureLoading, DamagedBitmapsAreRejected) {
     }
 }
 
-TEST(FaceBackgroundPicture, MissingOrRejectedFileSetsNoImage) {
+TEST(FaceBackgroundPicture, MissingOrRejectedFileGivesNoPicture) {
     TestFolder folder;
-    ClockSettings settings = DefaultFaceSettings();
     struct Case {
         const char* name;
         QByteArray bytes;
     };
     const Case cases[] = {{"missing.jpg", {}}, {"text.jpg", "not a picture"}};
     for (const Case& c : cases) {
-        settings.Set(NoImage, false);
-        settings.Image_File =
+        const QString file =
             c.bytes.isNull() ? folder.FilePath(c.name) : folder.Write(c.name, c.bytes);
         BackgroundPicture picture;
-        picture.EnsureLoaded(settings);
-        EXPECT_TRUE(settings.Has(NoImage)) << c.name;
-        EXPECT_FALSE(picture.IsLoaded()) << c.name;
+        EXPECT_FALSE(picture.EnsureLoaded(file)) << c.name;
         EXPECT_TRUE(picture.PictureSize().isEmpty()) << c.name;
+        folder.Write(c.name, Encoded(Gradient(8, 8), "JPG"));
+        EXPECT_FALSE(picture.EnsureLoaded(file)) << c.name << ": not read again on every draw";
     }
 }
 
 TEST(FaceBackgroundPicture, DecodedOnceUntilInvalidated) {
     TestFolder folder;
-    ClockSettings settings = DefaultFaceSettings();
-    settings.Image_File = folder.Write("p.jpg", Encoded(Gradient(64, 32), "JPG"));
+    const QString file = folder.Write("p.jpg", Encoded(Gradient(64, 32), "JPG"));
     BackgroundPicture picture;
-    picture.EnsureLoaded(settings);
-    ASSERT_TRUE(picture.IsLoaded());
-    ASSERT_TRUE(QFile::remove(settings.Image_File));
-    picture.EnsureLoaded(settings);
+    ASSERT_TRUE(picture.EnsureLoaded(file));
+    ASSERT_TRUE(QFile::remove(file));
+    EXPECT_TRUE(picture.EnsureLoaded(file));
     EXPECT_EQ(picture.PictureSize(), QSize(64, 32)) << "the held picture is reused";
-    EXPECT_FALSE(settings.Has(NoImage));
     picture.Invalidate();
-    picture.EnsureLoaded(settings);
-    EXPECT_TRUE(settings.Has(NoImage)) << "a reload reads the file again";
+    EXPECT_FALSE(picture.EnsureLoaded(file)) << "a reload reads the file again";
 }
 
 TEST(FaceBackgroundPicture, StretchedCopyRebuiltOnlyForNewSizeOrPicture) {
@@ -167,30 +161,26 @@ TEST(FaceBackgroundPicture, StretchedCopyRebuiltOnlyForNewSizeOrPicture) {
     ClockSettings settings = DefaultFaceSettings();
     settings.Image_File = folder.Write("p.jpg", Encoded(Gradient(64, 32), "JPG"));
     BackgroundPicture picture;
-    picture.EnsureLoaded(settings);
+    picture.EnsureLoaded(settings.Image_File);
     const qint64 first = picture.Stretched(QSize(320, 200)).cacheKey();
     EXPECT_EQ(picture.Stretched(QSize(320, 200)).cacheKey(), first);
     EXPECT_EQ(picture.Stretched(QSize(320, 200)).size(), QSize(320, 200));
     EXPECT_NE(picture.Stretched(QSize(100, 100)).cacheKey(), first);
     const qint64 square = picture.Stretched(QSize(100, 100)).cacheKey();
     picture.Invalidate();
-    picture.EnsureLoaded(settings);
+    picture.EnsureLoaded(settings.Image_File);
     EXPECT_NE(picture.Stretched(QSize(100, 100)).cacheKey(), square);
 }
 
 TEST(FaceBackgroundPicture, RelativePathFallsBackToTheDataFolder) {
     TestFolder data;
     data.Write("only-here.jpg", Encoded(Gradient(30, 20), "JPG"));
-    ClockSettings settings = DefaultFaceSettings();
-    settings.Image_File = QStringLiteral("only-here.jpg");
     BackgroundPicture withData(data.Path());
-    withData.EnsureLoaded(settings);
+    EXPECT_TRUE(withData.EnsureLoaded(QStringLiteral("only-here.jpg")));
     EXPECT_EQ(withData.PictureSize(), QSize(30, 20));
-    EXPECT_FALSE(settings.Has(NoImage));
 
     BackgroundPicture withoutData;
-    withoutData.EnsureLoaded(settings);
-    EXPECT_TRUE(settings.Has(NoImage));
+    EXPECT_FALSE(withoutData.EnsureLoaded(QStringLiteral("only-here.jpg")));
 }
 
 TEST(FaceAspectFit, LandscapeKeepsWidthPortraitAndSquareKeepHeight) {

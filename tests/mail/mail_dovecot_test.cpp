@@ -75,7 +75,7 @@ TEST_F(MailDovecot, ThreeMessagesReachTheLinesTheWindowAndTheIconBar) {
     IconBarSources sources;
     sources.accounts = &accounts_;
     sources.accountListCount = 1;
-    const IconBarLayout layout = bar.Draw(canvas, {}, sources);
+    const IconBarLayout layout = bar.Paint(canvas, {}, sources, bar.NextFrame(sources));
     EXPECT_EQ(layout.iconCount, 2); // the status icon and alice's icon with its count
 }
 

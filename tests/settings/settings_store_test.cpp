@@ -94,7 +94,7 @@ TEST_F(SettingsStoreTest, FirstStartGivesEveryDefault) {
     EXPECT_EQ(clock.DigiDateFontName, Mincho);
     EXPECT_EQ(clock.FontStyle, 2);
     EXPECT_EQ(clock.CurrentDir, "/home/user/bin");
-    EXPECT_EQ(clock.Digi_x, 184);
+    EXPECT_EQ(clock.Digi_x, 80);
     EXPECT_EQ(clock.Date_x, -7);
     EXPECT_EQ(clock.Date_y, 10);
     EXPECT_EQ(clock.Form_Style, 2);
