@@ -43,10 +43,11 @@ const ClockField ClockFields[] = {
     {.name = u"FontColor", .member = &C::FontColor, .integerDefault = 0x00FF00},
     {.name = u"FontStyle", .member = &C::FontStyle, .integerDefault = 2},
     {.name = u"CurrentDir", .member = &C::CurrentDir, .derived = DerivedDefault::WorkingDirectory},
-    // The time with seconds at size 5 is 236 pixels wide and its last figure ends 231 pixels
-    // from the left: 80 ends it 8 pixels inside the 320-pixel window.
+    // The time with seconds at size 5 is 236 x 54 pixels and its last figure ends 231 pixels
+    // from the left: 80 ends it 8 pixels inside the 320-pixel window, 137 its figures 8
+    // pixels above the 200-pixel window's foot.
     {.name = u"Digi_x", .member = &C::Digi_x, .integerDefault = 80},
-    {.name = u"Digi_y", .member = &C::Digi_y, .integerDefault = 148},
+    {.name = u"Digi_y", .member = &C::Digi_y, .integerDefault = 137},
     {.name = u"Digi_Size", .member = &C::Digi_Size, .integerDefault = 5},
     {.name = u"Digi_Width", .member = &C::Digi_Width, .integerDefault = 1},
     {.name = u"Digi_Color", .member = &C::Digi_Color, .integerDefault = 0xFF0000},

@@ -122,8 +122,8 @@ TEST(FaceSegmentTime, MidnightAndWithoutSeconds) {
     const auto paths = canvas.Of(Kind::Polygon);
     const SegmentMetrics big = SegmentMetrics::ForStep(5);
     const int x = settings.Digi_x;
-    EXPECT_EQ(DigitOfPaths(paths, {x, 148}, big), -1);
-    EXPECT_EQ(DigitOfPaths(paths, {x + 37, 148}, big), 0);
+    EXPECT_EQ(DigitOfPaths(paths, {x, settings.Digi_y}, big), -1);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 37, settings.Digi_y}, big), 0);
     EXPECT_EQ(paths.size(), 6u + 2u + 6u + 6u);
     EXPECT_EQ(size, QSize(5 * 37 + 3, 54));
     EXPECT_EQ(paths.front().penWidth, 3);
@@ -135,31 +135,32 @@ TEST(FaceSegmentTime, TwoDigitHourFillsTheFirstCell) {
     DrawTime(canvas, TimeBlockFrom(settings, PlacementNone), At(23, 59, 0));
     const auto paths = canvas.Of(Kind::Polygon);
     const int x = settings.Digi_x;
-    EXPECT_EQ(DigitOfPaths(paths, {x, 148}, SegmentMetrics::ForStep(5)), 2);
-    EXPECT_EQ(DigitOfPaths(paths, {x + 37, 148}, SegmentMetrics::ForStep(5)), 3);
+    EXPECT_EQ(DigitOfPaths(paths, {x, settings.Digi_y}, SegmentMetrics::ForStep(5)), 2);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 37, settings.Digi_y}, SegmentMetrics::ForStep(5)), 3);
 }
 
 TEST(FaceSegmentTime, TheWidestTimeFitsTheFirstStartWindow) {
     // 20:08:08 lights the outermost segments of every cell; every time ends at the same edge.
+    // Drawn on an image larger than the window, so that whatever the window would cut off
+    // is seen too.
     const ClockSettings settings = DefaultFaceSettings();
-    QImage face(settings.Width, settings.Height, QImage::Format_RGB32);
+    QImage face(settings.Width + 64, settings.Height + 64, QImage::Format_RGB32);
     face.fill(Qt::black);
     {
         QImageCanvas canvas(face);
         DrawTime(canvas, TimeBlockFrom(settings, PlacementNone), At(20, 8, 8));
     }
-    int left = face.width();
-    int right = -1;
+    QRect lit;
     for (int y = 0; y < face.height(); ++y) {
         for (int x = 0; x < face.width(); ++x) {
             if (face.pixel(x, y) != qRgb(0, 0, 0)) {
-                left = std::min(left, x);
-                right = std::max(right, x);
+                lit |= QRect(x, y, 1, 1);
             }
         }
     }
-    EXPECT_EQ(left, settings.Digi_x);
-    EXPECT_EQ(face.width() - 1 - right, 8) << "a small margin on the right";
+    EXPECT_EQ(lit.left(), settings.Digi_x);
+    EXPECT_EQ(settings.Width - 1 - lit.right(), 8) << "a small margin on the right";
+    EXPECT_EQ(settings.Height - 1 - lit.bottom(), 8) << "a small margin at the foot";
 }
 
 TEST(FaceSegmentDate, SecondOfMarchWithAndWithoutYear) {

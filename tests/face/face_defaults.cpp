@@ -26,7 +26,7 @@ ClockSettings DefaultFaceSettings() {
     s.FontColor = 0x00FF00;
     s.FontStyle = 2;
     s.Digi_x = 80;
-    s.Digi_y = 148;
+    s.Digi_y = 137;
     s.Digi_Size = 5;
     s.Digi_Width = 1;
     s.Digi_Color = 0xFF0000;

@@ -50,7 +50,7 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
         std::vector<QPoint> frame;
     };
     const Case cases[] = {
-        {PlacementTime, "X=080 Y=148 Size=5", {80, 132}, {{78, 146}, {80 + 100, 148 + 54}}},
+        {PlacementTime, "X=080 Y=137 Size=5", {80, 121}, {{78, 135}, {80 + 100, 137 + 54}}},
         {PlacementDate, "X=-07 Y=010 Size=5", {-7, -6}, {{-8, 9}, {-7 + 149, 10 + 54}}},
         {PlacementIconBar, "X=004 Y=030", {4, 14}, {{2, 28}, {44, 70}}},
     };
