@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +81,37 @@ TEST(FacePictureDecoding, DamagedJpegsAreRejected) {
         const DecodedPicture decoded = JpegDecoder::Decode(c.bytes);
         EXPECT_FALSE(decoded.Ok()) << c.name;
         EXPECT_FALSE(decoded.reason.isEmpty()) << c.name;
+    }
+}
+
+// A hostile file must not keep the clock's only thread busy or take its memory: the scans,
+// the decoder's buffers and the file's size are bounded, each refusal with a reason.
+TEST(FacePictureDecoding, TheDecodersWorkIsBounded) {
+    TestFolder folder;
+    QFile huge(folder.FilePath("huge.jpg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(ProgressiveJpegInScans(10));
+    ASSERT_TRUE(huge.resize(JpegDecoder::MostFileBytes + 1));
+    huge.close();
+    struct Case {
+        const char* name;
+        std::function<DecodedPicture()> decode;
+        bool decodes;
+    };
+    const Case cases[] = {
+        {"100 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(100)); }, true},
+        {"101 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(101)); }, false},
+        {"883 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(883)); }, false},
+        // Every coefficient of a progressive picture is kept: 16000 × 6000 would need 192 MB.
+        {"progressive 16000 x 6000",
+         [] { return JpegDecoder::Decode(WithJpegSize(ProgressiveJpegInScans(10), 16000, 6000)); },
+         false},
+        {"file over 64 MiB", [&] { return JpegDecoder::DecodeFile(huge.fileName()); }, false},
+    };
+    for (const Case& c : cases) {
+        const DecodedPicture decoded = c.decode();
+        EXPECT_EQ(decoded.Ok(), c.decodes) << c.name << ": " << decoded.reason.toStdString();
+        EXPECT_EQ(decoded.reason.isEmpty(), c.decodes) << c.name;
     }
 }
 
