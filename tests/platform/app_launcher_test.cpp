@@ -26,8 +26,29 @@ QString WriteReportingScript(const TestFolder& folder, const QString& name, cons
 
 class ScheduleLauncherTest : public ::testing::Test {
 protected:
+    void TearDown() override {
+        if (!savedPath_.isNull()) {
+            qputenv("PATH", savedPath_);
+        }
+    }
+
+    // A stand-in for xdg-open, found first on the PATH for the test's length, so no real
+    // application starts. Returns the path of the report it leaves.
+    QString UseStandInOpener() {
+        const QString bin = folder.FilePath("bin");
+        QDir().mkpath(bin);
+        const QString report = folder.FilePath("opened.txt");
+        WriteReportingScript(folder, "bin/xdg-open", report);
+        savedPath_ = qgetenv("PATH");
+        qputenv("PATH", bin.toUtf8() + ":" + savedPath_);
+        return report;
+    }
+
     TestFolder folder;
     std::unique_ptr<AppLauncher> launcher = CreateSystemAppLauncher();
+
+private:
+    QByteArray savedPath_;
 };
 
 TEST_F(ScheduleLauncherTest, OptionsArriveAsArgumentsWithoutAShell) {
@@ -75,12 +96,7 @@ TEST_F(ScheduleLauncherTest, ScriptWithoutInterpreterLineIsARefusedStart) {
 // or NTFS mount every file has it. The clock's own working folder is never changed, so its
 // relative picture path still finds the picture after a start in another folder.
 TEST_F(ScheduleLauncherTest, RunOrOpenFollowsTheFilesType) {
-    const QString bin = folder.FilePath("bin");
-    QDir().mkpath(bin);
-    const QString opened = folder.FilePath("opened.txt");
-    WriteReportingScript(folder, "bin/xdg-open", opened);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.toUtf8() + ":" + path);
+    const QString opened = UseStandInOpener();
     const QString work = folder.FilePath("work");
     QDir().mkpath(work);
     const QString startedIn = QDir::currentPath();
@@ -123,17 +139,10 @@ TEST_F(ScheduleLauncherTest, RunOrOpenFollowsTheFilesType) {
         }
         EXPECT_EQ(QDir::currentPath(), startedIn);
     }
-    qputenv("PATH", path);
 }
 
 TEST_F(ScheduleLauncherTest, DocumentsGoToTheDesktopOpener) {
-    // A stand-in for xdg-open, found first on the PATH, so no real application starts.
-    const QString bin = folder.FilePath("bin");
-    QDir().mkpath(bin);
-    const QString report = folder.FilePath("opened.txt");
-    WriteReportingScript(folder, "bin/xdg-open", report);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.toUtf8() + ":" + path);
+    const QString report = UseStandInOpener();
     const QString document = folder.Write("notes; rm -rf x.txt", "text\n");
 
     EXPECT_TRUE(launcher->Open(document));
@@ -143,7 +152,6 @@ TEST_F(ScheduleLauncherTest, DocumentsGoToTheDesktopOpener) {
     const QString refusing = folder.Write("bin/xdg-open", "#!/bin/sh\nexit 3\n");
     QFile::setPermissions(refusing, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(launcher->Open(document));
-    qputenv("PATH", path);
 }
 
 } // namespace
