@@ -48,7 +48,8 @@ QString SaveResult::UserText() const {
         reason = QStringLiteral("読み取り専用のディスクです。");
         break;
     case Problem::UnreadableAtStart:
-        reason = QStringLiteral("起動時に読み込めなかったファイルは、中身を失わないよう上書きしません。");
+        reason = QStringLiteral(
+            "起動時に読み込めなかったファイルは、中身を失わないよう上書きしません。");
         break;
     case Problem::Other:
         reason = detail_.isEmpty() ? QStringLiteral("書き込みに失敗しました。") : detail_;

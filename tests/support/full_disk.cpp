@@ -23,9 +23,8 @@ FullDisk::~FullDisk() {
 }
 
 QStringList FullDisk::Files() const {
-    QStringList names = QDir(Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot |
-                                                   QDir::System,
-                                               QDir::Name);
+    QStringList names = QDir(Path()).entryList(
+        QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     names.removeAll(FillerName);
     return names;
 }
