@@ -152,6 +152,12 @@ TEST(FacePictureLoading, DamagedBitmapsAreRejected) {
         {"truncated.bmp", bmp.left(bmp.size() / 2)},
         {"wide.bmp", WithBitmapSize(bmp, 30000, 10)},
         {"huge.bmp", WithBitmapSize(bmp, 16000, 16000)},
+        // An old core header, 100 × 100 at 24 bits, with a few bytes of its 30000.
+        {"core.bmp", QByteArray::fromHex("424d00000000000000001a0000000c0000006400640001001800"
+                                         "ffffff")},
+        // A header of no known size is read as a core header: 13974 × 1543 from 34 bytes.
+        {"garbage.bmp", QByteArray::fromHex("424d000000000000000040000027010018009636070601001800"
+                                            "ff0000ff626d70ff")},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(PictureLoader::Load(folder.Write(c.name, c.bytes)).Ok()) << c.name;
