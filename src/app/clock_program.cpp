@@ -31,6 +31,8 @@ namespace {
 
 constexpr int ExitAlreadyRunning = -1; // 255 as the shell sees it
 constexpr int ExitUsage = 2;
+// The largest face --render draws: a stored size beyond it is damage, not a wish.
+constexpr int MostRenderSide = 16384;
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -52,6 +54,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
     SingleInstance instance;
     switch (instance.Acquire()) {
     case SingleInstance::Result::Failed:
+        prompt.ShowMessage(
+            WarningCaption(),
+            QStringLiteral("二重起動を防ぐためのロックを作成できないため、終了します。\n%1")
+                .arg(instance.Problem()));
         return ExitAlreadyRunning;
     case SingleInstance::Result::AlreadyRunning:
         prompt.ShowMessage(QString(), QStringLiteral("すでに起動されています。"));
@@ -71,7 +77,9 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
     StandardChoosers choosers;
     const std::unique_ptr<LoginStart> loginStart =
-        CreateSystemLoginStart(QCoreApplication::applicationFilePath());
+        // A clock started on its own settings file comes back on it at the next login.
+        CreateSystemLoginStart(QCoreApplication::applicationFilePath(),
+                               command.SettingsArguments());
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
                                  *clockSetter, choosers, *loginStart, DataFolder()});
 
@@ -98,8 +106,17 @@ int RenderFace(const CommandLine& command) {
 
     const QDateTime at =
         command.renderAt.isValid() ? command.renderAt : QDateTime::currentDateTime();
+    const QSize size = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
+    if (size.width() > MostRenderSide || size.height() > MostRenderSide) {
+        Print(stderr, QStringLiteral("zorbel: the stored clock size %1 x %2 is over %3 pixels a "
+                                     "side; nothing is drawn\n")
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(MostRenderSide));
+        return 1;
+    }
     FaceInputs inputs;
-    inputs.clientSize = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
+    inputs.clientSize = size;
     inputs.iconBar.accounts = &records.accounts;
     inputs.iconBar.accountListCount = records.clock.AccountListCount;
     const QImage face =
@@ -108,7 +125,10 @@ int RenderFace(const CommandLine& command) {
         Print(stderr, QStringLiteral("zorbel: cannot write %1\n").arg(command.renderOutput));
         return 1;
     }
-    settings->SaveSettings(records);
+    if (const SaveResult saved = settings->SaveSettings(records); !saved.Ok()) {
+        Print(stderr, QStringLiteral("zorbel: %1\n").arg(saved.LogText()));
+        return 1;
+    }
     return 0;
 }
 

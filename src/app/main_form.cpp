@@ -34,6 +34,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cstdio>
 #include <cstdlib>
 #include <qdrawutil.h>
 
@@ -60,7 +61,7 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
           pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
           [this] {
               quitState_ = QuitState::MailStopped;
-              QCoreApplication::exit(0);
+              QCoreApplication::exit(exitCode_);
           }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
@@ -796,8 +797,8 @@ void TMainForm::Menu_CloseClick() {
     close();
 }
 
-void TMainForm::SaveSettings() {
-    services_.settings.SaveSettings(records_);
+SaveResult TMainForm::SaveSettings() {
+    return services_.settings.SaveSettings(records_);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -810,7 +811,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     drawTimer_.stop();
     tray_->Remove();
     StoreWindowGeometry();
-    SaveSettings();
+    if (const SaveResult saved = SaveSettings(); !saved.Ok()) {
+        // No window may hold the exit up any more; the terminal and the exit code tell.
+        std::fprintf(stderr, "zorbel: %s\n", saved.LogText().toLocal8Bit().constData());
+        std::fflush(stderr);
+        exitCode_ = ExitCodeSaveFailed;
+    }
     // The exit ends every pending wait; a close may arrive inside one, so it never waits
     // here, where the wait around it could not go on.
     exit_.Begin();

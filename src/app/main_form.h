@@ -56,6 +56,8 @@ class TMainForm : public QWidget,
     Q_OBJECT
 public:
     static constexpr int TickInterval = 250;
+    // The process's exit code when the settings could not be saved at the exit.
+    static constexpr int ExitCodeSaveFailed = 1;
 
     explicit TMainForm(ClockServices services, QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -89,7 +91,7 @@ public:
     void ApplyZOrder(DisplayMode mode);
     DisplayMode DisplayModeFromAttrib() const;
 
-    void SaveSettings() override;
+    SaveResult SaveSettings() override;
 
     // Takes files dropped on the clock (local paths, in the order of the drop).
     void TakeDroppedFiles(const QStringList& paths);
@@ -245,6 +247,7 @@ private:
 
     ClockTime clockTime_;
     QuitState quitState_ = QuitState::Running;
+    int exitCode_ = 0;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 

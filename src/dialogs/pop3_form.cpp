@@ -565,6 +565,7 @@ void TPop3Form::BTN_Pop3RefrectClick() {
     host_.SetMailCheckEnabled(settings_.AccountListCount > 0 ? CommandState::Enabled
                                                              : CommandState::Disabled);
     host_.ResetMailTickCount();
-    saver_.SaveSettings();
-    accept();
+    if (ConfirmSaved(saver_.SaveSettings())) {
+        accept();
+    }
 }

@@ -59,6 +59,9 @@ void SettingsStore::EnsureDefaults() {
 }
 
 void SettingsStore::LoadSettings() {
+    if (const QString problem = registry_.LoadProblem(); !problem.isEmpty()) {
+        prompt_.ShowMessage(WarningCaption(), problem);
+    }
     if (auto main = registry_.OpenKey(SettingsLayout::MainKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::ClockValues().Read(*main, context_, records_.clock);
     }
@@ -125,7 +128,7 @@ void SettingsStore::LoadTimeServer() {
     records_.timeServer.correctionDone = false;
 }
 
-void SettingsStore::SaveSettings() {
+SaveResult SettingsStore::SaveSettings() {
     if (auto main = registry_.OpenKey(SettingsLayout::MainKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::ClockValues().Write(*main, records_.clock);
     }
@@ -140,7 +143,7 @@ void SettingsStore::SaveSettings() {
     if (auto key = registry_.OpenKey(SettingsLayout::TimeServerKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::TimeServerValues().Write(*key, records_.timeServer);
     }
-    registry_.Flush();
+    return registry_.Flush();
 }
 
 void SettingsStore::SavePictureList() {

@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +84,37 @@ TEST(FacePictureDecoding, DamagedJpegsAreRejected) {
     }
 }
 
+// A hostile file must not keep the clock's only thread busy or take its memory: the scans,
+// the decoder's buffers and the file's size are bounded, each refusal with a reason.
+TEST(FacePictureDecoding, TheDecodersWorkIsBounded) {
+    TestFolder folder;
+    QFile huge(folder.FilePath("huge.jpg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(ProgressiveJpegInScans(10));
+    ASSERT_TRUE(huge.resize(JpegDecoder::MostFileBytes + 1));
+    huge.close();
+    struct Case {
+        const char* name;
+        std::function<DecodedPicture()> decode;
+        bool decodes;
+    };
+    const Case cases[] = {
+        {"100 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(100)); }, true},
+        {"101 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(101)); }, false},
+        {"883 scans", [] { return JpegDecoder::Decode(ProgressiveJpegInScans(883)); }, false},
+        // Every coefficient of a progressive picture is kept: 16000 × 6000 would need 192 MB.
+        {"progressive 16000 x 6000",
+         [] { return JpegDecoder::Decode(WithJpegSize(ProgressiveJpegInScans(10), 16000, 6000)); },
+         false},
+        {"file over 64 MiB", [&] { return JpegDecoder::DecodeFile(huge.fileName()); }, false},
+    };
+    for (const Case& c : cases) {
+        const DecodedPicture decoded = c.decode();
+        EXPECT_EQ(decoded.Ok(), c.decodes) << c.name << ": " << decoded.reason.toStdString();
+        EXPECT_EQ(decoded.reason.isEmpty(), c.decodes) << c.name;
+    }
+}
+
 TEST(FacePictureLoading, DecoderChosenByExtension) {
     TestFolder folder;
     const QByteArray jpeg = Encoded(Gradient(20, 10), "JPG");
@@ -120,6 +152,12 @@ TEST(FacePictureLoading, DamagedBitmapsAreRejected) {
         {"truncated.bmp", bmp.left(bmp.size() / 2)},
         {"wide.bmp", WithBitmapSize(bmp, 30000, 10)},
         {"huge.bmp", WithBitmapSize(bmp, 16000, 16000)},
+        // An old core header, 100 × 100 at 24 bits, with a few bytes of its 30000.
+        {"core.bmp", QByteArray::fromHex("424d00000000000000001a0000000c0000006400640001001800"
+                                         "ffffff")},
+        // A header of no known size is read as a core header: 13974 × 1543 from 34 bytes.
+        {"garbage.bmp", QByteArray::fromHex("424d000000000000000040000027010018009636070601001800"
+                                            "ff0000ff626d70ff")},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(PictureLoader::Load(folder.Write(c.name, c.bytes)).Ok()) << c.name;

@@ -25,7 +25,7 @@ public:
         return path.isEmpty() ? nullptr : inner_.OpenKey(path, mode);
     }
     bool DeleteKey(const QString& path) override { return inner_.DeleteKey(path); }
-    bool Flush() override { return inner_.Flush(); }
+    SaveResult Flush() override { return inner_.Flush(); }
 
 private:
     RegistryBackend& inner_;
@@ -534,10 +534,12 @@ TEST_F(SettingsStoreTest, SettingsExportedOnWindowsAreRead) {
 
 TEST_F(SettingsStoreTest, CorruptFileIsSetAsideAndDefaultsUsed) {
     WriteFile(QByteArray("\x00\x13\x37 not a registry export", 26));
-    testing::internal::CaptureStderr();
     const SettingsRecords records = Start();
-    testing::internal::GetCapturedStderr();
     EXPECT_TRUE(QFile::exists(path_ + ".bad"));
+    // Told once, in a message box, where the old file went.
+    ASSERT_EQ(prompt_.messages.size(), 1u);
+    EXPECT_EQ(prompt_.messages[0].caption, QStringLiteral("警告"));
+    EXPECT_TRUE(prompt_.messages[0].text.contains(path_ + ".bad"));
     EXPECT_EQ(records.clock.Attrib, DefaultAttrib);
     EXPECT_EQ(records.clock.ImageListCounter, 1);
     EXPECT_EQ(records.accounts.entries[4].Port, 110);

@@ -21,8 +21,12 @@ public:
 
 class CountingSaver : public SettingsSaver {
 public:
-    void SaveSettings() override { ++saves; }
+    SaveResult SaveSettings() override {
+        ++saves;
+        return result;
+    }
     int saves = 0;
+    SaveResult result = SaveResult::Saved();
 };
 
 class RecordingSound : public SoundPlayer {
