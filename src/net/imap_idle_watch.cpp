@@ -61,11 +61,15 @@ void ImapIdleWatch::Start() {
     Poll();
 }
 
-void ImapIdleWatch::Stop(milliseconds limit) {
-    stopping_ = true;
+void ImapIdleWatch::Halt() {
     schedule_.Stop();
     dueTimer_.stop();
     clockTimer_.stop();
+}
+
+void ImapIdleWatch::Stop(milliseconds limit) {
+    stopping_ = true;
+    Halt();
     if (opening_) {
         opener_.Cancel();
         opening_ = false;
@@ -194,8 +198,6 @@ void ImapIdleWatch::ConnectionFinished() {
 
 void ImapIdleWatch::Ended(ImapOutcome outcome) {
     stopping_ = false;
-    schedule_.Stop();
-    dueTimer_.stop();
-    clockTimer_.stop();
+    Halt();
     emit stopped(outcome);
 }

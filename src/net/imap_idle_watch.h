@@ -87,6 +87,8 @@ private:
     void ConnectionIdling();
     void ConnectionFinished();
     void Ended(ImapOutcome outcome);
+    // No more renewals, re-openings or clock checks.
+    void Halt();
     void CloseConnection();
     void ArmDueTimer();
 

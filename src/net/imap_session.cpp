@@ -313,20 +313,10 @@ void ImapSession::HandleTagged(const ImapResponse& response, ImapStep& step) {
         Proceed(step);
         return;
     case State::Examine:
-        if (!ok) {
-            End(ImapOutcome::MailboxMissing, response.text, Farewell::Logout, step);
-            return;
-        }
-        examined_ = true;
-        Proceed(step);
+        MoveOn(response, examined_, ImapOutcome::MailboxMissing, step);
         return;
     case State::Search:
-        if (!ok) {
-            End(ImapOutcome::ProtocolError, response.text, Farewell::Logout, step);
-            return;
-        }
-        searched_ = true;
-        Proceed(step);
+        MoveOn(response, searched_, ImapOutcome::ProtocolError, step);
         return;
     case State::IdleStarting:
         End(ImapOutcome::IdleUnsupported, response.text, Farewell::Logout, step);
@@ -348,6 +338,16 @@ void ImapSession::HandleTagged(const ImapResponse& response, ImapStep& step) {
     case State::Finished:
         return;
     }
+}
+
+void ImapSession::MoveOn(const ImapResponse& response, bool& done, ImapOutcome refused,
+                         ImapStep& step) {
+    if (response.status != ImapStatus::Ok) {
+        End(refused, response.text, Farewell::Logout, step);
+        return;
+    }
+    done = true;
+    Proceed(step);
 }
 
 void ImapSession::Proceed(ImapStep& step) {

@@ -136,6 +136,8 @@ private:
     void HandleUntagged(const ImapResponse& response, ImapStep& step);
     void HandleContinuation(const ImapResponse& response, ImapStep& step);
     void HandleTagged(const ImapResponse& response, ImapStep& step);
+    // After a command's answer: on OK marks it done and goes on; otherwise ends with `refused`.
+    void MoveOn(const ImapResponse& response, bool& done, ImapOutcome refused, ImapStep& step);
     // Sends the next command the session needs, from what it knows so far.
     void Proceed(ImapStep& step);
     void LogIn(ImapStep& step);
