@@ -86,6 +86,10 @@ ImapResult Converse(TestOpener& opener, ImapSession session,
     return connection.Result();
 }
 
+// What a scripted server opens with, and the login that answers it.
+const QByteArray Greeting = "* OK [CAPABILITY IMAP4rev1 SASL-IR AUTH=PLAIN IDLE] hi\r\n";
+const QByteArray Authenticate = "a1 AUTHENTICATE PLAIN AGFsaWNlAHNlY3JldA==";
+
 ImapSession Check(ImapSecurity security, const char* password = "secret",
                   const char* mailbox = "INBOX") {
     return ImapSession(ImapSession::Purpose::Check, security, QStringLiteral("alice"),
@@ -204,65 +208,59 @@ TEST_F(NetImapDovecot, AWatchHearsOfADeliveredMessageAndReopensAfterAJump) {
 }
 
 TEST(NetImapScripted, BadServersEndInTimeWithTheirOutcome) {
-    const QByteArray greeting = "* OK [CAPABILITY IMAP4rev1 SASL-IR AUTH=PLAIN IDLE] hi\r\n";
-    const QByteArray authenticate = "a1 AUTHENTICATE PLAIN AGFsaWNlAHNlY3JldA==";
     struct Case {
         const char* what;
         std::function<void(ScriptedPeer&)> script;
-        ImapSession::Purpose purpose;
         ImapOutcome outcome;
     };
     const Case cases[] = {
-        {"never answers", [](ScriptedPeer&) {}, ImapSession::Purpose::Check, ImapOutcome::TimedOut},
+        {"never answers", [](ScriptedPeer&) {}, ImapOutcome::TimedOut},
         {"drops the connection silently",
-         [&](ScriptedPeer& peer) { peer.Send(greeting).Expect(authenticate).Close(); },
-         ImapSession::Purpose::Check, ImapOutcome::ConnectionLost},
+         [](ScriptedPeer& peer) { peer.Send(Greeting).Expect(Authenticate).Close(); },
+         ImapOutcome::ConnectionLost},
         {"sends an endless line",
-         [&](ScriptedPeer& peer) {
-             peer.Send(greeting).Send("* OK " +
+         [](ScriptedPeer& peer) {
+             peer.Send(Greeting).Send("* OK " +
                                       QByteArray(ImapResponseReader::MaxResponseSize, 'x'));
          },
-         ImapSession::Purpose::Check, ImapOutcome::ProtocolError},
-        {"says BYE while idling",
-         [&](ScriptedPeer& peer) {
-             peer.Send(greeting)
-                 .Expect(authenticate)
-                 .Send("a1 OK [CAPABILITY IMAP4rev1 IDLE] in\r\n")
-                 .Expect("a2 EXAMINE \"INBOX\"")
-                 .Send("a2 OK\r\n")
-                 .Expect("a3 IDLE")
-                 .Send("+ idling\r\n")
-                 .Pause(50)
-                 .Send("* BYE going down\r\n");
-         },
-         ImapSession::Purpose::Watch, ImapOutcome::ConnectionLost},
+         ImapOutcome::ProtocolError},
     };
     for (const Case& test : cases) {
         ScriptedPeer peer;
         test.script(peer);
         TestOpener opener;
         opener.port = peer.Port();
-        const ImapResult result = Converse(
-            opener, ImapSession(test.purpose, ImapSecurity::None, "alice", "secret", "INBOX"),
-            300ms);
+        const ImapResult result = Converse(opener, Check(ImapSecurity::None), 300ms);
         EXPECT_EQ(result.outcome, test.outcome) << test.what << ": " << result.reason.toStdString();
         EXPECT_EQ(peer.Mismatches(), QStringList()) << test.what;
     }
 }
 
-TEST(NetImapScripted, AWatchWaitsLongerAfterEachDrop) {
+TEST(NetImapScripted, AWatchDroppedWhileIdlingTriesAgainAfterALongerPause) {
     ScriptedPeer peer;
-    peer.Send("* BYE not now\r\n");
+    peer.Send(Greeting)
+        .Expect(Authenticate)
+        .Send("a1 OK [CAPABILITY IMAP4rev1 IDLE] in\r\n")
+        .Expect("a2 EXAMINE \"INBOX\"")
+        .Send("a2 OK\r\n")
+        .Expect("a3 IDLE")
+        .Send("+ idling\r\n")
+        .Pause(50)
+        .Send("* BYE going down\r\n");
     TestOpener opener;
     opener.port = peer.Port();
     ImapIdleWatch watch(opener,
                         {.security = ImapSecurity::None, .user = "alice", .password = "secret"});
+    QSignalSpy idling(&watch, &ImapIdleWatch::idling);
     QSignalSpy stopped(&watch, &ImapIdleWatch::stopped);
     watch.Start();
-    for (int wait = 0; wait < 50 && watch.Schedule().Pause() != 60s; ++wait) {
+    ASSERT_TRUE(idling.wait(5000));
+    for (int wait = 0; wait < 50 && watch.Idling(); ++wait) {
         QTest::qWait(100);
     }
+    EXPECT_FALSE(watch.Idling());
     EXPECT_EQ(watch.Schedule().Pause(), 60s) << "the next pause doubles";
-    ASSERT_TRUE(watch.Schedule().NextDue().has_value());
+    EXPECT_TRUE(watch.Schedule().NextDue().has_value());
     EXPECT_EQ(stopped.count(), 0) << "a dropped connection is tried again";
+    EXPECT_EQ(peer.Mismatches(), QStringList());
 }
