@@ -37,8 +37,8 @@ public:
     char Peek(qsizetype ahead = 0) const {
         return position_ + ahead < bytes_.size() ? bytes_[position_ + ahead] : '\0';
     }
-    void Skip(qsizetype count = 1) { position_ += count; }
-    QByteArrayView Rest() const { return bytes_.sliced(std::min(position_, bytes_.size())); }
+    void Skip(qsizetype count = 1) { position_ = std::min(position_ + count, bytes_.size()); }
+    QByteArrayView Rest() const { return bytes_.sliced(position_); }
 
     // Bytes up to the next space or the end.
     QByteArrayView Word() {
