@@ -120,6 +120,15 @@ std::int32_t StoredSecurity(std::int32_t stored) {
     return KnownSecurity(stored);
 }
 
+std::int32_t StoredProtocol(std::int32_t stored) {
+    return KnownProtocol(stored);
+}
+
+// An IMAP folder has a name; an empty one means the inbox.
+QString StoredMailbox(const QString& stored) {
+    return stored.isEmpty() ? QStringLiteral("INBOX") : stored;
+}
+
 const AccountField AccountFields[] = {
     {.name = u"Attribute", .member = &M::Attribute},
     {.name = u"Account", .member = &M::Account},
@@ -143,6 +152,16 @@ const AccountField AccountFields[] = {
      .member = &M::TrustedCertificate,
      .writing = DefaultWriting::Never,
      .readText = &CertificateFingerprint::Normalised},
+    {.name = u"Protocol",
+     .member = &M::Protocol,
+     .integerDefault = Pop3Protocol,
+     .writing = DefaultWriting::Never,
+     .readInteger = &StoredProtocol},
+    {.name = u"Mailbox",
+     .member = &M::Mailbox,
+     .textDefault = u"INBOX",
+     .writing = DefaultWriting::Never,
+     .readText = &StoredMailbox},
 };
 
 using TimeServerField = SettingsField<TimeServerSettings>;
