@@ -397,7 +397,7 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 10000))
+        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 30000))
         << WindowNames(x).join(" | ").toStdString();
     for (const QString& name : WindowNames(x)) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
