@@ -7,6 +7,8 @@
 void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QStringLiteral("Zorbel") : caption,
                     text, QMessageBox::Ok, QApplication::activeWindow());
+    // Messages quote what servers and files say; none of it may be taken for markup.
+    box.setTextFormat(Qt::PlainText);
     if (!caption.isEmpty()) {
         box.setIcon(QMessageBox::Warning);
     }
@@ -16,6 +18,7 @@ void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
 UserPrompt::Answer WidgetPrompt::Ask(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
