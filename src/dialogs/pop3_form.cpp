@@ -1,5 +1,6 @@
 #include "dialogs/pop3_form.h"
 
+#include "core/server_address.h"
 #include "dialogs/certificate_question.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
@@ -181,6 +182,7 @@ void TPop3Form::ClearEditor() {
     ShowSecurity(TlsSecurity);
     ui_->EDT_Port->setText(kTlsPort);
     EditTrustedCertificate.clear();
+    EditTrustedServer.clear();
     EditTextColor = 0;
     EditTextBKColor = 0xFFFFFF;
     EditImageFile.clear();
@@ -219,6 +221,7 @@ void TPop3Form::LoadEditor(int slot) {
     ShowSecurity(KnownSecurity(account.Security));
     ui_->EDT_Port->setText(QString::number(account.Port));
     EditTrustedCertificate = account.TrustedCertificate;
+    EditTrustedServer = account.TrustedServer;
     ui_->EDT_UserID->setText(account.UserID);
     ui_->EDT_Password->setText(account.PassWord);
     ui_->EDT_MailSound->setText(account.MailSound);
@@ -299,7 +302,10 @@ bool TPop3Form::StoreEditor(int slot) {
     account.ImageFile = EditImageFile;
     account.Mailer = ui_->EDT_Mailer->text();
     account.Security = EditSecurity;
-    account.TrustedCertificate = EditTrustedCertificate;
+    // A certificate is trusted for the server that showed it: another server or port drops it.
+    const bool pinHolds = ServerAddress::Names(EditTrustedServer, account.POP3, account.Port);
+    account.TrustedCertificate = pinHolds ? EditTrustedCertificate : QString();
+    account.TrustedServer = pinHolds ? EditTrustedServer : QString();
     return true;
 }
 
@@ -322,6 +328,7 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
     fields.attribute = EditAttribute;
     fields.security = EditSecurity;
     fields.trusted = EditTrustedCertificate;
+    fields.trustedServer = EditTrustedServer;
     return fields;
 }
 
@@ -457,7 +464,7 @@ void TPop3Form::BTN_Pop3ResetClick() {
     TakeBaseline();
 }
 
-void TPop3Form::TestConnection(int port, const QString& trusted) {
+void TPop3Form::TestConnection(int port, const CertificatePin& pin) {
     std::unique_ptr<TPop3Client> pop3 = testClient_();
     pop3->Host = ui_->EDT_PopServer->text();
     pop3->UserID = ui_->EDT_UserID->text();
@@ -465,7 +472,8 @@ void TPop3Form::TestConnection(int port, const QString& trusted) {
     pop3->Port = quint16(port);
     pop3->TimeOut = 10000;
     pop3->Security = Pop3Security(EditSecurity);
-    pop3->TrustedCertificate = trusted;
+    pop3->TrustedCertificate = pin.fingerprint;
+    pop3->TrustedServer = pin.server;
     pop3->Connect();
     if (pop3->Connected()) {
         pop3->Disconnect();
@@ -477,19 +485,24 @@ void TPop3Form::BTN_POP3TestClick() {
     if (!port) {
         return;
     }
+    const QString host = ui_->EDT_PopServer->text();
     bool connected = false;
     for (;;) {
         try {
-            TestConnection(*port, EditTrustedCertificate);
+            TestConnection(*port, {EditTrustedCertificate, EditTrustedServer});
             connected = true;
         } catch (const ETlsError& error) {
             const ServerCertificate& shown = error.Certificate();
             // Trusting the very certificate the user has just trusted cannot help.
+            const bool trustedAlready = shown.fingerprint == EditTrustedCertificate &&
+                                        ServerAddress::Names(EditTrustedServer, host, *port);
             if (error.Failure() == TlsFailure::CertificateUntrusted && !shown.IsNull() &&
-                shown.fingerprint != EditTrustedCertificate &&
-                prompt_.Ask(CertificateQuestion::Caption(), CertificateQuestion::Text(shown)) ==
+                !trustedAlready &&
+                prompt_.Ask(CertificateQuestion::Caption(),
+                            CertificateQuestion::Text(shown, ServerAddress::Of(host, *port))) ==
                     UserPrompt::Answer::Yes) {
                 EditTrustedCertificate = shown.fingerprint;
+                EditTrustedServer = ServerAddress::Of(host, *port);
                 continue;
             }
         } catch (...) {

@@ -4,6 +4,7 @@
 #include "dialogs/settings_dialog.h"
 #include "mail/mail_account_draft.h"
 #include "mail/mail_settings_host.h"
+#include "net/certificate_trust.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
 #include "platform/user_prompt.h"
@@ -53,7 +54,8 @@ private:
 
     // What the editor shows, compared with the baseline to tell whether it was changed.
     struct EditorFields {
-        QString name, server, port, user, password, sound, imageFile, mailer, trusted;
+        QString name, server, port, user, password, sound, imageFile, mailer, trusted,
+            trustedServer;
         Colour textColour = 0;
         Colour backgroundColour = 0;
         int attribute = 0;
@@ -75,7 +77,7 @@ private:
     void ShowSecurity(int security);
     std::optional<int> PortNumber();
     // One connection test with the editor's values; raises what the connection raises.
-    void TestConnection(int port, const QString& trusted);
+    void TestConnection(int port, const CertificatePin& pin);
 
     void FillList();
     void CLBX_Pop3ListDblClick(QListWidgetItem* item);
@@ -113,6 +115,7 @@ private:
     QString EditImageFile;
     int EditSecurity = TlsSecurity;
     QString EditTrustedCertificate;
+    QString EditTrustedServer;
     int EditIndex = -1;
     EditorBaseline<EditorFields> baseline_;
     std::unique_ptr<Ui::Pop3Form> ui_;

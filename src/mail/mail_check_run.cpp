@@ -188,6 +188,7 @@ void MailCheckRun::CheckMailAccount(int slot) {
     pop3_.TimeOut = CheckTimeOut;
     pop3_.Security = SecurityOf(account);
     pop3_.TrustedCertificate = account.TrustedCertificate;
+    pop3_.TrustedServer = account.TrustedServer;
     if (flags_.testFlag(MailRunFlag::SessionOpen)) {
         SetMailError(AlreadyConnectedWarning);
         EndAccountCheck();

@@ -52,6 +52,9 @@ struct MailAccount {
     int Security = NoSecurity;
     // SHA-256 fingerprint of a server certificate the user chose to trust, or "".
     QString TrustedCertificate;
+    // The server that certificate was trusted for, as ServerAddress writes it; the trust holds
+    // only while the account names that server.
+    QString TrustedServer;
 
     bool operator==(const MailAccount&) const = default;
 

@@ -140,6 +140,7 @@ const AccountField AccountFields[] = {
      .member = &M::TrustedCertificate,
      .writing = DefaultWriting::Never,
      .readText = &CertificateFingerprint::Normalised},
+    {.name = u"TrustedServer", .member = &M::TrustedServer, .writing = DefaultWriting::Never},
 };
 
 using TimeServerField = SettingsField<TimeServerSettings>;

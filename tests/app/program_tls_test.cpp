@@ -19,6 +19,8 @@ struct MailAccountLines {
     // Without a value the lines leave Security and TrustedCertificate out, as older files do.
     std::optional<int> security;
     QString trusted;
+    // Without a value no TrustedServer line, as in the files of the last version.
+    std::optional<QString> trustedServer = std::nullopt;
 };
 
 QByteArray MailSettings(const MailAccountLines& account) {
@@ -38,6 +40,9 @@ QByteArray MailSettings(const MailAccountLines& account) {
         text += QStringLiteral("\"Security\"=dword:%1\r\n\"TrustedCertificate\"=\"%2\"\r\n")
                     .arg(*account.security, 8, 16, QLatin1Char('0'))
                     .arg(account.trusted);
+    }
+    if (account.trustedServer) {
+        text += QStringLiteral("\"TrustedServer\"=\"%1\"\r\n").arg(*account.trustedServer);
     }
     return text.toUtf8();
 }
@@ -110,13 +115,23 @@ TEST_F(ProgramTls, CheckMailHonoursEachAccountsSecurity) {
     };
     // From 127.0.0.1 to 127.0.0.2, so that Dovecot does not take the connection as secure.
     const QString host = QStringLiteral("127.0.0.2");
+    const QString here = QStringLiteral("127.0.0.2:%1").arg(dovecot_->TlsPort());
+    const QString elsewhere = QStringLiteral("127.0.0.2:%1").arg(dovecot_->Port());
     const Case cases[] = {
-        {"SSL/TLS",
+        {"SSL/TLS, pinned for this server",
+         {host, dovecot_->TlsPort(), 2, fingerprint_, here},
+         0,
+         u"alice：3通のメールがあります\n"},
+        {"SSL/TLS, an older file that pinned without a server",
          {host, dovecot_->TlsPort(), 2, fingerprint_},
          0,
          u"alice：3通のメールがあります\n"},
+        {"SSL/TLS, pinned for another port",
+         {host, dovecot_->TlsPort(), 2, fingerprint_, elsewhere},
+         1,
+         u"alice：Error:サーバーの証明書を信頼できない\n"},
         {"STARTTLS",
-         {host, dovecot_->Port(), 1, fingerprint_.toUpper()},
+         {host, dovecot_->Port(), 1, fingerprint_.toUpper(), elsewhere},
          0,
          u"alice：3通のメールがあります\n"},
         {"certificate not trusted",

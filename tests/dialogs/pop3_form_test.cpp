@@ -1,3 +1,4 @@
+#include "dialogs/certificate_question.h"
 #include "dialogs/pop3_form.h"
 #include "dovecot_server.h"
 #include "fake_choosers.h"
@@ -303,31 +304,59 @@ TEST_F(MailPop3FormTest, SslTlsSwitchesTheStandardPortBothWays) {
     }
 }
 
-TEST_F(MailPop3FormTest, SecurityAndTrustedCertificateTravelWithTheAccount) {
+// A trusted certificate belongs to the server it was trusted for: it travels with the
+// account until the account names another server or port.
+TEST_F(MailPop3FormTest, PinTravelsWithTheAccountUntilTheServerChanges) {
     const QString trusted(64, QLatin1Char('c'));
-    MailAccount& stored = accounts_.entries[0];
-    stored.Attribute = InUse | CheckOn | DefaultIcon;
-    stored.Account = QStringLiteral("office");
-    stored.Port = 110;
-    stored.Security = StartTlsSecurity;
-    stored.TrustedCertificate = trusted;
-    settings_.AccountListCount = 1;
-    auto form = MakeForm();
-    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
-    emit list->itemDoubleClicked(list->item(0));
-    auto* security = Find<QComboBox>(*form, "CMB_Security");
-    EXPECT_EQ(security->currentText(), QStringLiteral("STARTTLS"));
-    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("110"));
-    EXPECT_FALSE(form->Changed()) << "loading moves no port";
-    security->setCurrentIndex(NoSecurity);
-    EXPECT_TRUE(form->Changed());
-    Find<QLineEdit>(*form, "EDT_UserID")->setText(QStringLiteral("u"));
-    Find<QLineEdit>(*form, "EDT_Password")->setText(QStringLiteral("p"));
-    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("h"));
-    Click(*form, "BTN_Pop3Update");
-    Click(*form, "BTN_Pop3Refrect");
-    EXPECT_EQ(accounts_.entries[0].Security, NoSecurity);
-    EXPECT_EQ(accounts_.entries[0].TrustedCertificate, trusted);
+    struct Case {
+        const char* field;
+        const char* text;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"EDT_AccountName", "renamed", true},
+        {"EDT_PopServer", "POP.Example", true},
+        {"EDT_PopServer", "other.example", false},
+        {"EDT_Port", "1110", false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.text);
+        MailAccount& stored = accounts_.entries[0];
+        stored.Attribute = InUse | CheckOn | DefaultIcon;
+        stored.Account = QStringLiteral("office");
+        stored.UserID = QStringLiteral("u");
+        stored.PassWord = QStringLiteral("p");
+        stored.POP3 = QStringLiteral("pop.example");
+        stored.Port = 110;
+        stored.Security = StartTlsSecurity;
+        stored.TrustedCertificate = trusted;
+        stored.TrustedServer = QStringLiteral("pop.example:110");
+        settings_.AccountListCount = 1;
+        auto form = MakeForm();
+        auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+        emit list->itemDoubleClicked(list->item(0));
+        EXPECT_EQ(Find<QComboBox>(*form, "CMB_Security")->currentText(), "STARTTLS");
+        EXPECT_FALSE(form->Changed()) << "loading moves no port";
+        Find<QLineEdit>(*form, test.field)->setText(QString::fromLatin1(test.text));
+        Click(*form, "BTN_Pop3Update");
+        Click(*form, "BTN_Pop3Refrect");
+        EXPECT_EQ(accounts_.entries[0].Security, StartTlsSecurity);
+        EXPECT_EQ(accounts_.entries[0].TrustedCertificate, test.kept ? trusted : QString());
+        EXPECT_EQ(accounts_.entries[0].TrustedServer,
+                  test.kept ? QStringLiteral("pop.example:110") : QString());
+    }
+}
+
+TEST(CertificateQuestion, ServerAndCertificateNamesStayOnTheirLines) {
+    ServerCertificate certificate;
+    certificate.subject = QStringLiteral("CN=mail.example.jp\nO=Your Bank\t\u202Egpj");
+    certificate.issuer = QStringLiteral("CN=Evil\r\n発行者: CN=Trusted Root");
+    const QString text = CertificateQuestion::Text(certificate, QStringLiteral("pop.example:995"));
+    for (const char16_t* line : {u"接続先: pop.example:995\n",
+                                 u"発行先: CN=mail.example.jp\\nO=Your Bank\\u0009\\u202egpj\n",
+                                 u"発行者: CN=Evil\\r\\n発行者: CN=Trusted Root\n"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf16(line))) << text.toStdString();
+    }
 }
 
 // The test button against a mailbox that takes TLS only, with the real POP3 component.
@@ -362,6 +391,7 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
     }
     grouped.chop(1);
     for (const QString& part : {QStringLiteral("自己署名の証明書です"),
+                                QStringLiteral("接続先: 127.0.0.2:%1").arg(server.TlsPort()),
                                 QStringLiteral("発行先: CN=localhost, O=Zorbel Test"),
                                 QStringLiteral("発行者: CN=localhost, O=Zorbel Test"),
                                 QStringLiteral("有効期間: "), grouped}) {
@@ -385,6 +415,8 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
 
     Click(*form, "BTN_Pop3Update");
     EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, fingerprint);
+    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedServer,
+              QStringLiteral("127.0.0.2:%1").arg(server.TlsPort()));
     EXPECT_EQ(form->Draft().WorkAccounts[0].Security, TlsSecurity);
 }
 

@@ -288,6 +288,7 @@ TEST_F(MailCheckRunTest, AccountSecurityReachesTheComponentAndItsFailuresHaveThe
         MailAccount account = Account(QStringLiteral("home"));
         account.Security = test.security;
         account.TrustedCertificate = test.trusted;
+        account.TrustedServer = QStringLiteral("pop.example:110");
         AddAccount(account);
         pop3_.answers.push_back({test.outcome, 2});
         ForcedRun();

@@ -114,6 +114,7 @@ protected:
         account.POP3 = QStringLiteral("127.0.0.2");
         account.Security = security;
         account.TrustedCertificate = trusted;
+        account.TrustedServer = ServerAddress::Of(account.POP3, account.Port);
     }
 
     const TestCertificates* certificates_ = nullptr;
