@@ -47,8 +47,9 @@ protected:
         });
     }
     std::unique_ptr<TPop3Form> MakeForm(TPop3Form::Pop3ClientFactory testClient) {
-        return std::make_unique<TPop3Form>(accounts_, settings_, host_, saver_, prompt_, help_,
-                                           sound_, choosers_, std::move(testClient));
+        return std::make_unique<TPop3Form>(accounts_, settings_, keyring_.passwords, host_, saver_,
+                                           prompt_, help_, sound_, choosers_,
+                                           std::move(testClient));
     }
     template <typename T> T* Find(TPop3Form& form, const char* name) {
         T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -81,6 +82,7 @@ protected:
 
     AccountTable accounts_;
     ClockSettings settings_;
+    KeyringPasswords keyring_{accounts_};
     RecordingSettingsHost host_;
     CountingSaver saver_;
     FakePrompt prompt_;
@@ -105,6 +107,8 @@ TEST_F(MailPop3FormTest, ValidateShowsTheFirstMissingField) {
         {"EDT_Password", {}, u"パスワードを設定してください"},
         {"EDT_PopServer", {}, u"POP3サーバーのアドレスを設定してください"},
         {"EDT_Port", {}, u"POP3サーバーのポートを指定してください"},
+        {"EDT_UserID", "alice\r\nDELE 1", u"ユーザーIDに使えない文字(改行など)が含まれています"},
+        {"EDT_Password", "sec\nret", u"パスワードに使えない文字(改行など)が含まれています"},
         {"EDT_MailSound", {}, u"サウンドファイルを指定してください"},
         {"EDT_MailSound", folder_.FilePath("gone.wav"), u"サウンドファイルが見つかりません"},
     };
@@ -198,12 +202,12 @@ TEST_F(MailPop3FormTest, LoadUpdateDeleteAndApply) {
     EXPECT_EQ(Find<QLineEdit>(*form, "EDT_AccountName")->text(), QStringLiteral("renamed"));
     list->item(1)->setCheckState(Qt::Unchecked);
     Click(*form, "BTN_Pop3Update");
-    EXPECT_EQ(Lines(*form)[1], QStringLiteral("[renamed] -"));
+    EXPECT_EQ(Lines(*form)[1], QStringLiteral("[renamed] 暗号化なし -"));
     EXPECT_FALSE(Find<QPushButton>(*form, "BTN_Pop3Update")->isEnabled());
 
     list->setCurrentRow(0);
     form->findChild<QAction*>("PP_DelOnce")->trigger();
-    EXPECT_EQ(Lines(*form), QStringList({"[renamed] -", "[box2] +"}));
+    EXPECT_EQ(Lines(*form), QStringList({"[renamed] 暗号化なし -", "[box2] 暗号化なし +"}));
 
     Click(*form, "BTN_Pop3Refrect");
     EXPECT_EQ(host_.calls, QStringList({"icons", "enable", "ticks"}));
@@ -301,6 +305,8 @@ TEST_F(MailPop3FormTest, SslTlsSwitchesTheStandardPortBothWays) {
         security->setCurrentIndex(test.to);
         EXPECT_EQ(port->text(), QString::fromLatin1(test.portAfter)) << test.from << test.port;
         EXPECT_EQ(Find<QLabel>(*form, "StaticText5")->text(), QString::fromUtf16(test.caption));
+        EXPECT_EQ(Find<QLabel>(*form, "LBL_PlainText")->isVisibleTo(form.get()),
+                  test.to == NoSecurity);
     }
 }
 
@@ -345,6 +351,37 @@ TEST_F(MailPop3FormTest, PinTravelsWithTheAccountUntilTheServerChanges) {
         EXPECT_EQ(accounts_.entries[0].TrustedServer,
                   test.kept ? QStringLiteral("pop.example:110") : QString());
     }
+}
+
+TEST_F(MailPop3FormTest, KeyringPasswordIsShownAndItsEntryFollowsTheAccount) {
+    MailAccount& stored = accounts_.entries[0];
+    stored.Attribute = InUse | CheckOn | DefaultIcon;
+    stored.Account = QStringLiteral("home");
+    stored.UserID = QStringLiteral("alice");
+    stored.POP3 = QStringLiteral("pop.example");
+    stored.Port = 995;
+    stored.Security = TlsSecurity;
+    settings_.AccountListCount = 1;
+    keyring_.keyring.entries["alice@pop.example"] = "secret";
+    keyring_.keyring.delay = 50;
+    auto form = MakeForm();
+    auto* place = Find<QLabel>(*form, "LBL_PasswordPlace");
+    EXPECT_EQ(place->text(), QStringLiteral("保管先: 確認中…"));
+    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+    emit list->itemDoubleClicked(list->item(0));
+    auto* password = Find<QLineEdit>(*form, "EDT_Password");
+    EXPECT_TRUE(password->text().isEmpty()) << "the dialog does not wait for the keyring";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return password->text() == "secret"; }, 5000));
+    EXPECT_EQ(place->text(), QStringLiteral("保管先: キーリング"));
+    EXPECT_FALSE(form->Changed());
+
+    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("mail.example"));
+    Click(*form, "BTN_Pop3Update");
+    Click(*form, "BTN_Pop3Refrect");
+    EXPECT_EQ(accounts_.entries[0].PassWord, QStringLiteral("secret")) << "for the save to move";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !keyring_.passwords.Busy(); }, 5000));
+    EXPECT_EQ(keyring_.keyring.calls,
+              QStringList({"read alice@pop.example", "remove alice@pop.example"}));
 }
 
 TEST(CertificateQuestion, ServerAndCertificateNamesStayOnTheirLines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/server_address.h"
+#include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
 #include "net/net_error.h"
 #include "net/pop3_client.h"
@@ -103,6 +104,14 @@ private:
     }
 
     std::unique_ptr<ScriptedPeer> peer_;
+};
+
+// Mail passwords kept in a keyring in memory; accounts with a password in their record never
+// reach it.
+struct KeyringPasswords {
+    explicit KeyringPasswords(AccountTable& accounts) : passwords(keyring, accounts) {}
+    FakeKeyring keyring;
+    MailPasswords passwords;
 };
 
 // The clock window as the run sees it: a mask, the menu's state and the windows it was
