@@ -8,6 +8,7 @@
 #include "core/program_version.h"
 #include "dialogs/standard_choosers.h"
 #include "face/face_snapshot.h"
+#include "mail/mail_passwords.h"
 #include "mail/run_mail_check_once.h"
 #include "net/pop3_client.h"
 #include "platform/app_launcher.h"
@@ -17,6 +18,7 @@
 #include "platform/dial_up.h"
 #include "platform/font_substitution.h"
 #include "platform/login_start.h"
+#include "platform/password_keyring.h"
 #include "platform/single_instance.h"
 #include "platform/sound_player.h"
 #include "platform/system_clock.h"
@@ -31,6 +33,8 @@ namespace {
 
 constexpr int ExitAlreadyRunning = -1; // 255 as the shell sees it
 constexpr int ExitUsage = 2;
+// The largest face --render draws: a stored size beyond it is damage, not a wish.
+constexpr int MostRenderSide = 16384;
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -52,6 +56,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
     SingleInstance instance;
     switch (instance.Acquire()) {
     case SingleInstance::Result::Failed:
+        prompt.ShowMessage(
+            WarningCaption(),
+            QStringLiteral("二重起動を防ぐためのロックを作成できないため、終了します。\n%1")
+                .arg(instance.Problem()));
         return ExitAlreadyRunning;
     case SingleInstance::Result::AlreadyRunning:
         prompt.ShowMessage(QString(), QStringLiteral("すでに起動されています。"));
@@ -70,10 +78,12 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
     StandardChoosers choosers;
-    const std::unique_ptr<LoginStart> loginStart =
-        CreateSystemLoginStart(QCoreApplication::applicationFilePath());
+    // A clock started on its own settings file comes back on it at the next login.
+    const std::unique_ptr<LoginStart> loginStart = CreateSystemLoginStart(
+        QCoreApplication::applicationFilePath(), command.SettingsArguments());
+    const std::unique_ptr<PasswordKeyring> keyring = CreateDesktopKeyring();
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
-                                 *clockSetter, choosers, *loginStart, DataFolder()});
+                                 *clockSetter, choosers, *loginStart, *keyring, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;
@@ -83,7 +93,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
                      [&form](QSessionManager&) { form.close(); });
 
     form.show();
-    return application.exec();
+    const int exitCode = application.exec();
+    // The exit's save may have started moving passwords into the keyring.
+    form.FinishKeyringCalls();
+    return exitCode;
 }
 
 // Starts up as the clock does, composes the face the third tick would show and writes it
@@ -98,8 +111,17 @@ int RenderFace(const CommandLine& command) {
 
     const QDateTime at =
         command.renderAt.isValid() ? command.renderAt : QDateTime::currentDateTime();
+    const QSize size = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
+    if (size.width() > MostRenderSide || size.height() > MostRenderSide) {
+        Print(stderr, QStringLiteral("zorbel: the stored clock size %1 x %2 is over %3 pixels a "
+                                     "side; nothing is drawn\n")
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(MostRenderSide));
+        return 1;
+    }
     FaceInputs inputs;
-    inputs.clientSize = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
+    inputs.clientSize = size;
     inputs.iconBar.accounts = &records.accounts;
     inputs.iconBar.accountListCount = records.clock.AccountListCount;
     const QImage face =
@@ -108,7 +130,10 @@ int RenderFace(const CommandLine& command) {
         Print(stderr, QStringLiteral("zorbel: cannot write %1\n").arg(command.renderOutput));
         return 1;
     }
-    settings->SaveSettings(records);
+    if (const SaveResult saved = settings->SaveSettings(records); !saved.Ok()) {
+        Print(stderr, QStringLiteral("zorbel: %1\n").arg(saved.LogText()));
+        return 1;
+    }
     return 0;
 }
 
@@ -140,10 +165,12 @@ int CheckMail(const CommandLine& command) {
     StderrPrompt prompt;
     SettingsRecords records = ReadStoredRecords(command, prompt);
     TPop3Client pop3;
+    const std::unique_ptr<PasswordKeyring> keyring = CreateDesktopKeyring();
+    MailPasswords passwords(*keyring, records.accounts);
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
     const MailCheckReport report =
-        RunMailCheckOnce(records.accounts, records.clock, pop3, *dialUp, *sound, prompt);
+        RunMailCheckOnce(records.accounts, records.clock, pop3, passwords, *dialUp, *sound, prompt);
     if (!report.lines.isEmpty()) {
         Print(stdout, report.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <QFileInfo>
+
 namespace {
 
 CommandLine WithMode(CommandLine::Mode mode) {
@@ -80,6 +82,13 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         return Refuse(QStringLiteral("--at goes with --render"));
     }
     return parsed;
+}
+
+QStringList CommandLine::SettingsArguments() const {
+    if (settingsFile.isEmpty()) {
+        return {};
+    }
+    return {QStringLiteral("--settings"), QFileInfo(settingsFile).absoluteFilePath()};
 }
 
 QString CommandLine::Usage() {

@@ -17,5 +17,7 @@ struct CommandLine {
 
     // Arguments without the program name.
     static CommandLine Parse(const QStringList& arguments);
+    // The arguments that start the clock on the same settings file from any folder.
+    QStringList SettingsArguments() const;
     static QString Usage();
 };

@@ -34,6 +34,8 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
+#include <cstdio>
+#include <cstdlib>
 #include <qdrawutil.h>
 
 namespace {
@@ -41,6 +43,10 @@ namespace {
 // How often a menu handler that waits for the mail run looks whether it has ended. The run
 // ends in a tick, which no signal announces; between looks the wait sleeps.
 constexpr std::chrono::milliseconds MailRunLookInterval{50};
+
+// How long the end of the program waits for the keyring to take the passwords the last save
+// moves; those it has not taken by then stay in the settings file until the next run.
+constexpr std::chrono::milliseconds KeyringGraceAtExit{3000};
 
 } // namespace
 
@@ -50,18 +56,19 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       drawTimer_([this] { return services_.clock.MillisecondsSinceEpoch(); },
                  [this](int elapsedQuarterSeconds) { DrawTimerTimer(elapsedQuarterSeconds); }),
       face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
-      mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
+      passwords_(services.keyring, records_.accounts),
+      mailRun_(records_.accounts, records_.clock, pop3_, passwords_, services.dialUp, *this),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
       pictureDrop_(records_.clock, prompt_), drag_(*this),
-      dialogs_(records_, services_, prompt_, clockTime_, mailRun_, correction_,
+      dialogs_(records_, services_, prompt_, clockTime_, mailRun_, passwords_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
           pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
           [this] {
               quitState_ = QuitState::MailStopped;
-              QCoreApplication::exit(0);
+              QCoreApplication::exit(exitCode_);
           }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Zorbel"));
@@ -92,13 +99,15 @@ void TMainForm::DrawTimerTimer(int elapsedQuarterSeconds) {
     UpdateTickCadence();
 }
 
-TickCadence::Reasons TMainForm::QuarterSecondReasons() const {
+TickCadence::Reasons TMainForm::QuarterSecondReasons() {
     TickCadence::Facts facts;
     facts.startingUp = !tick_.IsRunning();
     facts.pointerOverWindow = pointerOverWindow_;
     facts.hidingUnderMouse = records_.clock.Has(MouseHide);
+    // Asked only when it matters: it may cost a round trip to the window system.
     facts.pointerEventsCoverWindow =
-        pointerEventCoverage_ == CursorPresence::EventCoverage::WholeRectangle;
+        !facts.hidingUnderMouse ||
+        PointerEventCoverage() == CursorPresence::EventCoverage::WholeRectangle;
     facts.raised = hideUnderMouse_.Raised();
     facts.hideDelayRunning = hideUnderMouse_.DelayRunning();
     facts.placingPart = placement_.Mode() != PlacementNone;
@@ -136,6 +145,7 @@ void TMainForm::FormCreate() {
     RemoveLegacyUninstallEntry();
     services_.settings.EnsureDefaults(records_);
     services_.settings.LoadSettings(records_);
+    passwords_.Probe();
 
     PlaceWindow();
     SetDisplayMode(DisplayModeFromAttrib());
@@ -520,14 +530,24 @@ void TMainForm::UpdatePointerEventCoverage() {
     RequestCadenceUpdate();
 }
 
+CursorPresence::EventCoverage TMainForm::PointerEventCoverage() {
+    // A window of another program over the clock hides the cursor from its events as well.
+    const QWindow* window = windowHandle();
+    if (window == nullptr || windowStacking_.MayBeCovered(*window)) {
+        return CursorPresence::EventCoverage::PartOfRectangle;
+    }
+    return pointerEventCoverage_;
+}
+
 void TMainForm::HideUnderMouseStep(int elapsedQuarterSeconds) {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
     bool inside = false;
     if (active) {
         const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
                                                        : CursorPresence::Stacking::DroppedBehind;
-        inside = cursorPresence_.Inside(stacking, pointerEventCoverage_,
-                                        [this] { return CursorInsideOuterRectangle(); });
+        inside = cursorPresence_.Inside(
+            stacking, [this] { return PointerEventCoverage(); },
+            [this] { return CursorInsideOuterRectangle(); });
     } else {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();
@@ -589,6 +609,7 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
     // The first draw shows only the background colour, so the next tick must draw again.
     const bool firstDraw = face_.IsFirstDraw();
     const QRegion changed = face_.Update(records_.clock, clockTime_, inputs);
+    face_.Layout().StoreIn(records_.clock);
     if (firstDraw) {
         redrawPolicy_.Forget();
     } else {
@@ -674,11 +695,11 @@ void TMainForm::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TMainForm::wheelEvent(QWheelEvent* event) {
-    const int turn = event->angleDelta().y();
-    if (turn != 0) {
-        CarryOut(placement_.ChangeSize(turn > 0 ? PlacementController::SizeStep::Larger
-                                                : PlacementController::SizeStep::Smaller,
-                                       CurrentPlacementGeometry()));
+    const int notches = wheelNotches_.Add(event->angleDelta().y());
+    const auto step = notches > 0 ? PlacementController::SizeStep::Larger
+                                  : PlacementController::SizeStep::Smaller;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        CarryOut(placement_.ChangeSize(step, CurrentPlacementGeometry()));
     }
 }
 
@@ -698,8 +719,8 @@ PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
     geometry.windowTopLeft = frameGeometry().topLeft();
     geometry.frame = FrameThickness;
     geometry.clientSize = ClientSize();
-    geometry.timeSize = face_.MeasuredTimeSize();
-    geometry.dateSize = face_.MeasuredDateSize();
+    geometry.timeSize = face_.Layout().timeSize;
+    geometry.dateSize = face_.Layout().dateSize;
     return geometry;
 }
 
@@ -726,12 +747,21 @@ void TMainForm::CarryOut(const PlacementEffects& effects) {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    // The program the drag comes from holds the pointer, so the window hears of the cursor
+    // only through the drag.
+    cursorPresence_.Forget();
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
+void TMainForm::dragLeaveEvent(QDragLeaveEvent* event) {
+    QWidget::dragLeaveEvent(event);
+    cursorPresence_.Forget();
+}
+
 void TMainForm::dropEvent(QDropEvent* event) {
+    cursorPresence_.Forget();
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         paths.push_back(url.toLocalFile());
@@ -744,7 +774,9 @@ void TMainForm::TakeDroppedFiles(const QStringList& paths) {
     const PictureDropEffects effects = pictureDrop_.Take(paths);
     if (effects.reloadPicture) {
         face_.InvalidatePicture();
-        face_.EnsurePictureLoaded(records_.clock);
+        if (!face_.EnsurePictureLoaded(records_.clock.Image_File)) {
+            records_.clock.Set(NoImage, true);
+        }
         RedrawFace();
     }
     if (effects.enableSetRatio) {
@@ -824,8 +856,19 @@ void TMainForm::Menu_CloseClick() {
     close();
 }
 
-void TMainForm::SaveSettings() {
-    services_.settings.SaveSettings(records_);
+SaveResult TMainForm::SaveSettings() {
+    passwords_.BeforeSave();
+    const SaveResult saved = services_.settings.SaveSettings(records_);
+    if (saved.Ok()) {
+        // A failed save of the file without the moved passwords leaves them in the file, as
+        // before the move; the next save reports it.
+        passwords_.AfterSave([this] { SaveSettings(); });
+    }
+    return saved;
+}
+
+void TMainForm::FinishKeyringCalls() {
+    passwords_.Finish(KeyringGraceAtExit);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -838,7 +881,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     drawTimer_.Stop();
     tray_->Remove();
     StoreWindowGeometry();
-    SaveSettings();
+    if (const SaveResult saved = SaveSettings(); !saved.Ok()) {
+        // No window may hold the exit up any more; the terminal and the exit code tell.
+        std::fprintf(stderr, "zorbel: %s\n", saved.LogText().toLocal8Bit().constData());
+        std::fflush(stderr);
+        exitCode_ = ExitCodeSaveFailed;
+    }
     // The exit ends every pending wait; a close may arrive inside one, so it never waits
     // here, where the wait around it could not go on.
     exit_.Begin();

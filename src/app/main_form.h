@@ -14,15 +14,18 @@
 #include "app/tick_timer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
+#include "core/wheel_notches.h"
 #include "core/window_modes.h"
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
 #include "mail/mail_check_run.h"
+#include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
 #include "mail/mail_settings_host.h"
 #include "net/pop3_client.h"
 #include "platform/clock_jump_watch.h"
+#include "platform/window_stacking.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
 #include "settings/settings_records.h"
@@ -56,6 +59,9 @@ class TMainForm : public QWidget,
                   public SettingsSaver {
     Q_OBJECT
 public:
+    // The process's exit code when the settings could not be saved at the exit.
+    static constexpr int ExitCodeSaveFailed = 1;
+
     explicit TMainForm(ClockServices services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -68,7 +74,7 @@ public:
     ClockMenu& Menu() const { return *menu_; }
     const TickTimer& DrawTimer() const { return drawTimer_; }
     // Why the tick runs four times a second at the moment; none: once a second.
-    TickCadence::Reasons QuarterSecondReasons() const;
+    TickCadence::Reasons QuarterSecondReasons();
     std::uint32_t MailTickCount() const { return mailRun_.MailTickCount(); }
     const MailCheckRun& MailRun() const { return mailRun_; }
     std::uint32_t CorrectionTicks() const { return correction_.State().correctionTicks; }
@@ -90,7 +96,9 @@ public:
     void ApplyZOrder(DisplayMode mode);
     DisplayMode DisplayModeFromAttrib() const;
 
-    void SaveSettings() override;
+    SaveResult SaveSettings() override;
+    // Gives the keyring calls of the last save a short while to finish; for after the exit.
+    void FinishKeyringCalls();
 
     // Takes files dropped on the clock (local paths, in the order of the drop).
     void TakeDroppedFiles(const QStringList& paths);
@@ -111,6 +119,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -201,6 +210,8 @@ private:
     bool CursorInsideOuterRectangle() const;
     // After the shape or the size changed.
     void UpdatePointerEventCoverage();
+    // The shape's coverage, and whether other windows lie over the clock.
+    CursorPresence::EventCoverage PointerEventCoverage();
 
     void ApplyWindowShape();
     // Fits the client size to the picture's aspect ratio; false when it stays as it is.
@@ -223,7 +234,8 @@ private:
     HideUnderMouse hideUnderMouse_;
     CursorPresence cursorPresence_;
     CursorPresence::EventCoverage pointerEventCoverage_ =
-        CursorPresence::EventCoverage::WholeRectangle;
+        CursorPresence::EventCoverage::WholeRectangle; // of the shape alone
+    WindowStacking windowStacking_;
     TickTimer drawTimer_;
     ClockJumpWatch clockJumps_;
     // Between the window's enter and leave events.
@@ -233,6 +245,7 @@ private:
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
     TPop3Client pop3_;
+    MailPasswords passwords_;
     MailCheckRun mailRun_;
     std::vector<QImage> accountImages_; // the accounts' own icons, by MailAccount::ImageIndex
     ClockCorrection correction_;
@@ -240,6 +253,7 @@ private:
     PlacementController placement_;
     PictureDrop pictureDrop_;
     WindowDrag drag_;
+    WheelNotches wheelNotches_;
     ClockDialogs dialogs_;
     ClockMenu* menu_ = nullptr;
     TrayIcon* tray_ = nullptr;
@@ -247,6 +261,7 @@ private:
 
     ClockTime clockTime_;
     QuitState quitState_ = QuitState::Running;
+    int exitCode_ = 0;
 
     std::map<WindowBit, QPointer<QDialog>> openWindows_;
 

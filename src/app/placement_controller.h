@@ -13,8 +13,8 @@ struct PlacementGeometry {
     QPoint windowTopLeft; // the window's outer top-left corner (Left, Top)
     int frame = 0;        // (outer width - client width) div 2, the same on every side
     QSize clientSize;
-    QSize timeSize; // the digital time as last drawn (FaceRenderer::MeasuredTimeSize)
-    QSize dateSize; // the date as last drawn (FaceRenderer::MeasuredDateSize)
+    QSize timeSize; // the digital time as last drawn (FaceLayout::timeSize)
+    QSize dateSize; // the date as last drawn (FaceLayout::dateSize)
 };
 
 // What the window has to do after an event, in this order: change the tick, redraw the

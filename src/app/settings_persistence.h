@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/save_result.h"
+
 struct SettingsRecords;
 
 // How the clock window reaches the settings store: defaults, load and save of every record.
@@ -8,5 +10,5 @@ public:
     virtual ~SettingsPersistence() = default;
     virtual void EnsureDefaults(SettingsRecords& records) = 0;
     virtual void LoadSettings(SettingsRecords& records) = 0;
-    virtual void SaveSettings(SettingsRecords& records) = 0;
+    virtual SaveResult SaveSettings(SettingsRecords& records) = 0;
 };

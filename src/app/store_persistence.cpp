@@ -22,7 +22,8 @@ public:
         return inner_->OpenKey(path, mode);
     }
     bool DeleteKey(const QString& path) override { return inner_->DeleteKey(path); }
-    bool Flush() override { return true; }
+    SaveResult Flush() override { return SaveResult::Saved(); }
+    QString LoadProblem() const override { return inner_->LoadProblem(); }
 
 private:
     std::unique_ptr<RegistryBackend> inner_;
@@ -37,7 +38,9 @@ public:
 
     void EnsureDefaults(SettingsRecords& records) override { Store(records).EnsureDefaults(); }
     void LoadSettings(SettingsRecords& records) override { Store(records).LoadSettings(); }
-    void SaveSettings(SettingsRecords& records) override { Store(records).SaveSettings(); }
+    SaveResult SaveSettings(SettingsRecords& records) override {
+        return Store(records).SaveSettings();
+    }
 
 private:
     SettingsStore Store(SettingsRecords& records) {

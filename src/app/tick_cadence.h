@@ -17,8 +17,9 @@ public:
         StartingUp = 0x001,
         // The pointer is over the window: the user is about to act on it.
         PointerOverWindow = 0x002,
-        // Hiding under the mouse on a shape whose cut-off corners give no pointer events:
-        // every tick asks the server where the pointer is.
+        // Hiding under the mouse where pointer events cannot tell the pointer's arrival: a
+        // shape with cut-off corners, or another program's window over the clock. Every
+        // tick asks the server where the pointer is.
         PointerUnseenByEvents = 0x004,
         // Dropped behind with the pointer over it: every tick asks whether it has left.
         DroppedUnderMouse = 0x008,
@@ -41,7 +42,7 @@ public:
         bool startingUp = false;
         bool pointerOverWindow = false;
         bool hidingUnderMouse = false;        // the display mode hides under the mouse
-        bool pointerEventsCoverWindow = true; // false for a shape that cuts corners off
+        bool pointerEventsCoverWindow = true; // false: cut-off corners, covered by others
         bool raised = true;                   // hiding under the mouse: in front
         bool hideDelayRunning = false;        // dropped, and the pointer has left
         bool placingPart = false;

@@ -26,7 +26,3 @@ void TrayIcon::Add() {
 void TrayIcon::Remove() {
     icon_->hide();
 }
-
-bool TrayIcon::IsShown() const {
-    return icon_->isVisible();
-}

@@ -14,7 +14,6 @@ public:
 
     void Add();
     void Remove();
-    bool IsShown() const;
 
 Q_SIGNALS:
     void Activated();

@@ -57,10 +57,6 @@ ClockTime ClockTime::FromLocalMSecs(qint64 localMSecs) {
     return decoded;
 }
 
-QDateTime ClockTime::ToDateTime() const {
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, millisecond));
-}
-
 int DayOfWeek(int year, int month, int day) {
     const QDate date(year, month, day);
     if (!date.isValid()) {

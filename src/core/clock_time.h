@@ -18,7 +18,8 @@ struct ClockTime {
     static ClockTime FromDateTime(const QDateTime& local);
     // The same for a local time given as milliseconds since 1970-01-01 00:00 local time.
     static ClockTime FromLocalMSecs(qint64 localMSecs);
-    QDateTime ToDateTime() const;
+
+    bool operator==(const ClockTime&) const = default;
 };
 
 // 1 Sunday .. 7 Saturday for a proleptic Gregorian date; 0 for an impossible date.

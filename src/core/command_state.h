@@ -4,10 +4,6 @@
 // display dialog all switch the clock window's commands with it.
 enum class CommandState { Disabled, Enabled };
 
-constexpr CommandState CommandStateOf(bool enabled) {
-    return enabled ? CommandState::Enabled : CommandState::Disabled;
-}
-
 constexpr bool IsEnabled(CommandState state) {
     return state == CommandState::Enabled;
 }

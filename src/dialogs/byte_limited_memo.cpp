@@ -21,16 +21,16 @@ void ByteLimitedMemo::TrimInsertion(int position, int /*charsRemoved*/, int char
         return;
     }
     const QString text = toPlainText();
-    const int overflow = Cp932ByteCount(text) - byteLimit_;
-    if (overflow <= 0) {
+    const int bytes = Cp932ByteCount(text, LineBreakBytes::Two);
+    if (bytes <= byteLimit_) {
         return;
     }
     // Keep the part of the insertion that fits beside the text that was there before.
     // The last block's end counts as a character of the document but not of the text.
     const int end = std::min(position + charsAdded, int(text.size()));
     const QString inserted = text.mid(position, end - position);
-    const int bytesBefore = Cp932ByteCount(text) - Cp932ByteCount(inserted);
-    const int keep = Cp932FittingLength(inserted, byteLimit_ - bytesBefore);
+    const int bytesBefore = bytes - Cp932ByteCount(inserted, LineBreakBytes::Two);
+    const int keep = Cp932FittingLength(inserted, byteLimit_ - bytesBefore, LineBreakBytes::Two);
     trimming_ = true;
     QTextCursor cursor(document());
     cursor.setPosition(position + keep);

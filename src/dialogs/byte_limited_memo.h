@@ -5,7 +5,8 @@
 
 // A memo whose text may not grow beyond a number of code-page-932 bytes. Typed or pasted
 // text that does not fit is cut off where the limit is reached, as the Windows edit control
-// does with its text limit.
+// does with its text limit; like that control it counts a line break as CR LF, two bytes,
+// though the text it gives keeps "\n" alone.
 class ByteLimitedMemo : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <cstdlib>
 
 CalendarGrid::CalendarGrid(QWidget* parent) : QTableWidget(7, 7, parent) {
     horizontalHeader()->hide();
@@ -75,9 +76,9 @@ void CalendarGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CalendarGrid::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    if (delta != 0) {
-        Q_EMIT WheelTurned(delta > 0 ? WheelDirection::Up : WheelDirection::Down,
+    const int notches = wheelNotches_.Add(event->angleDelta().y());
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        Q_EMIT WheelTurned(notches > 0 ? WheelDirection::Up : WheelDirection::Down,
                            event->modifiers());
     }
     event->accept();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/wheel_notches.h"
+
 #include <QTableWidget>
 
 // The schedule dialog's month grid. It leaves selection to its owner: a click on a cell
@@ -20,7 +22,7 @@ public:
 
 Q_SIGNALS:
     void DayClicked(int day);
-    // A step in a direction; Shift held makes it a step of a year.
+    // A notch of the wheel in a direction; Shift held makes it a step of a year.
     void WheelTurned(CalendarGrid::WheelDirection direction, Qt::KeyboardModifiers modifiers);
     // Arrow keys: days to move the selection by (-7, -1, 1, 7).
     void DayStepRequested(int days);
@@ -31,4 +33,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    WheelNotches wheelNotches_;
 };

@@ -297,8 +297,9 @@ void TDayTimeForm::Apply() {
     settings_.Interval_Min = working_.Interval_Min;
     settings_.correctionDone = false;
     state_.correctionTicks = 0;
-    saver_.SaveSettings();
-    accept();
+    if (ConfirmSaved(saver_.SaveSettings())) {
+        accept();
+    }
 }
 
 void TDayTimeForm::done(int result) {

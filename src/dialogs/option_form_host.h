@@ -4,6 +4,7 @@
 #include "core/command_state.h"
 #include "core/window_modes.h"
 #include "face/icon_bar.h"
+#include "platform/save_result.h"
 #include "settings/clock_settings.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ public:
     // The clock window's own settings, read for the copy and written on apply.
     virtual ClockSettings& WindowSettings() = 0;
     // Writes every settings record to the store.
-    virtual void SaveSettings() = 0;
+    virtual SaveResult SaveSettings() = 0;
     // Clears the picture-loaded flag, so the next face draw reads the picture again.
     virtual void InvalidatePicture() = 0;
     // The shape menu's operation: stores the type, moves the menu's check mark and cuts the

@@ -379,6 +379,7 @@ void TScheForm::BrowseRunFolder() {
 
 void TScheForm::CommitAndClose() {
     draft_.CommitTo(table_);
-    saver_.SaveSettings();
-    accept();
+    if (ConfirmSaved(saver_.SaveSettings())) {
+        accept();
+    }
 }

@@ -41,6 +41,14 @@ void SettingsDialog::ShowWarning(const QString& text) {
     prompt_.ShowMessage(WarningCaption(), text);
 }
 
+bool SettingsDialog::ConfirmSaved(const SaveResult& result) {
+    if (result.Ok()) {
+        return true;
+    }
+    ShowWarning(QStringLiteral("設定を保存できませんでした。\n%1").arg(result.UserText()));
+    return false;
+}
+
 void SettingsDialog::FollowLoadedRowAfterDelete(int& loaded, int deleted, QAbstractButton& update) {
     if (loaded == deleted) {
         loaded = -1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/save_result.h"
+
 #include <QDialog>
 #include <utility>
 
@@ -29,6 +31,10 @@ protected:
     bool ConfirmDiscard();
     void CancelRequested();
     void ShowWarning(const QString& text);
+    // The outcome of "設定" or "適用" writing the settings: true when they reached the disk.
+    // Otherwise the user is told why, and the caller keeps the dialog open with its edits so
+    // that nothing is lost without a word.
+    bool ConfirmSaved(const SaveResult& result);
 
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -22,32 +22,30 @@ QString BackgroundPicture::Resolve(const QString& path) const {
 void BackgroundPicture::Drop() {
     picture_ = QImage();
     stretched_ = QImage();
-    loaded_ = false;
 }
 
 void BackgroundPicture::Invalidate() {
-    loaded_ = false;
+    read_ = false;
 }
 
-void BackgroundPicture::EnsureLoaded(ClockSettings& settings) {
-    if (loaded_) {
-        return;
+bool BackgroundPicture::EnsureLoaded(const QString& imageFile) {
+    if (read_) {
+        return !picture_.isNull();
     }
-    const QString path = Resolve(settings.Image_File);
+    read_ = true;
+    const QString path = Resolve(imageFile);
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         Drop();
-        settings.Set(NoImage, true);
-        return;
+        return false;
     }
     DecodedPicture decoded = PictureLoader::Load(path);
     if (!decoded.Ok()) {
         Drop();
-        settings.Set(NoImage, true);
-        return;
+        return false;
     }
     picture_ = std::move(decoded.image);
     stretched_ = QImage();
-    loaded_ = true;
+    return true;
 }
 
 const QImage& BackgroundPicture::Stretched(QSize clientSize) {
@@ -57,13 +55,4 @@ const QImage& BackgroundPicture::Stretched(QSize clientSize) {
         stretched_ = StretchPicture(picture_, clientSize);
     }
     return stretched_;
-}
-
-bool BackgroundPicture::Draw(Canvas& canvas, QSize clientSize) {
-    const QImage& stretched = Stretched(clientSize);
-    if (stretched.isNull()) {
-        return false;
-    }
-    canvas.DrawImage(QPoint(0, 0), stretched);
-    return true;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "platform/canvas.h"
-#include "settings/clock_settings.h"
-
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -14,19 +11,17 @@ public:
     // Relative picture paths are looked up in the current directory first, then here.
     explicit BackgroundPicture(QString dataFolder = QString());
 
-    // Loads Image_File unless already loaded. A missing or rejected file drops the picture
-    // and sets NoImage; nothing is shown to the user.
-    void EnsureLoaded(ClockSettings& settings);
+    // Reads the picture file unless it was read since the last Invalidate; false when there
+    // is no picture to show. A missing or rejected file drops the picture and is not read
+    // again until then; nothing is shown to the user.
+    bool EnsureLoaded(const QString& imageFile);
     // The next EnsureLoaded reads the file again.
     void Invalidate();
 
-    bool IsLoaded() const { return loaded_; }
     // The picture's natural size; empty when none is held.
     QSize PictureSize() const { return picture_.size(); }
     const QImage& Picture() const { return picture_; }
 
-    // Stretches the picture over the rectangle (0, 0, size); false when there is none.
-    bool Draw(Canvas& canvas, QSize clientSize);
     // The stretched picture in Format_RGB32, for callers that copy it whole.
     const QImage& Stretched(QSize clientSize);
 
@@ -39,5 +34,5 @@ private:
     QString dataFolder_;
     QImage picture_;
     QImage stretched_;
-    bool loaded_ = false;
+    bool read_ = false; // since the last Invalidate, whether or not it gave a picture
 };

@@ -7,8 +7,9 @@ FacePreview::FacePreview(QString dataFolder) : renderer_(std::move(dataFolder)) 
 
 const QImage& FacePreview::Compose(const ClockSettings& copy, const ClockTime& time,
                                    const IconBarSources& sources) {
-    // The renderer writes measures and NoImage back; a scratch copy keeps them out of the
-    // dialog's copy. The rectangle has no rim, and PlacementNone draws no marks.
+    // The preview shows the copy as a rectangle, which has no rim, with the clock sized to
+    // the window; PlacementNone draws no marks. The draw's layout is not stored: the copy
+    // stays as the user left it.
     ClockSettings scratch = copy;
     scratch.Form_Window_Type = StoredNumber(WindowShape::Rectangle);
     ApplyClockSizeRules(scratch, scratch.Width, scratch.Height);
@@ -24,7 +25,6 @@ const QImage& FacePreview::Compose(const ClockSettings& copy, const ClockTime& t
         // The window's first draw shows only the background colour; the preview shows the
         // face at once.
         renderer_.Compose(scratch, time, inputs);
-        scratch.Set(NoImage, copy.Has(NoImage));
     }
     return renderer_.Compose(scratch, time, inputs);
 }

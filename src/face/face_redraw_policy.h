@@ -2,8 +2,8 @@
 
 #include "core/clock_time.h"
 #include "face/face_renderer.h"
+#include "face/icon_bar.h"
 #include "settings/clock_settings.h"
-#include "settings/mail_account.h"
 
 #include <QSize>
 #include <cstdint>
@@ -24,20 +24,17 @@ public:
     void Forget() { last_.reset(); }
 
 private:
+    // Everything one face is drawn from, to the second.
     struct Frame {
         ClockSettings settings;
-        ClockTime time;
+        ClockTime time; // without the milliseconds
         QSize clientSize;
         PlacementMode placementMode = PlacementNone;
-        bool mailCheckRunning = false;
-        bool manualCorrectionRunning = false;
-        bool correctionError = false;
-        bool hasScheduleToday = false;
-        int accountListCount = 0;
-        AccountTable accounts;
-        qsizetype accountImageCount = 0;
+        IconBarSnapshot iconBar;
+
+        bool operator==(const Frame&) const = default;
     };
-    static Frame Capture(const ClockSettings& settings, const ClockTime& time,
+    static Frame FrameOf(const ClockSettings& settings, const ClockTime& time,
                          const FaceInputs& inputs);
     static bool HasBlinkingCount(const FaceInputs& inputs);
 

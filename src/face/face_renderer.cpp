@@ -82,7 +82,7 @@ void AddChangedArea(std::vector<QRect>& areas, QRect area) {
 } // namespace
 
 struct FaceRenderer::Drawing {
-    ClockSettings& settings;
+    const ClockSettings& settings;
     const ClockTime& time;
     const FaceInputs& in;
     IconBarFrame iconFrame;
@@ -113,11 +113,12 @@ void FaceRenderer::InvalidatePicture() {
     ++pictureGeneration_;
 }
 
-void FaceRenderer::DrawBackground(QImage& image, ClockSettings& settings, QSize clientSize) {
+void FaceRenderer::DrawBackground(QImage& image, const ClockSettings& settings, QSize clientSize) {
     const bool useColour = settings.Has(NoImage) || firstDraw_;
     firstDraw_ = false;
+    layout_.pictureMissing = false;
     if (!useColour) {
-        picture_.EnsureLoaded(settings);
+        picture_.EnsureLoaded(settings.Image_File);
         const QImage& stretched = picture_.Stretched(clientSize);
         if (!stretched.isNull()) {
             // Sharing the cached image's pixels makes the copy a single detach when the
@@ -125,6 +126,7 @@ void FaceRenderer::DrawBackground(QImage& image, ClockSettings& settings, QSize 
             image = stretched;
             return;
         }
+        layout_.pictureMissing = true;
     }
     image.fill(ToQColor(settings.BG_Color));
 }
@@ -138,22 +140,21 @@ void FaceRenderer::DrawPart(Canvas& canvas, int part, Drawing& drawing) {
         DrawHands(canvas, drawing.analog, drawing.time);
         break;
     case Part::Date:
-        dateSize_ = DrawDate(canvas, drawing.DateBlock(), drawing.time);
+        layout_.dateSize = DrawDate(canvas, drawing.DateBlock(), drawing.time);
         break;
     case Part::Time:
-        timeSize_ = DrawTime(canvas, drawing.TimeBlock(), drawing.time);
+        layout_.timeSize = DrawTime(canvas, drawing.TimeBlock(), drawing.time);
         break;
     case Part::IconBar: {
         const ClockSettings& settings = drawing.settings;
         const IconBarPlacement bar{QPoint(drawing.drawable.IconBarX, drawing.drawable.IconBarY),
                                    settings.Attrib, settings.IconBkColor};
-        iconLayout_ = iconBar_.Paint(canvas, bar, drawing.in.iconBar, drawing.iconFrame);
-        WriteIconLayout(drawing.settings);
+        layout_.iconBar = iconBar_.Paint(canvas, bar, drawing.in.iconBar, drawing.iconFrame);
         break;
     }
     case Part::PlacementMarks:
         DrawPlacementOverlay(canvas, drawing.in.placementMode, drawing.drawable, drawing.clientSize,
-                             timeSize_, dateSize_);
+                             layout_);
         break;
     case Part::WindowEdge:
         DrawWindowEdge(canvas, drawing.clientSize,
@@ -163,13 +164,7 @@ void FaceRenderer::DrawPart(Canvas& canvas, int part, Drawing& drawing) {
     }
 }
 
-void FaceRenderer::WriteIconLayout(ClockSettings& settings) const {
-    settings.IconWidth = iconLayout_.iconSize;
-    settings.IconHeight = iconLayout_.barHeight;
-    settings.IconBarWidth = iconLayout_.barWidth;
-}
-
-const QImage& FaceRenderer::Compose(ClockSettings& settings, const ClockTime& time,
+const QImage& FaceRenderer::Compose(const ClockSettings& settings, const ClockTime& time,
                                     const FaceInputs& in) {
     ComposeWith(settings, time, in, iconBar_.NextFrame(in.iconBar));
     // Image() no longer holds what Update last made.
@@ -177,8 +172,8 @@ const QImage& FaceRenderer::Compose(ClockSettings& settings, const ClockTime& ti
     return work_;
 }
 
-void FaceRenderer::ComposeWith(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
-                               const IconBarFrame& iconFrame) {
+void FaceRenderer::ComposeWith(const ClockSettings& settings, const ClockTime& time,
+                               const FaceInputs& in, const IconBarFrame& iconFrame) {
     const QSize clientSize = in.clientSize.isEmpty() ? QSize(1, 1) : in.clientSize;
     if (work_.size() != clientSize || work_.format() != QImage::Format_RGB32) {
         work_ = QImage(clientSize, QImage::Format_RGB32);
@@ -194,77 +189,27 @@ void FaceRenderer::ComposeWith(ClockSettings& settings, const ClockTime& time, c
     }
 }
 
-QRegion FaceRenderer::ComposeWhole(ClockSettings& settings, const ClockTime& time,
+QRegion FaceRenderer::ComposeWhole(const ClockSettings& settings, const ClockTime& time,
                                    const FaceInputs& in, const IconBarFrame& iconFrame) {
     ComposeWith(settings, time, in, iconFrame);
     shownValid_ = false;
     return QRegion(work_.rect());
 }
 
-bool FaceRenderer::KeptInputsMatch(const ClockSettings& settings, const ClockTime& time,
-                                   const FaceInputs& in, const IconBarFrame& iconFrame) const {
-    if (!kept_) {
-        return false;
-    }
-    const KeptInputs& kept = *kept_;
-    const IconBarSources& bar = in.iconBar;
-    if (kept.clientSize != in.clientSize || kept.year != time.year || kept.month != time.month ||
-        kept.day != time.day || kept.dayOfWeek != time.dayOfWeek ||
-        kept.pictureGeneration != pictureGeneration_ ||
-        !(kept.iconFrame == IconBar::VisibleFrame(iconFrame, bar)) ||
-        kept.mailCheckRunning != bar.mailCheckRunning ||
-        kept.manualCorrectionRunning != bar.manualCorrectionRunning ||
-        kept.correctionError != bar.correctionError ||
-        kept.hasScheduleToday != bar.hasScheduleToday ||
-        kept.accountListCount != bar.accountListCount ||
-        kept.hasAccounts != (bar.accounts != nullptr)) {
-        return false;
-    }
-    if (bar.accounts != nullptr && !IconBar::SameAccountsShown(kept.accounts, *bar.accounts)) {
-        return false;
-    }
-    const qsizetype images = bar.accountImages != nullptr ? bar.accountImages->size() : 0;
-    if (qsizetype(kept.accountImageKeys.size()) != images) {
-        return false;
-    }
-    for (qsizetype i = 0; i < images; ++i) {
-        if (kept.accountImageKeys[std::size_t(i)] != (*bar.accountImages)[i].cacheKey()) {
-            return false;
-        }
-    }
-    return kept.settings == settings;
+FaceRenderer::KeptInputs FaceRenderer::KeptInputsOf(const ClockSettings& settings,
+                                                    const ClockTime& time, const FaceInputs& in,
+                                                    const IconBarFrame& iconFrame) const {
+    ClockTime date = time;
+    date.hour = date.minute = date.second = date.millisecond = 0;
+    return KeptInputs{settings,
+                      in.clientSize,
+                      date,
+                      IconBarSnapshot::Of(in.iconBar),
+                      IconBar::VisibleFrame(iconFrame, in.iconBar),
+                      pictureGeneration_};
 }
 
-void FaceRenderer::RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
-                                      const FaceInputs& in, const IconBarFrame& iconFrame) {
-    KeptInputs kept;
-    kept.settings = settings;
-    kept.clientSize = in.clientSize;
-    kept.year = time.year;
-    kept.month = time.month;
-    kept.day = time.day;
-    kept.dayOfWeek = time.dayOfWeek;
-    const IconBarSources& bar = in.iconBar;
-    kept.mailCheckRunning = bar.mailCheckRunning;
-    kept.manualCorrectionRunning = bar.manualCorrectionRunning;
-    kept.correctionError = bar.correctionError;
-    kept.hasScheduleToday = bar.hasScheduleToday;
-    kept.accountListCount = bar.accountListCount;
-    kept.hasAccounts = bar.accounts != nullptr;
-    if (bar.accounts != nullptr) {
-        kept.accounts = *bar.accounts;
-    }
-    if (bar.accountImages != nullptr) {
-        for (const QImage& image : *bar.accountImages) {
-            kept.accountImageKeys.push_back(image.cacheKey());
-        }
-    }
-    kept.iconFrame = IconBar::VisibleFrame(iconFrame, bar);
-    kept.pictureGeneration = pictureGeneration_;
-    kept_ = std::move(kept);
-}
-
-void FaceRenderer::KeepLowerParts(ClockSettings& settings, const ClockTime& time,
+void FaceRenderer::KeepLowerParts(const ClockSettings& settings, const ClockTime& time,
                                   const FaceInputs& in, const IconBarFrame& iconFrame) {
     const QSize clientSize = in.clientSize;
     stamps_.clear();
@@ -319,7 +264,7 @@ bool FaceRenderer::UpperRuns(Drawing& drawing, std::vector<Run>& runs) {
                 return false; // smoothed text
             }
             const SegmentTimeLayout layout = LayOutSegmentTime(block, drawing.time);
-            timeSize_ = layout.size;
+            layout_.timeSize = layout.size;
             for (int i = 0; i < layout.count; ++i) {
                 Run run;
                 run.kind = Run::Kind::Figure;
@@ -379,14 +324,16 @@ const PixelStamp* FaceRenderer::StampOf(const Run& run, Drawing& drawing) {
     return &added.first->second.stamp;
 }
 
-QRegion FaceRenderer::Update(ClockSettings& settings, const ClockTime& time, const FaceInputs& in) {
+QRegion FaceRenderer::Update(const ClockSettings& settings, const ClockTime& time,
+                             const FaceInputs& in) {
     const IconBarFrame iconFrame = iconBar_.NextFrame(in.iconBar);
     if (firstDraw_ || in.placementMode != PlacementNone || in.clientSize.isEmpty()) {
         kept_.reset();
         return ComposeWhole(settings, time, in, iconFrame);
     }
     ++updateCount_;
-    const bool rebuild = !KeptInputsMatch(settings, time, in, iconFrame);
+    KeptInputs inputs = KeptInputsOf(settings, time, in, iconFrame);
+    const bool rebuild = !(kept_ == inputs);
     if (rebuild) {
         KeepLowerParts(settings, time, in, iconFrame);
     }
@@ -397,8 +344,10 @@ QRegion FaceRenderer::Update(ClockSettings& settings, const ClockTime& time, con
         changed = ReplayUpperRuns(settings, time, in, iconFrame);
     }
     if (rebuild) {
-        // After the write-backs, which the next update then finds unchanged.
-        RememberKeptInputs(settings, time, in, iconFrame);
+        // The caller stores this draw's layout before the next update, which then finds the
+        // settings unchanged.
+        layout_.StoreIn(inputs.settings);
+        kept_ = std::move(inputs);
     }
     return changed;
 }
@@ -416,7 +365,7 @@ template <class List, class Key> bool Holds(const List& list, std::size_t place,
 
 } // namespace
 
-QRegion FaceRenderer::ReplayUpperRuns(ClockSettings& settings, const ClockTime& time,
+QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const ClockTime& time,
                                       const FaceInputs& in, const IconBarFrame& iconFrame) {
     // The settings are those the kept parts were drawn from.
     Drawing drawing{settings, time, in, iconFrame, in.clientSize, keptDrawable_, keptAnalog_};
@@ -436,7 +385,6 @@ QRegion FaceRenderer::ReplayUpperRuns(ClockSettings& settings, const ClockTime& 
         wholeEverySecond_ = true;
         return ComposeWhole(settings, time, in, iconFrame);
     }
-    WriteIconLayout(settings);
 
     changed_.clear();
     if (!shownValid_ || work_.size() != lower_.size() || work_.format() != QImage::Format_RGB32) {

@@ -4,11 +4,11 @@
 #include "core/window_bits.h"
 #include "face/analog_clock.h"
 #include "face/background_picture.h"
+#include "face/face_layout.h"
 #include "face/icon_bar.h"
 #include "face/pixel_stamp.h"
 #include "face/stamp_recorder.h"
 #include "settings/clock_settings.h"
-#include "settings/mail_account.h"
 
 #include <QImage>
 #include <QRegion>
@@ -44,13 +44,16 @@ public:
     FaceRenderer(const FaceRenderer&) = delete;
     FaceRenderer& operator=(const FaceRenderer&) = delete;
 
-    // Writes IconWidth, IconHeight and IconBarWidth back, and sets NoImage when the picture
-    // cannot be loaded.
-    const QImage& Compose(ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
+    // Draws the whole face; Layout() then tells what the draw measured, for the caller to
+    // keep.
+    const QImage& Compose(const ClockSettings& settings, const ClockTime& time,
+                          const FaceInputs& in);
 
-    // Brings Image() to what Compose would give, with the same write-backs, and returns the
-    // part of the client area whose pixels may differ from the image before the call.
-    QRegion Update(ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
+    // Brings Image() and Layout() to what Compose would give and returns the part of the
+    // client area whose pixels may differ from the image before the call. It is quickest for
+    // a caller that stores each layout in its settings (FaceLayout::StoreIn) before the next
+    // update, as the clock window does: the kept parts are then found unchanged.
+    QRegion Update(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
 
     // The next draw loads the picture again (after a drop or the display dialog's apply).
     void InvalidatePicture();
@@ -58,14 +61,15 @@ public:
     void SetFirstDraw() { firstDraw_ = true; }
     bool IsFirstDraw() const { return firstDraw_; }
 
-    // Loads the picture now if it is not loaded (a drop loads at once), setting NoImage on
-    // failure.
-    void EnsurePictureLoaded(ClockSettings& settings) { picture_.EnsureLoaded(settings); }
+    // Loads the picture now if it is not loaded (a drop loads at once); false when it cannot
+    // be shown, which the caller keeps as NoImage.
+    bool EnsurePictureLoaded(const QString& imageFile) { return picture_.EnsureLoaded(imageFile); }
     // The decoded picture's natural size, for the aspect fit; empty when none is held.
     QSize PictureSize() const { return picture_.PictureSize(); }
 
-    QSize MeasuredTimeSize() const { return timeSize_; }
-    QSize MeasuredDateSize() const { return dateSize_; }
+    // What the last draw measured: the blocks of the time and the date, the icon bar, and
+    // whether the picture was missing.
+    const FaceLayout& Layout() const { return layout_; }
     const QImage& Image() const { return work_; }
     const IconBar& Icons() const { return iconBar_; }
 
@@ -76,24 +80,17 @@ private:
     using RunKey = std::array<int, 12>;
     struct Run;
     struct Drawing;
-    // Everything the kept parts are drawn from.
+    // Everything the kept parts are drawn from: they change with the date, never with the
+    // time of day.
     struct KeptInputs {
         ClockSettings settings;
         QSize clientSize;
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        int dayOfWeek = 0;
-        bool mailCheckRunning = false;
-        bool manualCorrectionRunning = false;
-        bool correctionError = false;
-        bool hasScheduleToday = false;
-        int accountListCount = 0;
-        bool hasAccounts = false;
-        AccountTable accounts;
-        std::vector<qint64> accountImageKeys;
-        IconBarFrame iconFrame;
+        ClockTime date; // the time of day cleared
+        IconBarSnapshot iconBar;
+        IconBarFrame iconFrame; // the steps the bar shows
         int pictureGeneration = 0;
+
+        bool operator==(const KeptInputs&) const = default;
     };
     struct KeptStamp {
         PixelStamp stamp;
@@ -105,41 +102,38 @@ private:
         const PixelStamp* stamp = nullptr; // valid during the update that made it
     };
 
-    void DrawBackground(QImage& image, ClockSettings& settings, QSize clientSize);
+    void DrawBackground(QImage& image, const ClockSettings& settings, QSize clientSize);
     // `part` is one of the parts drawn over the background.
     void DrawPart(Canvas& canvas, int part, Drawing& drawing);
-    void WriteIconLayout(ClockSettings& settings) const;
-    void ComposeWith(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+    void ComposeWith(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
                      const IconBarFrame& iconFrame);
-    QRegion ComposeWhole(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+    QRegion ComposeWhole(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
                          const IconBarFrame& iconFrame);
-    bool KeptInputsMatch(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
-                         const IconBarFrame& iconFrame) const;
-    void RememberKeptInputs(const ClockSettings& settings, const ClockTime& time,
-                            const FaceInputs& in, const IconBarFrame& iconFrame);
-    void KeepLowerParts(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
+    KeptInputs KeptInputsOf(const ClockSettings& settings, const ClockTime& time,
+                            const FaceInputs& in, const IconBarFrame& iconFrame) const;
+    void KeepLowerParts(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
                         const IconBarFrame& iconFrame);
     // The runs over the lower parts, in drawing order; false when one of them is text.
     bool UpperRuns(Drawing& drawing, std::vector<Run>& runs);
     void DrawRun(Canvas& canvas, const Run& run, Drawing& drawing);
     // The run's stamp, recorded now if it is not kept; nullptr when the run blends.
     const PixelStamp* StampOf(const Run& run, Drawing& drawing);
-    QRegion ReplayUpperRuns(ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
-                            const IconBarFrame& iconFrame);
+    QRegion ReplayUpperRuns(const ClockSettings& settings, const ClockTime& time,
+                            const FaceInputs& in, const IconBarFrame& iconFrame);
 
     BackgroundPicture picture_;
     IconBar iconBar_;
     QImage work_; // the composition image, kept at the client size
     bool firstDraw_ = true;
-    QSize timeSize_;
-    QSize dateSize_;
-    IconBarLayout iconLayout_; // the bar as last drawn
+    FaceLayout layout_;
 
     int pictureGeneration_ = 0;
     std::uint64_t updateCount_ = 0;
-    std::optional<KeptInputs> kept_; // what lower_ and the stamps were made from
-    QImage lower_;                   // the parts below the first hand or figure
-    ClockSettings keptDrawable_;     // DrawableSettings of kept_->settings
+    // What lower_ and the stamps were made from, with the settings as the caller keeps them
+    // once it has stored the layout.
+    std::optional<KeptInputs> kept_;
+    QImage lower_;               // the parts below the first hand or figure
+    ClockSettings keptDrawable_; // DrawableSettings of kept_->settings
     AnalogSettings keptAnalog_;
     bool wholeEverySecond_ = false; // an upper run blends: Update composes the whole face
     std::map<RunKey, KeptStamp> stamps_;

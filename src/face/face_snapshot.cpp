@@ -7,7 +7,9 @@ QImage RenderFaceSnapshot(ClockSettings& settings, const ClockTime& time, const 
     FaceRenderer renderer(dataFolder);
     ApplyClockSizeRules(settings, in.clientSize.width(), in.clientSize.height());
     renderer.Compose(settings, time, in);
+    renderer.Layout().StoreIn(settings);
     QImage image = renderer.Compose(settings, time, in);
+    renderer.Layout().StoreIn(settings);
     image.detach();
     return image;
 }

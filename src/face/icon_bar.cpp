@@ -116,18 +116,28 @@ IconBarFrame IconBar::VisibleFrame(const IconBarFrame& frame, const IconBarSourc
     return visible;
 }
 
-bool IconBar::SameAccountsShown(const AccountTable& first, const AccountTable& second) {
-    return std::equal(first.entries.begin(), first.entries.end(), second.entries.begin(),
-                      [](const MailAccount& a, const MailAccount& b) {
-                          return a.Attribute == b.Attribute && a.MessageCount == b.MessageCount &&
-                                 a.ErrorCode == b.ErrorCode && a.ImageIndex == b.ImageIndex &&
-                                 a.TextColor == b.TextColor && a.TextBKColor == b.TextBKColor;
-                      });
-}
-
-IconBarLayout IconBar::Draw(Canvas& canvas, const IconBarPlacement& placement,
-                            const IconBarSources& sources) {
-    return Paint(canvas, placement, sources, NextFrame(sources));
+IconBarSnapshot IconBarSnapshot::Of(const IconBarSources& sources) {
+    IconBarSnapshot snapshot;
+    snapshot.mailCheckRunning = sources.mailCheckRunning;
+    snapshot.manualCorrectionRunning = sources.manualCorrectionRunning;
+    snapshot.correctionError = sources.correctionError;
+    snapshot.hasScheduleToday = sources.hasScheduleToday;
+    snapshot.accountListCount = sources.accountListCount;
+    snapshot.hasAccounts = sources.accounts != nullptr;
+    if (sources.accounts != nullptr) {
+        std::transform(sources.accounts->entries.begin(), sources.accounts->entries.end(),
+                       snapshot.accounts.begin(), [](const MailAccount& account) {
+                           return ShownAccount{account.Attribute, account.MessageCount,
+                                               account.ErrorCode, account.ImageIndex,
+                                               account.TextColor, account.TextBKColor};
+                       });
+    }
+    if (sources.accountImages != nullptr) {
+        for (const QImage& image : *sources.accountImages) {
+            snapshot.accountImageKeys.push_back(image.cacheKey());
+        }
+    }
+    return snapshot;
 }
 
 IconBarLayout IconBar::Paint(Canvas& canvas, const IconBarPlacement& placement,

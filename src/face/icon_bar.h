@@ -5,6 +5,7 @@
 #include "settings/mail_account.h"
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,35 @@ struct IconBarSources {
     const std::vector<QImage>* accountImages = nullptr;
 };
 
+// What the bar shows of its sources, as a value: two equal snapshots paint the same bar in
+// the same frame. Of the accounts only the fields the bar shows count, so the texts of a mail
+// check (results, passwords, servers) do not; the accounts' own bitmaps count by identity.
+struct IconBarSnapshot {
+    struct ShownAccount {
+        int attribute = 0;
+        int messageCount = 0;
+        int errorCode = 0;
+        int imageIndex = 0;
+        Colour textColour = 0;
+        Colour textBackground = 0;
+
+        bool operator==(const ShownAccount&) const = default;
+    };
+
+    bool mailCheckRunning = false;
+    bool manualCorrectionRunning = false;
+    bool correctionError = false;
+    bool hasScheduleToday = false;
+    int accountListCount = 0;
+    bool hasAccounts = false;
+    std::array<ShownAccount, AccountTable::Capacity> accounts{};
+    std::vector<qint64> accountImageKeys; // QImage::cacheKey of each bitmap
+
+    static IconBarSnapshot Of(const IconBarSources& sources);
+
+    bool operator==(const IconBarSnapshot&) const = default;
+};
+
 // Where the bar is drawn and how: a copy of the settings' values so the dialog preview can
 // pass its own.
 struct IconBarPlacement {
@@ -32,12 +62,14 @@ struct IconBarPlacement {
     Colour fillColour = 0;
 };
 
-// What the bar measured, written back into IconWidth, IconHeight and IconBarWidth.
+// What the bar measured; the clock keeps it in IconWidth, IconHeight and IconBarWidth.
 struct IconBarLayout {
     int iconSize = 0;
     int barWidth = 0;
     int barHeight = 0;
     int iconCount = 0;
+
+    bool operator==(const IconBarLayout&) const = default;
 };
 
 // Which step of its animations one draw of the bar shows.
@@ -55,11 +87,8 @@ class IconBar {
 public:
     IconBar();
 
-    IconBarLayout Draw(Canvas& canvas, const IconBarPlacement& placement,
-                       const IconBarSources& sources);
-
-    // Draw is these two: the animations advance once per draw, and the frame they reached
-    // may be painted more than once.
+    // The animations advance once per draw of the face; the frame they reached may be
+    // painted more than once.
     IconBarFrame NextFrame(const IconBarSources& sources);
     IconBarLayout Paint(Canvas& canvas, const IconBarPlacement& placement,
                         const IconBarSources& sources, const IconBarFrame& frame);
@@ -67,9 +96,6 @@ public:
     // equal results mean equal pictures: the activity mark shows only while a job runs, the
     // blink only on an account count that blinks.
     static IconBarFrame VisibleFrame(const IconBarFrame& frame, const IconBarSources& sources);
-    // Whether two account tables give the same bar: only the fields the bar shows count, so
-    // the texts of a mail check (results, passwords, servers) do not.
-    static bool SameAccountsShown(const AccountTable& first, const AccountTable& second);
     // Whether the blink turns between two readings of the mail check's count: it turns each
     // time the count passes a multiple of four, one second however often the bar is drawn.
     static bool BlinkTurns(std::uint32_t previousMailTickCount, std::uint32_t mailTickCount) {

@@ -6,16 +6,18 @@
 #include <cstdio>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+// After jpeglib.h, which it builds on.
+#include <jerror.h>
 
 namespace {
 
 // libjpeg reports fatal errors by calling error_exit, which must not return; it jumps back
-// to the setjmp of the current stage. Warnings (premature end of data, corrupt segments) are
-// remembered: a picture that needed them is damaged and is rejected.
+// to the setjmp of the current stage. A warning (premature end of data, corrupt segments, a
+// scan out of order) means a damaged picture, which is rejected: the decoding stops there,
+// so that a file of many bogus scans costs no more than its first one.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
-    bool warned;
     char message[JMSG_LENGTH_MAX];
 };
 
@@ -25,11 +27,22 @@ extern "C" void ExitWithJump(j_common_ptr info) {
     std::longjmp(manager->jump, 1);
 }
 
-extern "C" void RememberWarning(j_common_ptr info, int level) {
+extern "C" void StopAtWarning(j_common_ptr info, int level) {
     auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    if (level < 0 && !manager->warned) {
-        manager->warned = true;
+    if (level < 0) {
         (*info->err->format_message)(info, manager->message);
+        std::longjmp(manager->jump, 1);
+    }
+}
+
+// libjpeg calls the progress monitor as it goes through the scans of the file.
+extern "C" void StopAfterTooManyScans(j_common_ptr info) {
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > JpegDecoder::MostScans) {
+        auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+        std::snprintf(manager->message, sizeof manager->message, "more than %d scans",
+                      JpegDecoder::MostScans);
+        std::longjmp(manager->jump, 1);
     }
 }
 
@@ -40,23 +53,28 @@ struct HeaderInfo {
     int height;
 };
 
-// The two stages below hold only plain C data in the frame that calls setjmp, so the jump
-// skips no destructor.
+// The stages below hold only plain C data in the frame that calls setjmp, so the jump skips
+// no destructor.
 bool ReadHeader(jpeg_decompress_struct* info, ErrorManager* errors, const unsigned char* bytes,
                 unsigned long size, HeaderInfo* header) {
     if (setjmp(errors->jump) != 0) {
         return false;
     }
     jpeg_create_decompress(info);
+    // Beyond this the coefficients of a progressive picture would need a backing store,
+    // which this libjpeg lacks: the decoding fails with an error instead of allocating.
+    info->mem->max_memory_to_use = JpegDecoder::MostDecoderMemory;
     jpeg_mem_src(info, bytes, size);
     jpeg_read_header(info, TRUE);
     header->width = int(info->image_width);
     header->height = int(info->image_height);
-    return !errors->warned;
+    return true;
 }
 
-bool DecodeRows(jpeg_decompress_struct* info, ErrorManager* errors, unsigned char* bits,
-                qsizetype bytesPerLine) {
+// Reads every scan of a progressive picture into the decoder's coefficient buffers, so the
+// scan and memory limits act before the output picture is allocated.
+bool StartDecoding(jpeg_decompress_struct* info, ErrorManager* errors,
+                   jpeg_progress_mgr* progress) {
     if (setjmp(errors->jump) != 0) {
         return false;
     }
@@ -66,8 +84,15 @@ bool DecodeRows(jpeg_decompress_struct* info, ErrorManager* errors, unsigned cha
     info->dct_method = JDCT_ISLOW;
     info->do_fancy_upsampling = TRUE;
     info->buffered_image = FALSE;
+    progress->progress_monitor = StopAfterTooManyScans;
+    info->progress = progress;
     jpeg_start_decompress(info);
-    if (info->output_components != 3) {
+    return info->output_components == 3;
+}
+
+bool DecodeRows(jpeg_decompress_struct* info, ErrorManager* errors, unsigned char* bits,
+                qsizetype bytesPerLine) {
+    if (setjmp(errors->jump) != 0) {
         return false;
     }
     JSAMPROW rows[8];
@@ -78,12 +103,9 @@ bool DecodeRows(jpeg_decompress_struct* info, ErrorManager* errors, unsigned cha
             rows[i] = bits + qsizetype(first + i) * bytesPerLine;
         }
         jpeg_read_scanlines(info, rows, count);
-        if (errors->warned) {
-            return false;
-        }
     }
     jpeg_finish_decompress(info);
-    return !errors->warned;
+    return true;
 }
 
 DecodedPicture Rejected(const QString& reason) {
@@ -100,7 +122,7 @@ DecodedPicture JpegDecoder::Decode(const QByteArray& data) {
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = ExitWithJump;
-    errors.base.emit_message = RememberWarning;
+    errors.base.emit_message = StopAtWarning;
     errors.base.output_message = IgnoreOutput;
 
     HeaderInfo header{};
@@ -119,13 +141,24 @@ DecodedPicture JpegDecoder::Decode(const QByteArray& data) {
         return fail(
             QStringLiteral("picture too large: %1 x %2").arg(header.width).arg(header.height));
     }
+    const auto failedDecoding = [&] {
+        if (errors.base.msg_code == JERR_NO_BACKING_STORE) {
+            return fail(
+                QStringLiteral("decoding needs more than %1 MiB").arg(MostDecoderMemory >> 20));
+        }
+        return fail(errors.message[0] != 0 ? QString::fromLocal8Bit(errors.message)
+                                           : QStringLiteral("unsupported colour layout"));
+    };
+    jpeg_progress_mgr progress{};
+    if (!StartDecoding(&info, &errors, &progress)) {
+        return failedDecoding();
+    }
     QImage image(header.width, header.height, QImage::Format_RGB888);
     if (image.isNull()) {
         return fail(QStringLiteral("out of memory"));
     }
     if (!DecodeRows(&info, &errors, image.bits(), image.bytesPerLine())) {
-        return fail(errors.message[0] != 0 ? QString::fromLocal8Bit(errors.message)
-                                           : QStringLiteral("unsupported colour layout"));
+        return failedDecoding();
     }
     jpeg_destroy_decompress(&info);
     return DecodedPicture{image, QString()};
@@ -136,5 +169,10 @@ DecodedPicture JpegDecoder::DecodeFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Rejected(QStringLiteral("cannot open"));
     }
-    return Decode(file.readAll());
+    // Read one byte past the limit: the size a device or a pipe reports says nothing.
+    const QByteArray data = file.read(MostFileBytes + 1);
+    if (data.size() > MostFileBytes) {
+        return Rejected(QStringLiteral("file larger than %1 MiB").arg(MostFileBytes >> 20));
+    }
+    return Decode(data);
 }

@@ -16,20 +16,31 @@ quint32 LittleEndian(const QByteArray& bytes, int offset, int size) {
 }
 
 // Qt's bitmap reader fills a truncated file's missing rows with garbage instead of failing,
-// so the pixel data of an uncompressed bitmap is checked against the file size first.
+// so the pixel data of an uncompressed bitmap is checked against the file size first. The
+// header is taken as the reader takes it: the info headers of 40, 64, 108 and 124 bytes carry
+// 32-bit sizes and a compression; a header of any other size is read as the old core header
+// with 16-bit sizes and no compression, so a few garbage bytes cannot pass for a huge picture.
 bool UncompressedBitmapIsComplete(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
     const QByteArray header = file.read(34);
-    if (header.size() < 34 || LittleEndian(header, 14, 4) < 40) {
-        return true; // too short for an info header, or an OS/2 header: the reader decides
+    if (header.size() < 26) {
+        return true; // too short for any header: the reader refuses it
     }
-    const qint64 width = qint32(LittleEndian(header, 18, 4));
-    const qint64 height = std::abs(qint64(qint32(LittleEndian(header, 22, 4))));
-    const qint64 bitsPerPixel = LittleEndian(header, 28, 2);
-    const quint32 compression = LittleEndian(header, 30, 4);
+    const quint32 headerSize = LittleEndian(header, 14, 4);
+    const bool infoHeader =
+        headerSize == 40 || headerSize == 64 || headerSize == 108 || headerSize == 124;
+    if (infoHeader && header.size() < 34) {
+        return true;
+    }
+    const qint64 width =
+        infoHeader ? qint32(LittleEndian(header, 18, 4)) : qint16(LittleEndian(header, 18, 2));
+    const qint64 height = std::abs(infoHeader ? qint64(qint32(LittleEndian(header, 22, 4)))
+                                              : qint64(qint16(LittleEndian(header, 20, 2))));
+    const qint64 bitsPerPixel = LittleEndian(header, infoHeader ? 28 : 24, 2);
+    const quint32 compression = infoHeader ? LittleEndian(header, 30, 4) : 0;
     const bool uncompressed = compression == 0 || compression == 3; // BI_RGB, BI_BITFIELDS
     if (!uncompressed || width <= 0 || bitsPerPixel == 0) {
         return true;

@@ -40,7 +40,7 @@ void DrawFrame(Canvas& canvas, const QString& text, QPoint textAt, int left, int
 } // namespace
 
 void DrawPlacementOverlay(Canvas& canvas, PlacementMode mode, const ClockSettings& settings,
-                          QSize clientSize, QSize timeSize, QSize dateSize) {
+                          QSize clientSize, const FaceLayout& layout) {
     switch (mode) {
     case PlacementAnalog:
         DrawAnalogMarks(canvas, settings, clientSize);
@@ -50,7 +50,7 @@ void DrawPlacementOverlay(Canvas& canvas, PlacementMode mode, const ClockSetting
         const int y = settings.Digi_y;
         DrawFrame(canvas, QString::asprintf("X=%03d Y=%03d Size=%d", x, y, settings.Digi_Size),
                   QPoint(x, y - 16), x - settings.Digi_Width, y - settings.Digi_Width,
-                  x + timeSize.width(), y + timeSize.height());
+                  x + layout.timeSize.width(), y + layout.timeSize.height());
         break;
     }
     case PlacementDate: {
@@ -58,14 +58,14 @@ void DrawPlacementOverlay(Canvas& canvas, PlacementMode mode, const ClockSetting
         const int y = settings.Date_y;
         DrawFrame(canvas, QString::asprintf("X=%03d Y=%03d Size=%d", x, y, settings.Date_Size),
                   QPoint(x, y - 16), x - settings.Date_Width, y - settings.Date_Width,
-                  x + dateSize.width(), y + dateSize.height());
+                  x + layout.dateSize.width(), y + layout.dateSize.height());
         break;
     }
     case PlacementIconBar: {
         const int x = settings.IconBarX;
         const int y = settings.IconBarY;
         DrawFrame(canvas, QString::asprintf("X=%03d Y=%03d", x, y), QPoint(x, y - 16), x - 2, y - 2,
-                  x + settings.IconBarWidth + 2, y + settings.IconHeight + 2);
+                  x + layout.iconBar.barWidth + 2, y + layout.iconBar.barHeight + 2);
         break;
     }
     default:

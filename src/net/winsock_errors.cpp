@@ -1,7 +1,6 @@
 #include "winsock_errors.h"
 
 #include <array>
-#include <cerrno>
 
 namespace {
 
@@ -112,30 +111,4 @@ int WinsockErrors::FromSocketError(QAbstractSocket::SocketError error, const QSt
         // Qt's remaining errors (proxy, TLS, unknown) have no Winsock counterpart.
         return 0;
     }
-}
-
-int WinsockErrors::FromErrno(int osError) {
-    struct Pair {
-        int osError;
-        int number;
-    };
-    static const Pair pairs[] = {
-        {EINTR, 10004},         {EBADF, 10009},        {EACCES, 10013},
-        {EFAULT, 10014},        {EINVAL, 10022},       {EMFILE, 10024},
-        {EWOULDBLOCK, 10035},   {EINPROGRESS, 10036},  {EALREADY, 10037},
-        {ENOTSOCK, 10038},      {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},
-        {EPROTOTYPE, 10041},    {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043},
-        {EOPNOTSUPP, 10045},    {EAFNOSUPPORT, 10047}, {EADDRINUSE, 10048},
-        {EADDRNOTAVAIL, 10049}, {ENETDOWN, 10050},     {ENETUNREACH, 10051},
-        {ENETRESET, 10052},     {ECONNABORTED, 10053}, {ECONNRESET, 10054},
-        {ENOBUFS, 10055},       {EISCONN, 10056},      {ENOTCONN, 10057},
-        {ETIMEDOUT, 10060},     {ECONNREFUSED, 10061}, {ELOOP, 10062},
-        {ENAMETOOLONG, 10063},  {EHOSTUNREACH, 10065}, {ENOTEMPTY, 10066},
-    };
-    for (const Pair& pair : pairs) {
-        if (pair.osError == osError) {
-            return pair.number;
-        }
-    }
-    return 0;
 }

@@ -21,6 +21,4 @@ public:
     // The Winsock number for an error reported by a Qt socket; detail is the socket's
     // errorString(), which is the only place Qt tells "host" from "network" unreachable.
     static int FromSocketError(QAbstractSocket::SocketError error, const QString& detail);
-    // The Winsock number for an errno value of the socket calls; 0 for 0 or an unknown value.
-    static int FromErrno(int osError);
 };

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QTimer>
 #include <chrono>
@@ -49,7 +50,27 @@ bool OpenDocument(const QString& path, const QString& workingFolder) {
     return accepted;
 }
 
-// Starts executables with QProcess so that the options reach the program as separate
+// A file runs when it is marked executable and is a program by its type: a binary of this
+// system or a script. The mark alone does not decide: on FAT and NTFS mounts every file
+// carries it, and a document there is to be opened, not run.
+bool IsProgram(const QFileInfo& info) {
+    if (!info.isExecutable()) {
+        return false;
+    }
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    for (const char* binary :
+         {"application/x-executable", "application/x-sharedlib", "application/x-pie-executable"}) {
+        if (type.name() == QLatin1String(binary)) {
+            return true;
+        }
+    }
+    // Scripts are text the desktop also counts as executable (shell, Python, Perl ...);
+    // binaries of other systems and game images count as executable but are not text.
+    return type.inherits(QStringLiteral("text/plain")) &&
+           type.inherits(QStringLiteral("application/x-executable"));
+}
+
+// Starts programs with QProcess so that the options reach the program as separate
 // arguments exactly as written, never interpreted by a shell. Documents go to xdg-open,
 // which picks the desktop's application for them. The window state is left to the started
 // program and the desktop: X11 offers no general way to ask another program for one.
@@ -57,7 +78,7 @@ class ProcessAppLauncher : public AppLauncher {
 public:
     bool Launch(const QString& file, const QString& options, const QString& folder,
                 int showType) override {
-        const QFileInfo info(file);
+        const QFileInfo info(ResolveFile(file, folder));
         if (file.isEmpty() || !info.isFile()) {
             return false;
         }
@@ -68,7 +89,7 @@ public:
         const QString workingFolder =
             !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
         const QString path = info.absoluteFilePath();
-        if (info.isExecutable()) {
+        if (IsProgram(info)) {
             return QProcess::startDetached(path, QProcess::splitCommand(options), workingFolder);
         }
         return OpenDocument(path, workingFolder);

@@ -18,7 +18,7 @@ class ShellAppLauncher : public AppLauncher {
 public:
     bool Launch(const QString& file, const QString& options, const QString& folder,
                 int showType) override {
-        const QFileInfo info(file);
+        const QFileInfo info(ResolveFile(file, folder));
         if (file.isEmpty() || !info.isFile()) {
             return false;
         }

@@ -25,11 +25,3 @@ QString DataFolder() {
     return QString();
 #endif
 }
-
-QString ResolveDataFile(const QString& path) {
-    if (path.isEmpty() || QDir::isAbsolutePath(path) || QFileInfo::exists(path)) {
-        return path;
-    }
-    const QString inData = QDir(DataFolder()).filePath(path);
-    return QFileInfo::exists(inData) ? inData : path;
-}

@@ -6,7 +6,3 @@
 // ZORBEL_DATA_DIR, else the installed data folder, else the data folder laid out in the build
 // tree the program was built in (so a build runs without installing).
 QString DataFolder();
-
-// Resolves a relative picture or sound path the way the clock does: against the current
-// directory first, then against the data folder. Absolute paths are returned as they are.
-QString ResolveDataFile(const QString& path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // Starting the clock when the user logs in. The state is kept where the desktop looks for
@@ -16,6 +17,7 @@ public:
     virtual QString Location() const = 0;
 };
 
-// The login start of `program` for the current user. On Linux the entry is
+// The login start of `program` with `arguments` for the current user. On Linux the entry is
 // $XDG_CONFIG_HOME/autostart/zorbel.desktop, read when this is called.
-std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program);
+std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program,
+                                                   const QStringList& arguments = {});

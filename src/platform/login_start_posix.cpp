@@ -43,8 +43,8 @@ QString ExecArgument(const QString& argument) {
 
 class XdgLoginStart : public LoginStart {
 public:
-    explicit XdgLoginStart(QString program)
-        : program_(std::move(program)),
+    explicit XdgLoginStart(QStringList command)
+        : command_(std::move(command)),
           entry_(AutostartFolder() + QStringLiteral("/zorbel.desktop")) {}
 
     bool IsEnabled() const override {
@@ -87,6 +87,10 @@ public:
         if (!file.open(QIODevice::WriteOnly)) {
             return false;
         }
+        QStringList exec;
+        for (const QString& argument : command_) {
+            exec.append(ExecArgument(argument));
+        }
         const QString text = QStringLiteral("[Desktop Entry]\n"
                                             "Type=Application\n"
                                             "Name=Zorbel\n"
@@ -95,7 +99,7 @@ public:
                                             "Exec=%1\n"
                                             "Icon=zorbel\n"
                                             "Terminal=false\n")
-                                 .arg(ExecArgument(program_));
+                                 .arg(exec.join(QLatin1Char(' ')));
         file.write(text.toUtf8());
         return file.commit();
     }
@@ -103,12 +107,13 @@ public:
     QString Location() const override { return entry_; }
 
 private:
-    QString program_;
+    QStringList command_; // the program, then its arguments
     QString entry_;
 };
 
 } // namespace
 
-std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program) {
-    return std::make_unique<XdgLoginStart>(program);
+std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program,
+                                                   const QStringList& arguments) {
+    return std::make_unique<XdgLoginStart>(QStringList{program} + arguments);
 }

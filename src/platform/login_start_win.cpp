@@ -9,11 +9,21 @@ const QString RunKey =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 const QString ValueName = QStringLiteral("Zorbel");
 
+// A program path or file argument as one word of a command line. Windows paths hold no
+// quotes, so quoting is all it needs.
+QString Quoted(const QString& word) {
+    return QLatin1Char('"') + word + QLatin1Char('"');
+}
+
 // The value under the current user's Run key that Windows starts at logon.
 class RunKeyLoginStart : public LoginStart {
 public:
-    explicit RunKeyLoginStart(const QString& program)
-        : command_(QLatin1Char('"') + QDir::toNativeSeparators(program) + QLatin1Char('"')) {}
+    RunKeyLoginStart(const QString& program, const QStringList& arguments)
+        : command_(Quoted(QDir::toNativeSeparators(program))) {
+        for (const QString& argument : arguments) {
+            command_ += QLatin1Char(' ') + Quoted(QDir::toNativeSeparators(argument));
+        }
+    }
 
     bool IsEnabled() const override {
         return QSettings(RunKey, QSettings::NativeFormat).contains(ValueName);
@@ -38,6 +48,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program) {
-    return std::make_unique<RunKeyLoginStart>(program);
+std::unique_ptr<LoginStart> CreateSystemLoginStart(const QString& program,
+                                                   const QStringList& arguments) {
+    return std::make_unique<RunKeyLoginStart>(program, arguments);
 }

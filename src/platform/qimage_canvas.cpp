@@ -34,8 +34,13 @@ QSize QImageCanvas::Size() const {
 void QImageCanvas::SetPen(Colour colour, int width, PenStyle style) {
     QPen pen(ToQColor(colour));
     pen.setWidth(width < 1 ? 1 : width);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
+    if (width > 1) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    }
     switch (style) {
     case PenStyle::Solid:
         pen.setStyle(Qt::SolidLine);

@@ -11,7 +11,9 @@
 // GDI's boxes exclude their right and bottom edge while QPainter's outlined QRect covers
 // left..left+width; outlined shapes are therefore drawn in QRect(left, top, right - left - 1,
 // bottom - top - 1), which puts a one-pixel pen on exactly the pixels GDI would use.
-// Lines are drawn with a flat cap, so like GDI's LineTo they end at the end point.
+// A one-pixel pen ends flat, so like GDI's LineTo a line ends before its end point; a wider
+// pen is a geometric pen as GDI makes it, with round ends and round joins, so wide corners
+// are round and an outline closed by repeating its first point shows no notch there.
 class QImageCanvas : public Canvas {
 public:
     explicit QImageCanvas(QImage& image);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/registry_key.h"
+#include "platform/save_result.h"
 
 #include <QString>
 #include <memory>
@@ -18,6 +19,9 @@ public:
     virtual std::unique_ptr<RegistryKey> OpenKey(const QString& path, OpenMode mode) = 0;
     // Removes the key with all its values and subkeys; true when it no longer exists.
     virtual bool DeleteKey(const QString& path) = 0;
-    // Makes every change so far durable; false when that failed.
-    virtual bool Flush() = 0;
+    // Makes every change so far durable; when that fails the stored settings are as they were.
+    virtual SaveResult Flush() = 0;
+    // What went wrong reading the stored settings when the backend was made, in words for the
+    // user; empty when nothing did.
+    virtual QString LoadProblem() const { return QString(); }
 };

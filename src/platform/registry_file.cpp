@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -39,18 +40,24 @@ QString RegistryFile::DefaultPathFor(const QString& xdgConfigHome, const QString
 }
 
 void RegistryFile::Load() {
+    const QFileInfo info(filePath_);
+    if (!info.exists()) {
+        return;
+    }
     QFile file(filePath_);
-    if (!file.exists()) {
+    // Only a plain file is read: a device or a pipe in its place could feed bytes forever.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        RefuseSaves(QStringLiteral("設定ファイルを読み込めません（%1）。")
+                        .arg(info.isFile() ? file.errorString()
+                                           : QStringLiteral("通常のファイルではありません")));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        saveRefused_ = true;
-        Report(QStringLiteral("cannot read the settings file %1 (%2); settings will not be saved")
-                   .arg(filePath_, file.errorString()));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MostFileBytes + 1);
     file.close();
+    if (bytes.size() > MostFileBytes) {
+        SetAside(QStringLiteral("大きすぎる（1 MiB を超える）"));
+        return;
+    }
     if (bytes.isEmpty()) {
         return;
     }
@@ -59,25 +66,30 @@ void RegistryFile::Load() {
         Report(QStringLiteral("%1:%2: %3").arg(filePath_).arg(note.line).arg(note.text));
     }
     if (result.outcome == RegistryExportReader::Outcome::Unreadable) {
-        SetAside(QStringLiteral("is not a registry export"));
+        SetAside(QStringLiteral("レジストリ登録ファイルの形式ではない"));
         return;
     }
     tree_ = std::move(result.tree);
+}
+
+void RegistryFile::RefuseSaves(const QString& why) {
+    saveRefused_ = true;
+    loadProblem_ = why + QLatin1Char('\n') + filePath_ +
+                   QStringLiteral("\n中身を失わないよう、このファイルには保存しません。");
 }
 
 void RegistryFile::SetAside(const QString& reason) {
     const QString aside = filePath_ + QStringLiteral(".bad");
     QFile::remove(aside);
     if (!QFile::copy(filePath_, aside)) {
-        saveRefused_ = true;
-        Report(QStringLiteral("the settings file %1 %2 and could not be copied to %3; "
-                              "settings will not be saved")
-                   .arg(filePath_, reason, aside));
+        RefuseSaves(QStringLiteral("設定ファイルが%1ため読み込めず、%2 にも写せません。")
+                        .arg(reason, aside));
         return;
     }
     QFile::setPermissions(aside, OwnerOnly);
-    Report(QStringLiteral("the settings file %1 %2; it was copied to %3 and the defaults are used")
-               .arg(filePath_, reason, aside));
+    loadProblem_ = QStringLiteral("設定ファイルが%2ため、初期設定で起動します。\n%1\n"
+                                  "元のファイルは %3 に写しました。")
+                       .arg(filePath_, reason, aside);
 }
 
 QString RegistryFile::FullPath(const QString& path) const {
@@ -106,30 +118,33 @@ bool RegistryFile::DeleteKey(const QString& path) {
     return true;
 }
 
-bool RegistryFile::MakeFolder() const {
+int RegistryFile::MakeFolder() const {
     const QString folder = QFileInfo(filePath_).absolutePath();
     if (QFileInfo::exists(folder)) {
-        return true;
+        return 0;
     }
+    errno = 0;
     if (!QDir().mkpath(folder)) {
-        return false;
+        return errno != 0 ? errno : EIO;
     }
     // The folder holds nothing but the settings, passwords included.
     QFile::setPermissions(folder, OwnerOnly | QFileDevice::ExeOwner);
-    return true;
+    return 0;
 }
 
-bool RegistryFile::Flush() {
+SaveResult RegistryFile::Flush() {
     if (saveRefused_) {
-        return false;
+        return SaveResult::Failed(SaveResult::Problem::UnreadableAtStart, filePath_);
     }
     if (!changed_ && QFileInfo::exists(filePath_)) {
-        return true;
+        return SaveResult::Saved();
     }
-    if (!MakeFolder() || !RegistryFileSaver::Save(filePath_, RegistryExportWriter::Write(tree_))) {
-        Report(QStringLiteral("cannot write the settings file %1").arg(filePath_));
-        return false;
+    if (const int error = MakeFolder(); error != 0) {
+        return SaveResult::FromSystemError(error, filePath_);
     }
-    changed_ = false;
-    return true;
+    SaveResult saved = RegistryFileSaver::Save(filePath_, RegistryExportWriter::Write(tree_));
+    if (saved.Ok()) {
+        changed_ = false;
+    }
+    return saved;
 }

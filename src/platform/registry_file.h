@@ -9,13 +9,16 @@
 // The whole tree is read when the object is made and written back by Flush. Keys and
 // values the program does not know are kept as they were.
 //
-// A file that is not a registry export at all is copied aside as FILE.bad and the program
-// starts from an empty tree; a file that exists but cannot be read is never overwritten.
-// Both are reported on stderr.
+// A file that is not a registry export at all, or is too large to be one the program wrote,
+// is copied aside as FILE.bad and the program starts from an empty tree; a file that exists
+// but cannot be read is never overwritten. Both are told by LoadProblem; the lines of a
+// readable file that had to be skipped are reported on stderr.
 class RegistryFile : public RegistryBackend {
 public:
     // Where the program's keys live in the file.
     static const QString RootPath;
+    // The program's own files are a few kilobytes; anything this large is not one of them.
+    static constexpr qint64 MostFileBytes = 1024 * 1024;
 
     explicit RegistryFile(QString filePath);
 
@@ -26,18 +29,22 @@ public:
 
     std::unique_ptr<RegistryKey> OpenKey(const QString& path, OpenMode mode) override;
     bool DeleteKey(const QString& path) override;
-    bool Flush() override;
+    SaveResult Flush() override;
+    QString LoadProblem() const override { return loadProblem_; }
 
     const QString& FilePath() const { return filePath_; }
 
 private:
     void Load();
+    void RefuseSaves(const QString& reason);
     void SetAside(const QString& reason);
     QString FullPath(const QString& path) const;
-    bool MakeFolder() const;
+    // Zero when the file's folder exists or was made, else the errno of the failure.
+    int MakeFolder() const;
 
     QString filePath_;
     RegistryTree tree_;
     bool changed_ = false;
     bool saveRefused_ = false; // the file could not be read, so writing would destroy it
+    QString loadProblem_;
 };

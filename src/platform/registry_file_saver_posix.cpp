@@ -1,6 +1,7 @@
 #include "platform/registry_file_saver.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -11,6 +12,9 @@
 
 namespace {
 
+// Deep enough for any sensible chain of links; a loop ends here instead of running forever.
+constexpr int MostLinksFollowed = 40;
+
 bool WriteAll(int descriptor, const QByteArray& contents) {
     const char* next = contents.constData();
     qsizetype left = contents.size();
@@ -19,7 +23,11 @@ bool WriteAll(int descriptor, const QByteArray& contents) {
         if (written < 0 && errno == EINTR) {
             continue;
         }
-        if (written <= 0) {
+        if (written < 0) {
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
             return false;
         }
         next += written;
@@ -37,26 +45,58 @@ void SyncFolder(const QByteArray& folder) {
     }
 }
 
+// The file the links at `path` end in, which need not exist yet.
+QString FollowLinks(const QString& path) {
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int step = 0; step < MostLinksFollowed; ++step) {
+        const QFileInfo info(current);
+        if (!info.isSymLink()) {
+            return current;
+        }
+        current = info.symLinkTarget();
+    }
+    return current;
+}
+
 } // namespace
 
-bool RegistryFileSaver::Save(const QString& path, const QByteArray& contents,
-                             const BeforeReplace& beforeReplace) {
-    const QByteArray target = QFile::encodeName(path);
+SaveResult RegistryFileSaver::Save(const QString& path, const QByteArray& contents,
+                                   const BeforeReplace& beforeReplace) {
+    const bool throughLink = QFileInfo(path).isSymLink();
+    const QString targetPath = FollowLinks(path);
+    const QByteArray target = QFile::encodeName(targetPath);
+    // A file reached through a link is someone's own arrangement: it keeps its permissions.
+    mode_t mode = S_IRUSR | S_IWUSR;
+    struct stat existing {};
+    if (throughLink && ::stat(target.constData(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+    }
+
     QByteArray temporary = target + ".XXXXXX";
     // mkstemp creates the file with mode 0600, so the secrets are never readable by others.
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
-        return false;
+        return SaveResult::FromSystemError(errno, path);
     }
-    const bool written = ::fchmod(descriptor, S_IRUSR | S_IWUSR) == 0 &&
-                         WriteAll(descriptor, contents) && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
+    int error = 0;
+    const auto step = [&error](bool succeeded) {
+        if (!succeeded && error == 0) {
+            error = errno;
+        }
+        return succeeded;
+    };
+    const bool written = step(::fchmod(descriptor, mode) == 0) &&
+                         step(WriteAll(descriptor, contents)) && step(::fsync(descriptor) == 0);
+    const bool closed = step(::close(descriptor) == 0);
     const bool go =
         written && closed && (!beforeReplace || beforeReplace(QFile::decodeName(temporary)));
-    if (!go || ::rename(temporary.constData(), target.constData()) != 0) {
-        ::unlink(temporary.constData());
-        return false;
+    if (go) {
+        step(::rename(temporary.constData(), target.constData()) == 0);
     }
-    SyncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
-    return true;
+    if (!go || error != 0) {
+        ::unlink(temporary.constData());
+        return SaveResult::FromSystemError(error != 0 ? error : EIO, path);
+    }
+    SyncFolder(QFile::encodeName(QFileInfo(targetPath).absolutePath()));
+    return SaveResult::Saved();
 }

@@ -4,17 +4,27 @@
 
 // QSaveFile writes to a temporary file in the same folder, syncs it on commit and then
 // replaces the old file; it does not name the temporary file.
-bool RegistryFileSaver::Save(const QString& path, const QByteArray& contents,
-                             const BeforeReplace& beforeReplace) {
+SaveResult RegistryFileSaver::Save(const QString& path, const QByteArray& contents,
+                                   const BeforeReplace& beforeReplace) {
     QSaveFile file(path);
+    const auto failed = [&file, &path] {
+        const SaveResult::Problem problem = file.error() == QFileDevice::PermissionsError
+                                                ? SaveResult::Problem::NotPermitted
+                                                : SaveResult::Problem::Other;
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return SaveResult::Failed(problem, path, reason);
+    };
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.flush()) {
-        file.cancelWriting();
-        return false;
+        return failed();
     }
     if (beforeReplace && !beforeReplace(QString())) {
         file.cancelWriting();
-        return false;
+        return SaveResult::Failed(SaveResult::Problem::Other, path);
     }
-    return file.commit();
+    if (!file.commit()) {
+        return SaveResult::Failed(SaveResult::Problem::Other, path, file.errorString());
+    }
+    return SaveResult::Saved();
 }

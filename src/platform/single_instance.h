@@ -5,6 +5,8 @@
 
 // Guards against a second clock of the same user. The guard lasts as long as the object;
 // it cannot go stale when the process dies, because the operating system releases it.
+// On Linux it is a lock file in the user's own runtime folder, where no other user can
+// create it first.
 class SingleInstance {
 public:
     enum class Result { First, AlreadyRunning, Failed };
@@ -15,8 +17,11 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     Result Acquire();
+    // After Failed: what could not be done, where, and why; may be empty.
+    const QString& Problem() const { return problem_; }
 
 private:
     struct Handle;
     std::unique_ptr<Handle> handle_;
+    QString problem_;
 };

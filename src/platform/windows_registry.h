@@ -9,5 +9,5 @@ public:
     std::unique_ptr<RegistryKey> OpenKey(const QString& path, OpenMode mode) override;
     bool DeleteKey(const QString& path) override;
     // The registry writes through by itself; nothing is held back.
-    bool Flush() override { return true; }
+    SaveResult Flush() override { return SaveResult::Saved(); }
 };

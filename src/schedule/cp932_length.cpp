@@ -2,7 +2,10 @@
 
 namespace {
 
-int BytesOf(char32_t codePoint) {
+int BytesOf(char32_t codePoint, LineBreakBytes lineBreaks) {
+    if (codePoint == U'\n' && lineBreaks == LineBreakBytes::Two) {
+        return 2;
+    }
     const bool singleByte = codePoint < 0x80 || (codePoint >= 0xFF61 && codePoint <= 0xFF9F);
     return singleByte ? 1 : 2;
 }
@@ -20,22 +23,22 @@ char32_t CodePointAt(const QString& text, int index, int& units) {
 
 } // namespace
 
-int Cp932ByteCount(const QString& text) {
+int Cp932ByteCount(const QString& text, LineBreakBytes lineBreaks) {
     int bytes = 0;
     for (int i = 0; i < text.size();) {
         int units = 0;
-        bytes += BytesOf(CodePointAt(text, i, units));
+        bytes += BytesOf(CodePointAt(text, i, units), lineBreaks);
         i += units;
     }
     return bytes;
 }
 
-int Cp932FittingLength(const QString& text, int availableBytes) {
+int Cp932FittingLength(const QString& text, int availableBytes, LineBreakBytes lineBreaks) {
     int used = 0;
     int i = 0;
     while (i < text.size()) {
         int units = 0;
-        const int bytes = BytesOf(CodePointAt(text, i, units));
+        const int bytes = BytesOf(CodePointAt(text, i, units), lineBreaks);
         if (used + bytes > availableBytes) {
             break;
         }

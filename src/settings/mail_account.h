@@ -29,6 +29,17 @@ inline MailAccountSecurity KnownSecurity(int security) {
                                                                   : TlsSecurity;
 }
 
+// MailAccount::Protocol: how the mailbox is read.
+enum MailAccountProtocol : int {
+    Pop3Protocol = 0, // the message count of a POP3 mailbox
+    ImapProtocol = 1, // the unseen messages of one IMAP folder
+};
+
+// A value no version wrote reads as POP3, the protocol every older layout meant.
+inline MailAccountProtocol KnownProtocol(int protocol) {
+    return protocol == ImapProtocol ? ImapProtocol : Pop3Protocol;
+}
+
 // One mailbox. The fields from MessageCount to ResultText live only while the program runs.
 struct MailAccount {
     int ImageIndex = 0;
@@ -52,6 +63,12 @@ struct MailAccount {
     int Security = NoSecurity;
     // SHA-256 fingerprint of a server certificate the user chose to trust, or "".
     QString TrustedCertificate;
+    int Protocol = Pop3Protocol;
+    // The IMAP folder watched, as the user names it.
+    QString Mailbox = QStringLiteral("INBOX");
+    // The server that certificate was trusted for, as ServerAddress writes it; the trust holds
+    // only while the account names that server.
+    QString TrustedServer;
 
     bool operator==(const MailAccount&) const = default;
 

@@ -43,8 +43,11 @@ const ClockField ClockFields[] = {
     {.name = u"FontColor", .member = &C::FontColor, .integerDefault = 0x00FF00},
     {.name = u"FontStyle", .member = &C::FontStyle, .integerDefault = 2},
     {.name = u"CurrentDir", .member = &C::CurrentDir, .derived = DerivedDefault::WorkingDirectory},
-    {.name = u"Digi_x", .member = &C::Digi_x, .integerDefault = 184},
-    {.name = u"Digi_y", .member = &C::Digi_y, .integerDefault = 148},
+    // The time with seconds at size 5 is 236 x 54 pixels and its last figure ends 231 pixels
+    // from the left: 80 ends it 8 pixels inside the 320-pixel window, 137 its figures 8
+    // pixels above the 200-pixel window's foot.
+    {.name = u"Digi_x", .member = &C::Digi_x, .integerDefault = 80},
+    {.name = u"Digi_y", .member = &C::Digi_y, .integerDefault = 137},
     {.name = u"Digi_Size", .member = &C::Digi_Size, .integerDefault = 5},
     {.name = u"Digi_Width", .member = &C::Digi_Width, .integerDefault = 1},
     {.name = u"Digi_Color", .member = &C::Digi_Color, .integerDefault = 0xFF0000},
@@ -117,6 +120,15 @@ std::int32_t StoredSecurity(std::int32_t stored) {
     return KnownSecurity(stored);
 }
 
+std::int32_t StoredProtocol(std::int32_t stored) {
+    return KnownProtocol(stored);
+}
+
+// An IMAP folder has a name; an empty one means the inbox.
+QString StoredMailbox(const QString& stored) {
+    return stored.isEmpty() ? QStringLiteral("INBOX") : stored;
+}
+
 const AccountField AccountFields[] = {
     {.name = u"Attribute", .member = &M::Attribute},
     {.name = u"Account", .member = &M::Account},
@@ -140,6 +152,17 @@ const AccountField AccountFields[] = {
      .member = &M::TrustedCertificate,
      .writing = DefaultWriting::Never,
      .readText = &CertificateFingerprint::Normalised},
+    {.name = u"TrustedServer", .member = &M::TrustedServer, .writing = DefaultWriting::Never},
+    {.name = u"Protocol",
+     .member = &M::Protocol,
+     .integerDefault = Pop3Protocol,
+     .writing = DefaultWriting::Never,
+     .readInteger = &StoredProtocol},
+    {.name = u"Mailbox",
+     .member = &M::Mailbox,
+     .textDefault = u"INBOX",
+     .writing = DefaultWriting::Never,
+     .readText = &StoredMailbox},
 };
 
 using TimeServerField = SettingsField<TimeServerSettings>;

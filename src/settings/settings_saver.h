@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/save_result.h"
+
 // What a settings dialog calls after it has handed its changes to the clock window:
 // writes every record back to the settings store.
 class SettingsSaver {
 public:
     virtual ~SettingsSaver() = default;
-    virtual void SaveSettings() = 0;
+    virtual SaveResult SaveSettings() = 0;
 };

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "core/server_address.h"
 #include "platform/registry_backend.h"
 #include "platform/user_prompt.h"
 #include "settings/settings_layout.h"
@@ -59,6 +60,9 @@ void SettingsStore::EnsureDefaults() {
 }
 
 void SettingsStore::LoadSettings() {
+    if (const QString problem = registry_.LoadProblem(); !problem.isEmpty()) {
+        prompt_.ShowMessage(WarningCaption(), problem);
+    }
     if (auto main = registry_.OpenKey(SettingsLayout::MainKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::ClockValues().Read(*main, context_, records_.clock);
     }
@@ -111,6 +115,10 @@ void SettingsStore::LoadAccounts() {
                 registry_.OpenKey(SettingsLayout::AccountKey(i), OpenMode::CreateIfMissing)) {
             SettingsLayout::AccountValues().Read(*key, context_, account);
         }
+        // Older files trusted a certificate without saying where: where the account points now.
+        if (!account.TrustedCertificate.isEmpty() && account.TrustedServer.isEmpty()) {
+            account.TrustedServer = ServerAddress::Of(account.POP3, account.Port);
+        }
         account.MessageCount = 0;
         account.PreviousCount = 0;
         account.NewMail = 0;
@@ -125,7 +133,7 @@ void SettingsStore::LoadTimeServer() {
     records_.timeServer.correctionDone = false;
 }
 
-void SettingsStore::SaveSettings() {
+SaveResult SettingsStore::SaveSettings() {
     if (auto main = registry_.OpenKey(SettingsLayout::MainKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::ClockValues().Write(*main, records_.clock);
     }
@@ -140,7 +148,7 @@ void SettingsStore::SaveSettings() {
     if (auto key = registry_.OpenKey(SettingsLayout::TimeServerKey(), OpenMode::CreateIfMissing)) {
         SettingsLayout::TimeServerValues().Write(*key, records_.timeServer);
     }
-    registry_.Flush();
+    return registry_.Flush();
 }
 
 void SettingsStore::SavePictureList() {

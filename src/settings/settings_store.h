@@ -22,10 +22,11 @@ public:
 
     // Writes every missing value with its default and leaves the stored ones alone.
     void EnsureDefaults();
-    // Reads the whole layout into the records and resets their run-time fields.
+    // Reads the whole layout into the records and resets their run-time fields. A stored
+    // file that could not be read is reported here, through the prompt.
     void LoadSettings();
     // Writes every record back.
-    void SaveSettings() override;
+    SaveResult SaveSettings() override;
 
 private:
     void LoadPictureList();

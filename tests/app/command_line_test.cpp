@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using Mode = CommandLine::Mode;
@@ -44,4 +45,12 @@ TEST(CommandLine, HelpAndVersionWinOverEverythingElse) {
     EXPECT_EQ(CommandLine::Parse({"--settings", "x", "--help"}).mode, Mode::ShowHelp);
     EXPECT_EQ(CommandLine::Parse({"--version"}).mode, Mode::ShowVersion);
     EXPECT_TRUE(CommandLine::Usage().contains("--render"));
+}
+
+TEST(CommandLine, TheSettingsFileIsPassedOnAsAnAbsolutePath) {
+    EXPECT_TRUE(CommandLine::Parse({}).SettingsArguments().isEmpty());
+    EXPECT_EQ(CommandLine::Parse({"--settings", "/tmp/z.reg"}).SettingsArguments(),
+              QStringList({"--settings", "/tmp/z.reg"}));
+    EXPECT_EQ(CommandLine::Parse({"--settings", "mine/z.reg"}).SettingsArguments(),
+              QStringList({"--settings", QDir::current().absoluteFilePath("mine/z.reg")}));
 }

@@ -19,12 +19,16 @@ public:
     }
     void EnsureDefaults(SettingsRecords&) override { ++ensureCalls; }
     void LoadSettings(SettingsRecords& records) override { records = stored; }
-    void SaveSettings(SettingsRecords& records) override {
-        stored = records;
+    SaveResult SaveSettings(SettingsRecords& records) override {
         ++saveCalls;
+        if (saveResult.Ok()) {
+            stored = records;
+        }
+        return saveResult;
     }
 
     SettingsRecords stored;
+    SaveResult saveResult = SaveResult::Saved(); // what every save answers
     int ensureCalls = 0;
     int saveCalls = 0;
 };

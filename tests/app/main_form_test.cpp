@@ -88,10 +88,11 @@ struct MainFormFixture : ::testing::Test {
     RecordingClock clockSetter;
     CancellingChoosers choosers;
     FakeLoginStart loginStart;
+    FakeKeyring keyring;
 
     ClockServices Services() {
-        return ClockServices{prompt, help,        clock,    persistence, sound,    launcher,
-                             dialUp, clockSetter, choosers, loginStart,  QString()};
+        return ClockServices{prompt, help,        clock,    persistence, sound,   launcher,
+                             dialUp, clockSetter, choosers, loginStart,  keyring, QString()};
     }
 
     template <typename Form = TMainForm> std::unique_ptr<Form> Start() {
@@ -412,6 +413,57 @@ TEST_F(MainFormFixture, DisplaySettingsDialogAppliesToTheClockWindow) {
     EXPECT_TRUE(form->Records().clock.Has(TopMost));
     EXPECT_TRUE(form->Menu().WinTop->isChecked());
     EXPECT_TRUE(persistence.stored.clock.Has(TopMost)) << "applied and saved";
+}
+
+// A settings dialog whose "設定" cannot save says why and stays open with the user's edits;
+// once the save goes through, the same button closes it.
+TEST_F(MainFormFixture, ASettingsDialogThatCannotSaveWarnsAndStaysOpen) {
+    struct Case {
+        const char* dialog;
+        QAction* ClockMenu::*item;
+        const char* button;
+    };
+    const Case cases[] = {
+        {"display", &ClockMenu::Menu_DispCust, "BTM_okclose"},
+        {"schedules", &ClockMenu::Menu_ScheCust, "BTN_ScheRefrect"},
+        {"mail", &ClockMenu::Menu_MailCust, "BTN_Pop3Refrect"},
+        {"clock correction", &ClockMenu::Menu_DayTimeCust, "BTN_Pop3Refrect"},
+    };
+    auto form = Start();
+    WaitForRunning(*form);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        prompt.messages.clear();
+        persistence.saveResult =
+            SaveResult::Failed(SaveResult::Problem::DiskFull, QStringLiteral("/full/zrbl.reg"));
+        bool stayedOpen = false;
+        bool closedOnceSaved = false;
+        QTimer::singleShot(100, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QPushButton* save = dialog ? dialog->findChild<QPushButton*>(c.button) : nullptr;
+            if (save == nullptr) {
+                ADD_FAILURE() << "no dialog with " << c.button;
+                return;
+            }
+            save->click();
+            stayedOpen = dialog->isVisible();
+            persistence.saveResult = SaveResult::Saved();
+            save->click();
+            closedOnceSaved = !dialog->isVisible();
+            if (!closedOnceSaved) {
+                dialog->done(QDialog::Rejected);
+            }
+        });
+        (form->Menu().*c.item)->trigger();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_TRUE(closedOnceSaved);
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_EQ(prompt.messages[0].caption, QStringLiteral("警告"));
+        EXPECT_TRUE(
+            prompt.messages[0].text.contains(QStringLiteral("ディスクの空き容量が足りません")))
+            << prompt.messages[0].text.toStdString();
+        EXPECT_EQ(form->OpenWindowMask(), 0u);
+    }
 }
 
 TEST_F(MainFormFixture, MailCheckFromTheMenuShowsTheCountsAgainstDovecot) {

@@ -32,7 +32,9 @@ protected:
     // What the window does with the effects: load the new picture at once.
     void Reload(FaceRenderer& face) {
         face.InvalidatePicture();
-        face.EnsurePictureLoaded(settings);
+        if (!face.EnsurePictureLoaded(settings.Image_File)) {
+            settings.Set(NoImage, true);
+        }
     }
 
     ClockSettings settings;

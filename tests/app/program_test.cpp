@@ -1,6 +1,7 @@
 #include "chrony_server.h"
 #include "core/program_version.h"
 #include "dovecot_server.h"
+#include "full_disk.h"
 #include "private_bus.h"
 #include "private_x_server.h"
 #include "scripted_udp_peer.h"
@@ -8,6 +9,7 @@
 #include "timedated_stand_in.h"
 #include "x_client_environment.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -19,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -37,6 +40,9 @@ struct ProgramFixture : ::testing::Test {
         // A clock setting must never reach the machine's own system bus.
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS",
                            "unix:path=" + folder.FilePath("no-system-bus"));
+        // Nor may the passwords of a test reach the user's keyring.
+        environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                           "unix:path=" + folder.FilePath("no-session-bus"));
         return environment;
     }
 
@@ -108,6 +114,82 @@ TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
     ASSERT_TRUE(unwritable.waitForFinished(20000));
     EXPECT_EQ(unwritable.exitCode(), 1);
     EXPECT_TRUE(unwritable.readAllStandardError().contains("cannot write"));
+
+    // A stored size no screen has is damage: refused before anything is drawn.
+    folder.Write("zrbl.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                             "\"Width\"=dword:00004e20\r\n");
+    QProcess oversize;
+    Start(oversize, {"--settings", settings, "--render", folder.FilePath("huge.png")});
+    ASSERT_TRUE(oversize.waitForFinished(20000));
+    EXPECT_EQ(oversize.exitCode(), 1);
+    EXPECT_TRUE(oversize.readAllStandardError().contains("over 16384 pixels"));
+    EXPECT_FALSE(QFile::exists(folder.FilePath("huge.png")));
+}
+
+// With the settings file on a full disk, the render and the clock's exit say why on stderr
+// and end with exit code 1; the file is as it was and no temporary file is left beside it.
+TEST_F(ProgramFixture, AFullDiskIsReportedAndLeavesTheSettingsAsTheyWere) {
+    // Values are missing, so the start's defaults and the final save both have to write.
+    const QByteArray stored = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                              "\"ImageListCounter\"=dword:00000005\r\n";
+    for (const bool clock : {false, true}) {
+        SCOPED_TRACE(clock ? "the clock's exit" : "--render");
+        FullDisk disk;
+        if (!disk.Mounted()) {
+            GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+        }
+        const QString file = disk.Write("zrbl.reg", stored);
+        disk.Fill();
+        QProcess process;
+        QByteArray errors;
+        if (clock) {
+            Start(process, {"--settings", file});
+            // The picture count's message comes while the window is made.
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    errors += process.readAllStandardError();
+                    return errors.contains("イメージリスト数");
+                },
+                10000));
+            QTest::qWait(500);
+            ::kill(pid_t(process.processId()), SIGTERM);
+        } else {
+            Start(process, {"--settings", file, "--render", folder.FilePath("face.png")});
+        }
+        ASSERT_TRUE(process.waitForFinished(20000));
+        errors += process.readAllStandardError();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1) << errors.constData();
+        EXPECT_TRUE(errors.contains("No space left on device")) << errors.constData();
+        QFile kept(file);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), stored);
+        EXPECT_EQ(disk.Files(), QStringList{"zrbl.reg"});
+    }
+}
+
+TEST_F(ProgramFixture, AClockWhoseLockNobodyElseCanHoldCannotBeMadeSaysWhyAndEnds) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root to hand a folder to another user";
+    }
+    // Another user's folders where this user's runtime folder, and the private folder Qt
+    // falls back to, should be.
+    const QString temp = folder.FilePath("temp");
+    const QString squatted = folder.FilePath("runtime");
+    const QString user = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    for (const QString& taken : {squatted, temp + "/runtime-" + user}) {
+        ASSERT_TRUE(QDir().mkpath(taken));
+        ASSERT_EQ(::chown(taken.toLocal8Bit().constData(), 65534, 65534), 0);
+    }
+    QProcess clock;
+    Start(clock, {"--settings", settings}, {{"XDG_RUNTIME_DIR", squatted}, {"TMPDIR", temp}});
+    ASSERT_TRUE(clock.waitForFinished(10000));
+    EXPECT_EQ(clock.exitCode(), 255);
+    EXPECT_TRUE(QString::fromUtf8(clock.readAllStandardError())
+                    .contains(QStringLiteral("二重起動を防ぐためのロックを作成できない")));
+    EXPECT_FALSE(QFile::exists(settings)) << "the clock never started";
 }
 
 TEST_F(ProgramFixture, CheckTimePrintsBothClocksAndNeverWritesTheSettings) {
@@ -318,7 +400,7 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 10000))
+        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 30000))
         << WindowNames(x).join(" | ").toStdString();
     for (const QString& name : WindowNames(x)) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();

@@ -477,6 +477,15 @@ TEST_F(ScheduleDialogTest, WheelMovesTheCalendarExceptUpForMonthly) {
     }
 }
 
+TEST_F(ScheduleDialogTest, TouchpadStepsMoveTheCalendarOncePerNotch) {
+    for (int step = 0; step < 15; ++step) {
+        Wheel(-15, Qt::NoModifier);
+    }
+    EXPECT_EQ(CalendarTitle(), QStringLiteral("2003年1月")) << "fifteen steps of 15 units";
+    Wheel(-15, Qt::NoModifier);
+    EXPECT_EQ(CalendarTitle(), QStringLiteral("2003年2月")) << "the sixteenth completes a notch";
+}
+
 TEST_F(ScheduleDialogTest, NowButtonAndHelp) {
     Click("BTN_NextYear");
     Find<QSpinBox>("UPD_Sche_Hour")->setValue(1);
@@ -494,6 +503,17 @@ TEST_F(ScheduleDialogTest, MessageMemoTakesAtMostFiftyBytes) {
     Click("BTN_ScheReset");
     TypeMessage(QString(49, 'a') + QStringLiteral("会b"));
     EXPECT_EQ(Find<QPlainTextEdit>("MM_Message")->toPlainText(), QString(49, 'a') + "b");
+
+    // A line break counts as CR LF, two bytes, and stays a plain "\n" in the text.
+    Click("BTN_ScheReset");
+    auto* memo = Find<QPlainTextEdit>("MM_Message");
+    TypeMessage(QString(47, 'a'));
+    QTest::keyClick(memo, Qt::Key_Return);
+    TypeMessage(QStringLiteral("bc"));
+    EXPECT_EQ(memo->toPlainText(), QString(47, 'a') + "\nb");
+    Click("BTN_ScheReset");
+    memo->insertPlainText(QStringLiteral("1\n2\n") + QString(50, 'w')); // a paste
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n") + QString(44, 'w'));
 }
 
 TEST_F(ScheduleDialogTest, LoadingALongerStoredMessageKeepsItWhole) {

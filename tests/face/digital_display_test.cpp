@@ -4,6 +4,7 @@
 #include "platform/qimage_canvas.h"
 #include "recording_canvas.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -99,13 +100,14 @@ TEST(FaceSegmentTime, NineOhFiveOhSevenWithSmallerSeconds) {
     const auto paths = canvas.Of(Kind::Polygon);
     const SegmentMetrics big = SegmentMetrics::ForStep(5);
     const SegmentMetrics small = SegmentMetrics::ForStep(-5);
-    const int y = 148;
-    EXPECT_EQ(DigitOfPaths(paths, {184, y}, big), -1) << "first cell empty";
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 37, y}, big), 9);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 3 * 37, y}, big), 0);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 4 * 37, y}, big), 5);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 5 * 37, y}, small), 0);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 5 * 37 + 25, y}, small), 7);
+    const int x = settings.Digi_x;
+    const int y = settings.Digi_y;
+    EXPECT_EQ(DigitOfPaths(paths, {x, y}, big), -1) << "first cell empty";
+    EXPECT_EQ(DigitOfPaths(paths, {x + 37, y}, big), 9);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 3 * 37, y}, big), 0);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 4 * 37, y}, big), 5);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 5 * 37, y}, small), 0);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 5 * 37 + 25, y}, small), 7);
     // 9 (6) + colon (2) + 0 (6) + 5 (5) + 0 (6) + 7 (3)
     EXPECT_EQ(paths.size(), 28u);
     EXPECT_EQ(size, QSize(5 * 37 + 2 * 25 + 1, 54));
@@ -119,8 +121,9 @@ TEST(FaceSegmentTime, MidnightAndWithoutSeconds) {
     const QSize size = DrawTime(canvas, TimeBlockFrom(settings, PlacementNone), At(0, 0, 0));
     const auto paths = canvas.Of(Kind::Polygon);
     const SegmentMetrics big = SegmentMetrics::ForStep(5);
-    EXPECT_EQ(DigitOfPaths(paths, {184, 148}, big), -1);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 37, 148}, big), 0);
+    const int x = settings.Digi_x;
+    EXPECT_EQ(DigitOfPaths(paths, {x, settings.Digi_y}, big), -1);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 37, settings.Digi_y}, big), 0);
     EXPECT_EQ(paths.size(), 6u + 2u + 6u + 6u);
     EXPECT_EQ(size, QSize(5 * 37 + 3, 54));
     EXPECT_EQ(paths.front().penWidth, 3);
@@ -131,8 +134,33 @@ TEST(FaceSegmentTime, TwoDigitHourFillsTheFirstCell) {
     RecordingCanvas canvas;
     DrawTime(canvas, TimeBlockFrom(settings, PlacementNone), At(23, 59, 0));
     const auto paths = canvas.Of(Kind::Polygon);
-    EXPECT_EQ(DigitOfPaths(paths, {184, 148}, SegmentMetrics::ForStep(5)), 2);
-    EXPECT_EQ(DigitOfPaths(paths, {184 + 37, 148}, SegmentMetrics::ForStep(5)), 3);
+    const int x = settings.Digi_x;
+    EXPECT_EQ(DigitOfPaths(paths, {x, settings.Digi_y}, SegmentMetrics::ForStep(5)), 2);
+    EXPECT_EQ(DigitOfPaths(paths, {x + 37, settings.Digi_y}, SegmentMetrics::ForStep(5)), 3);
+}
+
+TEST(FaceSegmentTime, TheWidestTimeFitsTheFirstStartWindow) {
+    // 20:08:08 lights the outermost segments of every cell; every time ends at the same edge.
+    // Drawn on an image larger than the window, so that whatever the window would cut off
+    // is seen too.
+    const ClockSettings settings = DefaultFaceSettings();
+    QImage face(settings.Width + 64, settings.Height + 64, QImage::Format_RGB32);
+    face.fill(Qt::black);
+    {
+        QImageCanvas canvas(face);
+        DrawTime(canvas, TimeBlockFrom(settings, PlacementNone), At(20, 8, 8));
+    }
+    QRect lit;
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            if (face.pixel(x, y) != qRgb(0, 0, 0)) {
+                lit |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_EQ(lit.left(), settings.Digi_x);
+    EXPECT_EQ(settings.Width - 1 - lit.right(), 8) << "a small margin on the right";
+    EXPECT_EQ(settings.Height - 1 - lit.bottom(), 8) << "a small margin at the foot";
 }
 
 TEST(FaceSegmentDate, SecondOfMarchWithAndWithoutYear) {

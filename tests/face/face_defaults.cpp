@@ -25,8 +25,8 @@ ClockSettings DefaultFaceSettings() {
     s.FontSize = 20;
     s.FontColor = 0x00FF00;
     s.FontStyle = 2;
-    s.Digi_x = 184;
-    s.Digi_y = 148;
+    s.Digi_x = 80;
+    s.Digi_y = 137;
     s.Digi_Size = 5;
     s.Digi_Width = 1;
     s.Digi_Color = 0xFF0000;

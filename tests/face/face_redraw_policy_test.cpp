@@ -10,6 +10,7 @@ struct RedrawScene {
     ClockSettings settings;
     ClockTime time;
     AccountTable accounts;
+    std::vector<QImage> images{QImage(32, 32, QImage::Format_RGB32)};
     FaceInputs inputs;
     FaceRedrawPolicy policy;
 
@@ -20,6 +21,7 @@ struct RedrawScene {
         time.second = 9;
         inputs.clientSize = QSize(320, 200);
         inputs.iconBar.accounts = &accounts;
+        inputs.iconBar.accountImages = &images;
         inputs.iconBar.mailTickCount = 1;
         policy.Remember(settings, time, inputs);
     }
@@ -32,6 +34,7 @@ struct RedrawFixture : RedrawScene, ::testing::Test {};
 TEST_F(RedrawFixture, NothingChangedWithinTheSameSecond) {
     time.millisecond = 750;
     inputs.iconBar.mailTickCount = 2;
+    accounts.entries[0].ResultText = QStringLiteral("alice: 3 messages"); // not on the face
     EXPECT_FALSE(policy.NeedsCompose(settings, time, inputs));
 }
 
@@ -48,6 +51,8 @@ TEST_F(RedrawFixture, EveryInputOfThePictureCounts) {
         {"the client size", [](RedrawScene& f) { f.inputs.clientSize = QSize(300, 200); }},
         {"placement", [](RedrawScene& f) { f.inputs.placementMode = PlacementTime; }},
         {"a mail count", [](RedrawScene& f) { f.accounts.entries[1].MessageCount = 3; }},
+        {"an account's own icon read again",
+         [](RedrawScene& f) { f.images[0] = QImage(32, 32, QImage::Format_RGB32); }},
         {"the schedule icon", [](RedrawScene& f) { f.inputs.iconBar.hasScheduleToday = true; }},
         {"the error mark", [](RedrawScene& f) { f.inputs.iconBar.correctionError = true; }},
         {"a running mail check", [](RedrawScene& f) { f.inputs.iconBar.mailCheckRunning = true; }},

@@ -53,10 +53,8 @@ TEST(FaceRenderer, FirstDrawShowsOnlyTheBackgroundColour) {
     const QImage& second = renderer.Compose(settings, At(10, 10, 0), Client(320, 200));
     EXPECT_EQ(renderer.PictureSize(), QSize(320, 200));
     EXPECT_NE(second.pixel(5, 190), qRgb(0x60, 0x40, 0x20)) << "the sample picture is shown";
-    EXPECT_FALSE(settings.Has(NoImage));
-    EXPECT_EQ(settings.IconWidth, 36);
-    EXPECT_EQ(settings.IconHeight, 38);
-    EXPECT_EQ(settings.IconBarWidth, 38);
+    EXPECT_FALSE(renderer.Layout().pictureMissing);
+    EXPECT_EQ(renderer.Layout().iconBar, (IconBarLayout{36, 38, 38, 1}));
 }
 
 TEST(FaceRenderer, HandsFilledAlongTheirDirection) {
@@ -109,17 +107,18 @@ TEST(FaceRenderer, DigiAnaDecidesWhatLiesOnTop) {
     EXPECT_EQ(renderer.Compose(settings, At(11, 0, 0), Client(320, 200)).pixel(160, y),
               qRgb(0, 255, 0))
         << "hands cover the digits";
-    EXPECT_EQ(renderer.MeasuredTimeSize(), QSize(5 * 37 + 1, 54)) << "no seconds";
+    EXPECT_EQ(renderer.Layout().timeSize, QSize(5 * 37 + 1, 54)) << "no seconds";
 }
 
-TEST(FaceRenderer, MissingPictureSetsNoImageAndShowsTheColour) {
+TEST(FaceRenderer, MissingPictureIsReportedAndShowsTheColour) {
     ClockSettings settings = DefaultFaceSettings();
     settings.Image_File = QStringLiteral("/nonexistent/picture.jpg");
     settings.BG_Color = 0x00FF00;
     FaceRenderer renderer;
     renderer.Compose(settings, At(1, 2, 3), Client(100, 80));
     const QImage& image = renderer.Compose(settings, At(1, 2, 3), Client(100, 80));
-    EXPECT_TRUE(settings.Has(NoImage));
+    EXPECT_TRUE(renderer.Layout().pictureMissing);
+    EXPECT_FALSE(settings.Has(NoImage)) << "the caller stores it";
     EXPECT_EQ(image.pixel(99, 79), qRgb(0, 255, 0));
     EXPECT_EQ(image.size(), QSize(100, 80));
 }
@@ -142,7 +141,7 @@ TEST(FaceRenderer, PlacementFrameAroundTheMeasuredTime) {
     in.placementMode = PlacementTime;
     FaceRenderer renderer;
     const QImage& image = renderer.Compose(settings, At(12, 34, 56), in);
-    const QSize block = renderer.MeasuredTimeSize();
+    const QSize block = renderer.Layout().timeSize;
     // The dashed white frame runs from (x - width, y - width) to the block's far corner.
     int white = 0;
     for (int x = 39; x < 40 + block.width(); ++x) {

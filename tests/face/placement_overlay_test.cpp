@@ -23,7 +23,7 @@ TEST(FacePlacementOverlay, AnalogLeaderTurnsAwayFromTheEdges) {
         settings.HandCenterX = c.cx;
         settings.HandCenterY = c.cy;
         RecordingCanvas canvas;
-        DrawPlacementOverlay(canvas, PlacementAnalog, settings, QSize(320, 200), {}, {});
+        DrawPlacementOverlay(canvas, PlacementAnalog, settings, QSize(320, 200), {});
         const auto texts = canvas.Of(Kind::Text);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, QString::asprintf("X=%03d Y=%03d", c.cx, c.cy));
@@ -42,8 +42,7 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
     settings.Date_y = 10;
     settings.IconBarX = 4;
     settings.IconBarY = 30;
-    settings.IconBarWidth = 38;
-    settings.IconHeight = 38;
+    const FaceLayout layout{QSize(100, 54), QSize(149, 54), IconBarLayout{36, 38, 38, 1}};
     struct Case {
         PlacementMode mode;
         const char* text;
@@ -51,14 +50,13 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
         std::vector<QPoint> frame;
     };
     const Case cases[] = {
-        {PlacementTime, "X=184 Y=148 Size=5", {184, 132}, {{182, 146}, {184 + 100, 148 + 54}}},
+        {PlacementTime, "X=080 Y=137 Size=5", {80, 121}, {{78, 135}, {80 + 100, 137 + 54}}},
         {PlacementDate, "X=-07 Y=010 Size=5", {-7, -6}, {{-8, 9}, {-7 + 149, 10 + 54}}},
         {PlacementIconBar, "X=004 Y=030", {4, 14}, {{2, 28}, {44, 70}}},
     };
     for (const Case& c : cases) {
         RecordingCanvas canvas;
-        DrawPlacementOverlay(canvas, c.mode, settings, QSize(320, 200), QSize(100, 54),
-                             QSize(149, 54));
+        DrawPlacementOverlay(canvas, c.mode, settings, QSize(320, 200), layout);
         const auto texts = canvas.Of(Kind::Text);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, c.text);
@@ -71,6 +69,6 @@ TEST(FacePlacementOverlay, DashedFramesAroundTheBlocks) {
         EXPECT_EQ(frames[0].penColour, 0xFFFFFFu);
     }
     RecordingCanvas none;
-    DrawPlacementOverlay(none, PlacementNone, settings, QSize(320, 200), {}, {});
+    DrawPlacementOverlay(none, PlacementNone, settings, QSize(320, 200), layout);
     EXPECT_TRUE(none.calls.empty());
 }

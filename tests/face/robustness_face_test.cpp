@@ -76,7 +76,7 @@ TEST(RobustnessFacePicture, BadFilesFallBackToTheBackgroundColour) {
         FaceRenderer renderer;
         renderer.Compose(settings, Noon(), {QSize(40, 30)});
         const QImage& face = renderer.Compose(settings, Noon(), {QSize(40, 30)});
-        EXPECT_TRUE(settings.Has(NoImage)) << sample.name;
+        EXPECT_TRUE(renderer.Layout().pictureMissing) << sample.name;
         EXPECT_EQ(face.pixel(20, 15), ToQColor(settings.BG_Color).rgb()) << sample.name;
         EXPECT_TRUE(renderer.PictureSize().isEmpty()) << sample.name;
     }
@@ -88,7 +88,7 @@ TEST(RobustnessFacePicture, AGoodPictureStillShows) {
     FaceRenderer renderer;
     renderer.Compose(settings, Noon(), {QSize(40, 30)});
     const QImage& face = renderer.Compose(settings, Noon(), {QSize(40, 30)});
-    EXPECT_FALSE(settings.Has(NoImage));
+    EXPECT_FALSE(renderer.Layout().pictureMissing);
     EXPECT_NE(face.pixel(20, 15), ToQColor(settings.BG_Color).rgb());
 }
 

@@ -86,13 +86,20 @@ QString DovecotServer::Prepare() {
     if (!templateFile.open(QIODevice::ReadOnly)) {
         return QStringLiteral("cannot read %1").arg(templateFile.fileName());
     }
-    port_ = ScriptedPeer::ClosedPort();
+    QList<quint16> taken;
+    const auto freePort = [&taken] {
+        quint16 port = 0;
+        do {
+            port = ScriptedPeer::ClosedPort();
+        } while (taken.contains(port));
+        taken << port;
+        return port;
+    };
+    port_ = freePort();
     QString security = QStringLiteral("ssl = no\ndisable_plaintext_auth = no\n");
     QString tlsListener;
     if (!options_.certificate.isEmpty()) {
-        do {
-            tlsPort_ = ScriptedPeer::ClosedPort();
-        } while (tlsPort_ == port_);
+        tlsPort_ = freePort();
         const QString certificate = root + QStringLiteral("/server.pem");
         const QString key = root + QStringLiteral("/server.key");
         if (!QFile::copy(options_.certificate, certificate) || !QFile::copy(options_.key, key)) {
@@ -107,11 +114,29 @@ QString DovecotServer::Prepare() {
         tlsListener = QStringLiteral("inet_listener pop3s {\n    port = %1\n    ssl = yes\n  }")
                           .arg(tlsPort_);
     }
+    QString imapService;
+    if (options_.imap) {
+        imapPort_ = freePort();
+        QString imapsListener;
+        if (!options_.certificate.isEmpty()) {
+            imapTlsPort_ = freePort();
+            imapsListener =
+                QStringLiteral("inet_listener imaps {\n    port = %1\n    ssl = yes\n  }")
+                    .arg(imapTlsPort_);
+        }
+        imapService = QStringLiteral("service imap-login {\n  chroot =\n"
+                                     "  inet_listener imap {\n    port = %1\n  }\n  %2\n}")
+                          .arg(imapPort_)
+                          .arg(imapsListener);
+    }
     QString text = QString::fromUtf8(templateFile.readAll());
     text.replace(QStringLiteral("@DIR@"), root)
         .replace(QStringLiteral("@LISTEN@"), options_.addresses.join(QStringLiteral(", ")))
         .replace(QStringLiteral("@SECURITY@"), security)
+        .replace(QStringLiteral("@PROTOCOLS@"),
+                 options_.imap ? QStringLiteral("pop3 imap") : QStringLiteral("pop3"))
         .replace(QStringLiteral("@TLS_LISTENER@"), tlsListener)
+        .replace(QStringLiteral("@IMAP_SERVICE@"), imapService)
         .replace(QStringLiteral("@PORT@"), QString::number(port_))
         .replace(QStringLiteral("@UID@"), QString::number(mailUser->pw_uid))
         .replace(QStringLiteral("@GID@"), QString::number(mailUser->pw_gid));
@@ -160,4 +185,45 @@ QString DovecotServer::Start() {
     return QStringLiteral("dovecot does not answer on port %1: %2")
         .arg(port_)
         .arg(QString::fromLocal8Bit(log.readAll()));
+}
+
+QString DovecotServer::Deliver(const QByteArray& message) {
+#ifdef _WIN32
+    Q_UNUSED(message);
+    return QStringLiteral("Dovecot runs on Linux only");
+#else
+    const passwd* mailUser = getpwnam("dovecot");
+    if (mailUser == nullptr) {
+        return QStringLiteral("there is no dovecot user to own the mail");
+    }
+    const QString maildir = folder_.path() + QStringLiteral("/home/alice/Maildir");
+    const QString name = QStringLiteral("200000000%1.M%1P2.zorbel").arg(++deliveries_);
+    const QString draft = maildir + QStringLiteral("/tmp/") + name;
+    QFile file(draft);
+    if (!file.open(QIODevice::WriteOnly) || file.write(message) != message.size()) {
+        return QStringLiteral("cannot write %1").arg(draft);
+    }
+    file.close();
+    if (::chown(QFile::encodeName(draft).constData(), mailUser->pw_uid, mailUser->pw_gid) != 0 ||
+        !QFile::rename(draft, maildir + QStringLiteral("/new/") + name)) {
+        return QStringLiteral("cannot move %1 into new/").arg(draft);
+    }
+    return {};
+#endif
+}
+
+QString DovecotServer::MarkSeen(int uid) {
+    QProcess doveadm;
+    doveadm.setProcessChannelMode(QProcess::MergedChannels);
+    doveadm.start(QStandardPaths::findExecutable(QStringLiteral("doveadm"), kSearchPath),
+                  {QStringLiteral("-c"), configuration_, QStringLiteral("flags"),
+                   QStringLiteral("add"), QStringLiteral("-u"), QStringLiteral("alice"),
+                   QStringLiteral("\\Seen"), QStringLiteral("mailbox"), QStringLiteral("INBOX"),
+                   QStringLiteral("uid"), QString::number(uid)});
+    if (!doveadm.waitForFinished(10000) || doveadm.exitStatus() != QProcess::NormalExit ||
+        doveadm.exitCode() != 0) {
+        return QStringLiteral("doveadm flags add failed: ") +
+               QString::fromLocal8Bit(doveadm.readAll());
+    }
+    return {};
 }

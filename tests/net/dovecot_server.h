@@ -14,11 +14,14 @@ struct DovecotOptions {
     // The addresses both listeners listen on; the first must be an IPv4 or IPv6 loopback
     // address the fixture can reach to see the server greet.
     QStringList addresses = {QStringLiteral("127.0.0.1")};
+    // IMAP beside POP3: an imap listener, and with TLS an imaps one (Debian package
+    // dovecot-imapd).
+    bool imap = false;
 };
 
-// A Dovecot POP3 server with its own configuration in a temporary folder: user alice with
-// password secret and a Maildir of three messages, listening on a free port of 127.0.0.1.
-// Stopped when the object goes.
+// A Dovecot POP3 (and IMAP) server with its own configuration in a temporary folder: user
+// alice with password secret and a Maildir of three unread messages, listening on free ports
+// of 127.0.0.1. Stopped when the object goes.
 class DovecotServer {
 public:
     explicit DovecotServer(DovecotOptions options = {});
@@ -34,6 +37,16 @@ public:
     quint16 Port() const { return port_; }
     // The pop3s listener's port; 0 without TLS.
     quint16 TlsPort() const { return tlsPort_; }
+    // The imap and imaps listeners' ports; 0 without IMAP or without TLS.
+    quint16 ImapPort() const { return imapPort_; }
+    quint16 ImapTlsPort() const { return imapTlsPort_; }
+
+    // Delivers a message to alice's inbox as a mail server does: written into the Maildir's
+    // tmp/ and moved into new/, which an idling IMAP session hears of at once. On failure
+    // returns why.
+    QString Deliver(const QByteArray& message);
+    // Marks alice's inbox message with this UID as read; on failure returns why.
+    QString MarkSeen(int uid);
 
 private:
     QString Prepare();
@@ -44,5 +57,8 @@ private:
     QString configuration_;
     quint16 port_ = 0;
     quint16 tlsPort_ = 0;
+    quint16 imapPort_ = 0;
+    quint16 imapTlsPort_ = 0;
+    int deliveries_ = 0;
     bool running_ = false;
 };

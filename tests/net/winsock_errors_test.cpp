@@ -1,7 +1,6 @@
 #include "net/socket_client.h"
 #include "net/winsock_errors.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -63,18 +62,5 @@ TEST(NetWinsockErrors, QtSocketErrorsMapOntoWinsockNumbers) {
         EXPECT_EQ(WinsockErrors::FromSocketError(sample.error, QString::fromLatin1(sample.detail)),
                   sample.number)
             << sample.error << ' ' << sample.detail;
-    }
-}
-
-TEST(NetWinsockErrors, OperatingSystemErrorsMapOntoWinsockNumbers) {
-    struct Case {
-        int osError;
-        int number;
-    };
-    for (const Case& sample :
-         {Case{ECONNREFUSED, 10061}, Case{ETIMEDOUT, 10060}, Case{EHOSTUNREACH, 10065},
-          Case{ENETUNREACH, 10051}, Case{ECONNRESET, 10054}, Case{ENOTCONN, 10057},
-          Case{EWOULDBLOCK, 10035}, Case{0, 0}}) {
-        EXPECT_EQ(WinsockErrors::FromErrno(sample.osError), sample.number) << sample.osError;
     }
 }

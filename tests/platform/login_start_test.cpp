@@ -68,10 +68,11 @@ TEST_F(AutostartEntry, EntryIsWrittenReadBackAndRemoved) {
     EXPECT_TRUE(login->SetEnabled(false)) << "removing a missing entry is no failure";
 }
 
-TEST_F(AutostartEntry, ProgramPathsAreQuotedForTheExecKey) {
+TEST_F(AutostartEntry, ProgramAndArgumentsAreQuotedForTheExecKey) {
     struct Case {
         const char* program;
         const char* exec;
+        QStringList arguments = {};
     };
     const Case cases[] = {
         {"/opt/my clock/zorbel", R"(Exec="/opt/my clock/zorbel")"},
@@ -79,9 +80,17 @@ TEST_F(AutostartEntry, ProgramPathsAreQuotedForTheExecKey) {
         {"/opt/q\"uote/zorbel", R"(Exec="/opt/q\\"uote/zorbel")"},
         {"/opt/back\\slash/zorbel", R"(Exec="/opt/back\\\\slash/zorbel")"},
         {"/opt/100%/zorbel", "Exec=/opt/100%%/zorbel"},
+        // A clock started on its own settings file comes back on it at the next login.
+        {"/usr/bin/zorbel",
+         "Exec=/usr/bin/zorbel --settings /home/u/zrbl.reg",
+         {"--settings", "/home/u/zrbl.reg"}},
+        {"/usr/bin/zorbel",
+         R"(Exec=/usr/bin/zorbel --settings "/home/u/my clock/50%%.reg")",
+         {"--settings", "/home/u/my clock/50%.reg"}},
     };
     for (const Case& item : cases) {
-        ASSERT_TRUE(CreateSystemLoginStart(QString::fromUtf8(item.program))->SetEnabled(true));
+        ASSERT_TRUE(CreateSystemLoginStart(QString::fromUtf8(item.program), item.arguments)
+                        ->SetEnabled(true));
         EXPECT_TRUE(EntryText().contains(QLatin1Char('\n') + QString::fromUtf8(item.exec) +
                                          QLatin1Char('\n')))
             << item.program << "\n"

@@ -114,3 +114,52 @@ TEST(FaceCanvas, DottedDashedPensAndHatchedBrush) {
     EXPECT_GT(green, 3) << "hatch lines";
     EXPECT_GT(black, 20) << "the hatch lets the background through";
 }
+
+TEST(FaceCanvas, WidePensEndAndJoinRound) {
+    // From 10 to 20 a one-pixel line lights 10..19; a wider one goes round both ends.
+    struct Case {
+        int width;
+        int first;
+        int last;
+    };
+    for (const Case& c : {Case{2, 9, 20}, Case{3, 9, 20}}) {
+        QImage line = Black(30, 7);
+        {
+            QImageCanvas canvas(line);
+            canvas.SetPen(0xFFFFFF, c.width, PenStyle::Solid);
+            canvas.Line({10, 3}, {20, 3});
+        }
+        const std::vector<int> lit = LitColumns(line, 3);
+        ASSERT_FALSE(lit.empty()) << c.width;
+        EXPECT_EQ(lit.front(), c.first) << c.width;
+        EXPECT_EQ(lit.back(), c.last) << c.width;
+    }
+
+    // A kite's sharp tip is rounded off instead of mitred far past the corner.
+    QImage kite = Black(40, 40);
+    {
+        QImageCanvas canvas(kite);
+        canvas.SetPen(0xFFFFFF, 3, PenStyle::Solid);
+        canvas.SetBrush(0x0000FF, BrushStyle::Solid);
+        const QPoint corners[] = {{20, 35}, {23, 20}, {20, 5}, {17, 20}, {20, 35}};
+        canvas.Polygon(corners);
+    }
+    EXPECT_NE(kite.pixel(20, 4), qRgb(0, 0, 0)) << "the pen goes round the tip";
+    EXPECT_EQ(kite.pixel(20, 2), qRgb(0, 0, 0)) << "but no further than half its width";
+
+    // An outline closed by repeating its first point has no notch there: it is the same as
+    // a closed outline.
+    QImage repeated = Black(40, 40);
+    QImage closed = Black(40, 40);
+    {
+        const QPoint square[] = {{10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}};
+        QImageCanvas byRepeating(repeated);
+        byRepeating.SetPen(0xFFFFFF, 3, PenStyle::Solid);
+        byRepeating.Polyline(square);
+        QImageCanvas byClosing(closed);
+        byClosing.SetPen(0xFFFFFF, 3, PenStyle::Solid);
+        byClosing.SetBrush(0, BrushStyle::Clear);
+        byClosing.Polygon(std::span(square).first(4));
+    }
+    EXPECT_TRUE(repeated == closed);
+}

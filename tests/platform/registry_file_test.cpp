@@ -1,3 +1,4 @@
+#include "full_disk.h"
 #include "platform/registry_file.h"
 #include "platform/registry_file_saver.h"
 #include "temp_dir.h"
@@ -5,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -60,7 +65,7 @@ TEST(SettingsRegistryFile, FirstFlushCreatesFoldersAndAPrivateFile) {
         ASSERT_NE(key, nullptr);
         EXPECT_TRUE(key->WriteText("PassWord", "secret"));
     }
-    ASSERT_TRUE(registry.Flush());
+    ASSERT_TRUE(registry.Flush().Ok());
     EXPECT_EQ(QFileInfo(path).permissions(), OwnerReadWrite);
     EXPECT_EQ(FolderEntries(folder.FilePath("a/b")), QStringList{"zrbl.reg"});
     EXPECT_TRUE(ReadAll(path).contains(
@@ -74,7 +79,7 @@ TEST(SettingsRegistryFile, SaveMakesAnOpenFilePrivateAgain) {
                                     QFileDevice::ReadOther | QFileDevice::ReadGroup);
     RegistryFile registry(path);
     registry.OpenKey("", OpenMode::ExistingOnly)->WriteInteger("Width", 1);
-    ASSERT_TRUE(registry.Flush());
+    ASSERT_TRUE(registry.Flush().Ok());
     EXPECT_EQ(QFileInfo(path).permissions(), OwnerReadWrite);
     EXPECT_EQ(FolderEntries(folder.Path()), QStringList{"zrbl.reg"});
 }
@@ -110,7 +115,7 @@ TEST(SettingsRegistryFile, KeysAndValuesItDoesNotKnowSurviveASave) {
         RegistryFile registry(path);
         registry.OpenKey("", OpenMode::ExistingOnly)->WriteInteger("Width", 400);
         registry.DeleteKey("Alarm00");
-        ASSERT_TRUE(registry.Flush());
+        ASSERT_TRUE(registry.Flush().Ok());
     }
     const QByteArray saved = ReadAll(path);
     EXPECT_TRUE(saved.contains("\"Width\"=dword:00000190\n\"Stranger\"=hex:de,ad\n"));
@@ -141,39 +146,138 @@ TEST(SettingsRegistryFile, FlushWithoutChangesLeavesTheFileAlone) {
     RegistryFile registry(path);
     // Writing what is stored already changes nothing either.
     registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 320);
-    ASSERT_TRUE(registry.Flush());
+    ASSERT_TRUE(registry.Flush().Ok());
     EXPECT_EQ(ReadAll(path), handWritten);
 }
 
-TEST(SettingsRegistryFile, UnreadableFileIsSetAsideAndEmptyTreeUsed) {
-    TestFolder folder;
-    const QByteArray garbage("\x89PNG\r\n\x1a\n\x00\x00garbage", 17);
-    const QString path = folder.Write("zrbl.reg", garbage);
-    testing::internal::CaptureStderr();
-    RegistryFile registry(path);
-    const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_NE(errors.find("zrbl.reg.bad"), std::string::npos);
-    EXPECT_EQ(ReadAll(path + ".bad"), garbage);
-    EXPECT_EQ(QFileInfo(path + ".bad").permissions(), OwnerReadWrite);
-    EXPECT_EQ(registry.OpenKey("", OpenMode::ExistingOnly), nullptr);
+TEST(SettingsRegistryFile, FilesThatAreNoSettingsAreSetAsideAndTheDefaultsUsed) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"not an export", QByteArray("\x89PNG\r\n\x1a\n\x00\x00garbage", 17)},
+        {"over 1 MiB", SmallExport + QByteArray(RegistryFile::MostFileBytes, ';')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const QString path = folder.Write("zrbl.reg", c.bytes);
+        RegistryFile registry(path);
+        EXPECT_TRUE(registry.LoadProblem().contains(path + ".bad"))
+            << registry.LoadProblem().toStdString();
+        EXPECT_EQ(ReadAll(path + ".bad"), c.bytes);
+        EXPECT_EQ(QFileInfo(path + ".bad").permissions(), OwnerReadWrite);
+        EXPECT_EQ(registry.OpenKey("", OpenMode::ExistingOnly), nullptr);
 
-    registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 320);
-    ASSERT_TRUE(registry.Flush());
-    EXPECT_TRUE(ReadAll(path).startsWith("Windows Registry Editor Version 5.00\n"));
-    EXPECT_EQ(ReadAll(path + ".bad"), garbage);
+        registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 320);
+        ASSERT_TRUE(registry.Flush().Ok());
+        EXPECT_TRUE(ReadAll(path).startsWith("Windows Registry Editor Version 5.00\n"));
+        EXPECT_EQ(ReadAll(path + ".bad"), c.bytes);
+    }
 }
 
-TEST(SettingsRegistryFile, FileThatCannotBeReadIsNeverOverwritten) {
-    TestFolder folder;
-    // A folder in the file's place cannot be read, even by root.
-    const QString path = folder.FilePath("zrbl.reg");
-    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
-    testing::internal::CaptureStderr();
-    RegistryFile registry(path);
-    registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 320);
-    EXPECT_FALSE(registry.Flush());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot read"), std::string::npos);
-    EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
+// Whatever stops a save, the file stays as it was, no temporary file is left behind and
+// the result says why.
+TEST(SettingsRegistryFile, AFailedSaveLeavesTheFileAsItWasAndSaysWhy) {
+    using Problem = SaveResult::Problem;
+    struct Case {
+        const char* name;
+        std::function<QString(TestFolder&, FullDisk*)> prepare; // returns the file's path
+        Problem problem;
+        bool onFullDisk = false;
+    };
+    const Case cases[] = {
+        // A folder in the file's place cannot be read, even by root.
+        {"unreadable at start",
+         [](TestFolder& folder, FullDisk*) {
+             QDir().mkpath(folder.FilePath("zrbl.reg/inside"));
+             return folder.FilePath("zrbl.reg");
+         },
+         Problem::UnreadableAtStart},
+        {"full disk",
+         [](TestFolder&, FullDisk* disk) { return disk->Write("zrbl.reg", SmallExport); },
+         Problem::DiskFull, true},
+        {"folder cannot be made",
+         [](TestFolder& folder, FullDisk*) {
+             folder.Write("blocker", "a file where a folder should be");
+             return folder.FilePath("blocker/zorbel/zrbl.reg");
+         },
+         Problem::Other},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        std::optional<FullDisk> disk;
+        if (c.onFullDisk && !disk.emplace().Mounted()) {
+            std::printf("skipped \"%s\": mounting a tmpfs is not permitted here\n", c.name);
+            continue;
+        }
+        const QString path = c.prepare(folder, disk ? &*disk : nullptr);
+        const QByteArray before = ReadAll(path);
+        RegistryFile registry(path);
+        EXPECT_EQ(registry.LoadProblem().isEmpty(), c.problem != Problem::UnreadableAtStart);
+        if (disk) {
+            disk->Fill();
+        }
+        registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 640);
+
+        const SaveResult saved = registry.Flush();
+        EXPECT_EQ(saved.Why(), c.problem);
+        EXPECT_TRUE(saved.UserText().contains(path)) << saved.UserText().toStdString();
+        EXPECT_TRUE(saved.LogText().contains(path)) << saved.LogText().toStdString();
+        EXPECT_EQ(ReadAll(path), before);
+        if (disk) {
+            EXPECT_EQ(disk->Files(), QStringList{"zrbl.reg"});
+        }
+        EXPECT_FALSE(FolderEntries(folder.Path()).join(' ').contains("zrbl.reg."));
+    }
+}
+
+// A settings file kept elsewhere and linked into place stays linked: the file at the end of
+// the links is replaced, in its own folder, and keeps its permissions.
+TEST(SettingsRegistryFile, ALinkedFileIsWrittenThroughItsLinks) {
+    constexpr QFileDevice::Permissions Shared =
+        OwnerReadWrite | QFileDevice::ReadGroup; // 0640, the user's own choice
+    struct Case {
+        const char* name;
+        const char* link; // the link's text
+        bool targetExists;
+    };
+    const Case cases[] = {
+        {"absolute link", "", true},
+        {"relative link", "../dotfiles/zrbl.reg", true},
+        {"link to a link", "second-link", true},
+        {"link to a file not yet there", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        QDir().mkpath(folder.FilePath("config"));
+        const QString target = folder.FilePath("dotfiles/zrbl.reg");
+        QDir().mkpath(folder.FilePath("dotfiles"));
+        if (c.targetExists) {
+            folder.Write("dotfiles/zrbl.reg", SmallExport);
+            QFile::setPermissions(target, Shared);
+        }
+        QString linkText = QString::fromUtf8(c.link);
+        if (linkText.isEmpty()) {
+            linkText = target;
+        } else if (linkText == "second-link") {
+            ASSERT_TRUE(QFile::link(target, folder.FilePath("config/second-link")));
+        }
+        const QString link = folder.FilePath("config/zrbl.reg");
+        ASSERT_EQ(::symlink(linkText.toLocal8Bit().constData(), link.toLocal8Bit().constData()), 0);
+
+        RegistryFile registry(link);
+        registry.OpenKey("", OpenMode::CreateIfMissing)->WriteInteger("Width", 640);
+        ASSERT_TRUE(registry.Flush().Ok());
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_TRUE(ReadAll(target).contains("\"Width\"=dword:00000280"));
+        EXPECT_EQ(QFileInfo(target).permissions(), c.targetExists ? Shared : OwnerReadWrite);
+        EXPECT_EQ(FolderEntries(folder.FilePath("dotfiles")), QStringList{"zrbl.reg"});
+        EXPECT_FALSE(FolderEntries(folder.FilePath("config")).join(' ').contains("zrbl.reg."));
+    }
 }
 
 // The new contents are complete and private in a temporary file next to the old one
@@ -194,19 +298,14 @@ TEST(SettingsRegistryFile, SaveGoesThroughATemporaryFileAndARename) {
         checked = true;
         return false;
     };
-    EXPECT_FALSE(RegistryFileSaver::Save(path, after, crashBeforeRename));
+    EXPECT_FALSE(RegistryFileSaver::Save(path, after, crashBeforeRename).Ok());
     EXPECT_TRUE(checked);
     EXPECT_EQ(ReadAll(path), before);
     EXPECT_EQ(FolderEntries(folder.Path()), QStringList{"zrbl.reg"});
 
-    EXPECT_TRUE(RegistryFileSaver::Save(path, after, [](const QString&) { return true; }));
+    EXPECT_TRUE(RegistryFileSaver::Save(path, after, [](const QString&) { return true; }).Ok());
     EXPECT_EQ(ReadAll(path), after);
     EXPECT_EQ(FolderEntries(folder.Path()), QStringList{"zrbl.reg"});
-}
-
-TEST(SettingsRegistryFile, SaveIntoAMissingFolderFails) {
-    TestFolder folder;
-    EXPECT_FALSE(RegistryFileSaver::Save(folder.FilePath("none/zrbl.reg"), "x"));
 }
 
 } // namespace

@@ -25,7 +25,7 @@ public:
         return path.isEmpty() ? nullptr : inner_.OpenKey(path, mode);
     }
     bool DeleteKey(const QString& path) override { return inner_.DeleteKey(path); }
-    bool Flush() override { return inner_.Flush(); }
+    SaveResult Flush() override { return inner_.Flush(); }
 
 private:
     RegistryBackend& inner_;
@@ -94,7 +94,7 @@ TEST_F(SettingsStoreTest, FirstStartGivesEveryDefault) {
     EXPECT_EQ(clock.DigiDateFontName, Mincho);
     EXPECT_EQ(clock.FontStyle, 2);
     EXPECT_EQ(clock.CurrentDir, "/home/user/bin");
-    EXPECT_EQ(clock.Digi_x, 184);
+    EXPECT_EQ(clock.Digi_x, 80);
     EXPECT_EQ(clock.Date_x, -7);
     EXPECT_EQ(clock.Date_y, 10);
     EXPECT_EQ(clock.Form_Style, 2);
@@ -406,6 +406,41 @@ TEST_F(SettingsStoreTest, StoredSecurityValuesAreNormalisedWhenRead) {
     }
 }
 
+TEST_F(SettingsStoreTest, AccountProtocolValuesReadSafelyAndAreWrittenBySaveOnly) {
+    struct Case {
+        const char* stored;
+        int protocolRead;
+        QString mailboxRead;
+    };
+    const Case cases[] = {
+        {"\"Protocol\"=dword:00000001\n\"Mailbox\"=\"仕事/請求書\"\n", ImapProtocol, "仕事/請求書"},
+        // Damaged or unknown values.
+        {"\"Protocol\"=dword:00000002\n\"Mailbox\"=\"\"\n", Pop3Protocol, "INBOX"},
+        {"\"Protocol\"=dword:ffffffff\n", Pop3Protocol, "INBOX"},
+        // Missing values, as every older layout has them; a start does not add them.
+        {"", Pop3Protocol, "INBOX"},
+    };
+    for (const Case& test : cases) {
+        WriteFile(QByteArray("Windows Registry Editor Version 5.00\n\n"
+                             "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl\\Account00]\n") +
+                  test.stored);
+        const SettingsRecords records = Start();
+        EXPECT_EQ(records.accounts.entries[0].Protocol, test.protocolRead) << test.stored;
+        EXPECT_EQ(records.accounts.entries[0].Mailbox, test.mailboxRead) << test.stored;
+    }
+    {
+        const auto registry = Registry();
+        const auto stored = registry->OpenKey("Account00", OpenMode::ExistingOnly);
+        EXPECT_FALSE(stored->HasValue("Protocol", RegistryValueType::Integer));
+        EXPECT_FALSE(stored->HasValue("Mailbox", RegistryValueType::Text));
+    }
+    SettingsRecords records = Start();
+    records.accounts.entries[1].Protocol = ImapProtocol;
+    Save(records);
+    EXPECT_EQ(FileText().count("\"Mailbox\"=\"INBOX\"\n"), AccountTable::Capacity);
+    EXPECT_EQ(Start().accounts.entries[1].Protocol, ImapProtocol);
+}
+
 TEST_F(SettingsStoreTest, LoadResetsTheRunTimeFields) {
     Start();
     SettingsRecords records;
@@ -466,9 +501,10 @@ TEST_F(SettingsStoreTest, EveryFieldSurvivesSaveAndLoad) {
     }
     for (MailAccount& account : records.accounts.entries) {
         fill(account, SettingsLayout::AccountValues());
-        // These two read back only as values the program can use.
+        // These read back only as values the program can use.
         account.Security = seed % 3;
         account.TrustedCertificate = QString::number(seed % 10).repeated(64);
+        account.Protocol = seed % 2;
     }
     fill(records.timeServer, SettingsLayout::TimeServerValues());
     Save(records);
@@ -534,10 +570,12 @@ TEST_F(SettingsStoreTest, SettingsExportedOnWindowsAreRead) {
 
 TEST_F(SettingsStoreTest, CorruptFileIsSetAsideAndDefaultsUsed) {
     WriteFile(QByteArray("\x00\x13\x37 not a registry export", 26));
-    testing::internal::CaptureStderr();
     const SettingsRecords records = Start();
-    testing::internal::GetCapturedStderr();
     EXPECT_TRUE(QFile::exists(path_ + ".bad"));
+    // Told once, in a message box, where the old file went.
+    ASSERT_EQ(prompt_.messages.size(), 1u);
+    EXPECT_EQ(prompt_.messages[0].caption, QStringLiteral("警告"));
+    EXPECT_TRUE(prompt_.messages[0].text.contains(path_ + ".bad"));
     EXPECT_EQ(records.clock.Attrib, DefaultAttrib);
     EXPECT_EQ(records.clock.ImageListCounter, 1);
     EXPECT_EQ(records.accounts.entries[4].Port, 110);

@@ -35,6 +35,8 @@ public:
 
     bool IsModified() const { return modified_; }
     void ClearModified() { modified_ = false; }
+    // After an apply that could not save: "適用" stays available to try again.
+    void MarkModified() { modified_ = true; }
 
     // Filling the controls from the copy fires their change signals; edits are ignored
     // until the controls are filled.

@@ -94,7 +94,7 @@ void TOptionForm::RedrawPreview() {
     ui_->BTM_reflect->setEnabled(editing_.IsModified());
 }
 
-void TOptionForm::Apply() {
+bool TOptionForm::Apply() {
     ClockSettings& window = host_.WindowSettings();
     const bool pictureChanges = !copy_.Has(NoImage) && copy_.Image_File != window.Image_File;
     editing_.ClearModified();
@@ -102,7 +102,10 @@ void TOptionForm::Apply() {
 
     // The copy's picture list is the list box's content, in its order.
     window = copy_;
-    host_.SaveSettings();
+    const bool saved = ConfirmSaved(host_.SaveSettings());
+    if (!saved) {
+        editing_.MarkModified();
+    }
     host_.InvalidatePicture();
     copy_ = window;
     if (pictureChanges) {
@@ -118,12 +121,14 @@ void TOptionForm::Apply() {
     host_.SetDisplayMode(DisplayModeOf(window));
     otherPage_->ApplyLoginStart();
     RedrawPreview();
+    return saved;
 }
 
 void TOptionForm::OkClose() {
-    Apply();
-    host_.SaveSettings();
-    accept();
+    // The second save keeps the size the picture fit may have given the window.
+    if (Apply() && ConfirmSaved(host_.SaveSettings())) {
+        accept();
+    }
 }
 
 void TOptionForm::showEvent(QShowEvent* event) {

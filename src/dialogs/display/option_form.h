@@ -43,7 +43,8 @@ private:
     void ControlsChanged();
     void RedrawPreview();
 
-    void Apply();
+    // True when the applied settings were saved.
+    bool Apply();
     void OkClose();
 
     OptionFormHost& host_;

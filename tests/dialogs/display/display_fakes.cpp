@@ -5,9 +5,10 @@
 
 #include <variant>
 
-void FakeOptionHost::SaveSettings() {
+SaveResult FakeOptionHost::SaveSettings() {
     calls.append(QStringLiteral("SaveSettings"));
     saved.push_back(settings);
+    return SaveResult::Saved();
 }
 
 void FakeOptionHost::FitWindowToPicture() {

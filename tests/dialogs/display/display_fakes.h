@@ -15,7 +15,7 @@
 class FakeOptionHost : public OptionFormHost {
 public:
     ClockSettings& WindowSettings() override { return settings; }
-    void SaveSettings() override;
+    SaveResult SaveSettings() override;
     void InvalidatePicture() override { calls.append(QStringLiteral("InvalidatePicture")); }
     void ChooseWindowShape(WindowShape shape) override {
         calls.append(QStringLiteral("ChooseWindowShape %1").arg(StoredNumber(shape)));
