@@ -53,6 +53,8 @@ constexpr std::chrono::milliseconds KeyringGraceAtExit{3000};
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
       services_(services), tick_(*this), windows_(*this, prompt_),
+      // Another window over the clock may hide the pointer's arrival from the events.
+      windowStacking_([this] { RequestCadenceUpdate(); }),
       drawTimer_([this] { return services_.clock.MillisecondsSinceEpoch(); },
                  [this](int elapsedQuarterSeconds) { DrawTimerTimer(elapsedQuarterSeconds); }),
       face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
