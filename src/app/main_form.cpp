@@ -654,11 +654,17 @@ void TMainForm::paintEvent(QPaintEvent* event) {
     if (shown.isNull()) {
         return;
     }
-    // One copy for the whole region: the painter is clipped to it already.
-    const QRect target =
-        event->rect() & QRect(QPoint(FrameThickness, FrameThickness), shown.size());
-    if (!target.isEmpty()) {
-        painter.drawImage(target, shown, target.translated(-FrameThickness, -FrameThickness));
+    // One plain copy per rectangle. Under a clip of several rectangles the painter would
+    // blend the picture span by span and hand tall regions to worker threads, and the wait
+    // for them would wake the clock once more each second.
+    const QRect face(QPoint(FrameThickness, FrameThickness), shown.size());
+    for (const QRect& rectangle : event->region()) {
+        const QRect target = rectangle & face;
+        if (!target.isEmpty()) {
+            painter.setClipRect(target);
+            painter.drawImage(target.topLeft(), shown,
+                              target.translated(-FrameThickness, -FrameThickness));
+        }
     }
 }
 
