@@ -1,7 +1,7 @@
 // The least a Qt clock window can cost while it idles: a 320 x 200 window whose timer does
-// nothing, four times a second or once. scripts/bench runs it beside the clock and xclock, so the idle figure
-// can be read against what the toolkit itself costs. Options add what the clock's tick does
-// besides its own work, one at a time:
+// nothing, four times a second or once. scripts/bench runs it beside the clock and xclock, so the
+// idle figure can be read against what the toolkit itself costs. Options add what the clock's tick
+// does besides its own work, one at a time:
 //   --query-pointer  ask the X server where the pointer is on every tick
 //   --queued         reach the tick through a queued call, as the clock does so that it
 //                    goes on inside modal windows
