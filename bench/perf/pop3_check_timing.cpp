@@ -9,6 +9,7 @@
 // curl's figure is its own time_total (the transfer, without starting the curl process),
 // so both sides are timed from the first connect to the closed connection.
 
+#include "core/server_address.h"
 #include "dovecot_server.h"
 #include "net/net_error.h"
 #include "net/pop3_client.h"
@@ -46,6 +47,7 @@ std::optional<double> TimeOwnCheck(const Mailbox& mailbox) {
     client.TimeOut = 10000;
     client.Security = mailbox.security;
     client.TrustedCertificate = mailbox.trustedCertificate;
+    client.TrustedServer = ServerAddress::Of(client.Host, client.Port);
     QElapsedTimer clock;
     clock.start();
     try {
