@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
 
 class QImageCanvas::CopyModeScope {
 public:
@@ -18,7 +21,29 @@ private:
     QPainter::CompositionMode saved_;
 };
 
-QImageCanvas::QImageCanvas(QImage& image) : image_(image), painter_(&image) {
+// Copies and fills in device pixels: the painter's scale to the image's density is undone,
+// and the rectangles given are device rectangles.
+class QImageCanvas::DevicePixelScope {
+public:
+    DevicePixelScope(QPainter& painter, const DeviceScale& scale) : painter_(painter) {
+        painter_.save();
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+    }
+    ~DevicePixelScope() { painter_.restore(); }
+    DevicePixelScope(const DevicePixelScope&) = delete;
+    DevicePixelScope& operator=(const DevicePixelScope&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
+QImageCanvas::QImageCanvas(QImage& image)
+    : image_(image), scale_(image.devicePixelRatio()), painter_(&image) {
+    if (!scale_.IsIdentity()) {
+        // A logical point stands for the middle of its logical pixel.
+        painter_.translate(0.5, 0.5);
+    }
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -28,18 +53,27 @@ QImageCanvas::QImageCanvas(QImage& image) : image_(image), painter_(&image) {
 }
 
 QSize QImageCanvas::Size() const {
-    return image_.size();
+    return image_.deviceIndependentSize().toSize();
 }
 
 void QImageCanvas::SetPen(Colour colour, int width, PenStyle style) {
     QPen pen(ToQColor(colour));
-    pen.setWidth(width < 1 ? 1 : width);
+    const int logicalWidth = width < 1 ? 1 : width;
+    if (scale_.IsIdentity()) {
+        pen.setWidth(logicalWidth);
+    } else {
+        // Whole device pixels, so that a line is equally wide wherever it lies.
+        const int deviceWidth = std::max(1, int(std::lround(logicalWidth * scale_.Ratio())));
+        pen.setWidthF(deviceWidth / scale_.Ratio());
+    }
     if (width > 1) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     } else {
         pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
+        // A thin pen drawn wider than a device pixel gets real joins: square corners stay
+        // square, and a hand's sharp tip is cut off instead of drawn out into a spike.
+        pen.setJoinStyle(scale_.IsIdentity() ? Qt::MiterJoin : Qt::SvgMiterJoin);
     }
     switch (style) {
     case PenStyle::Solid:
@@ -94,7 +128,17 @@ void QImageCanvas::Polyline(std::span<const QPoint> points) {
 }
 
 void QImageCanvas::Line(QPoint from, QPoint to) {
-    painter_.drawLine(from, to);
+    const QPoint step = to - from;
+    const int longer = std::max(std::abs(step.x()), std::abs(step.y()));
+    if (scale_.IsIdentity() || painter_.pen().capStyle() != Qt::FlatCap || longer == 0) {
+        painter_.drawLine(from, to);
+        return;
+    }
+    // A thin line runs from the first pixel up to the last one before its end point, as at
+    // ratio 1: along its longer axis it goes from pixel edge to pixel edge, not from middle
+    // to middle.
+    const QPointF back = QPointF(step) / (2.0 * longer);
+    painter_.drawLine(QPointF(from) - back, QPointF(to) - back);
 }
 
 QRect QImageCanvas::OutlineBox(int left, int top, int right, int bottom) const {
@@ -117,15 +161,29 @@ void QImageCanvas::RoundRectangle(int left, int top, int right, int bottom, int 
 }
 
 void QImageCanvas::FillRectangle(const QRect& area, Colour colour) {
+    if (!scale_.IsIdentity()) {
+        DevicePixelScope device(painter_, scale_);
+        painter_.fillRect(scale_.Rect(area.normalized()), ToQColor(colour));
+        return;
+    }
     CopyModeScope copy(painter_);
     painter_.fillRect(area, ToQColor(colour));
 }
 
+void QImageCanvas::CopyImage(const QImage& image, const QRect& target) {
+    if (!scale_.IsIdentity()) {
+        DevicePixelScope device(painter_, scale_);
+        painter_.drawImage(scale_.Rect(target), image);
+        return;
+    }
+    CopyModeScope copy(painter_);
+    painter_.drawImage(target, image);
+}
+
 void QImageCanvas::StretchImage(const QImage& image, const QRect& target,
                                 std::optional<Colour> transparent) {
-    CopyModeScope copy(painter_);
     if (!transparent) {
-        painter_.drawImage(target, image);
+        CopyImage(image, target);
         return;
     }
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
@@ -138,24 +196,30 @@ void QImageCanvas::StretchImage(const QImage& image, const QRect& target,
             }
         }
     }
-    painter_.drawImage(target, keyed);
+    CopyImage(keyed, target);
 }
 
 void QImageCanvas::DrawImage(QPoint topLeft, const QImage& image) {
+    if (!scale_.IsIdentity()) {
+        CopyImage(image, QRect(topLeft, image.deviceIndependentSize().toSize()));
+        return;
+    }
     CopyModeScope copy(painter_);
     painter_.drawImage(topLeft, image);
 }
 
 void QImageCanvas::TextOut(QPoint topLeft, const QString& text, TextBackground background,
                            Colour backgroundColour) {
+    if (background == TextBackground::Opaque) {
+        FillRectangle(QRect(topLeft, TextExtent(text)), backgroundColour);
+    }
     CopyModeScope copy(painter_);
     const QFontMetrics metrics(font_);
-    if (background == TextBackground::Opaque) {
-        painter_.fillRect(QRect(topLeft, TextExtent(text)), ToQColor(backgroundColour));
-    }
+    // Text starts at the corner of its pixel, not in its middle.
+    const QPointF origin = scale_.IsIdentity() ? QPointF(0, 0) : QPointF(-0.5, -0.5);
     const QPen savedPen = painter_.pen();
     painter_.setPen(fontColour_);
-    painter_.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    painter_.drawText(origin + QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     painter_.setPen(savedPen);
 }
 
