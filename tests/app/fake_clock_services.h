@@ -50,9 +50,10 @@ struct FakeClockServices {
     RecordingClock clockSetter;
     CancellingChoosers choosers;
     FakeLoginStart loginStart;
+    FakeKeyring keyring;
 
     ClockServices Services() {
-        return ClockServices{prompt, help,        clock,    persistence, sound,    launcher,
-                             dialUp, clockSetter, choosers, loginStart,  QString()};
+        return ClockServices{prompt, help,        clock,    persistence, sound,   launcher,
+                             dialUp, clockSetter, choosers, loginStart,  keyring, QString()};
     }
 };

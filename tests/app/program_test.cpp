@@ -40,6 +40,9 @@ struct ProgramFixture : ::testing::Test {
         // A clock setting must never reach the machine's own system bus.
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS",
                            "unix:path=" + folder.FilePath("no-system-bus"));
+        // Nor may the passwords of a test reach the user's keyring.
+        environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                           "unix:path=" + folder.FilePath("no-session-bus"));
         return environment;
     }
 
@@ -418,7 +421,7 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 10000))
+        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 30000))
         << WindowNames(x).join(" | ").toStdString();
     for (const QString& name : WindowNames(x)) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
