@@ -6,9 +6,11 @@
 #include "ui_about_form.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +39,11 @@ TAbout_Form::TAbout_Form(QWidget* parent)
     versionFont.setBold(true);
     versionFont.setItalic(true);
     ui_->Version->setFont(versionFont);
+    // The italic figure leans out past its advance; right-aligned, that part would be cut off.
+    const QString version = ui_->Version->text();
+    const int overhang =
+        version.isEmpty() ? 0 : -QFontMetrics(versionFont).rightBearing(version.back());
+    ui_->Version->setContentsMargins(0, 0, std::max(0, overhang) + 1, 0);
     // Light on the logo's dark ground.
     QPalette versionColours = ui_->Version->palette();
     versionColours.setColor(QPalette::WindowText, Qt::white);
