@@ -56,6 +56,8 @@ public:
 
 private:
     QRect OutlineBox(int left, int top, int right, int bottom) const;
+    // Draws a shape that lies in `bounds` (logical pixels, before the pen's width).
+    template <typename Draw> void DrawShape(const QRect& bounds, const Draw& draw);
     // Copies the whole image onto the device pixels of the target, opaque, nearest pixel.
     void CopyImage(const QImage& image, const QRect& target);
     // Copies and stretches ignore the mix mode, as GDI's blits ignore the pen's raster op.

@@ -237,15 +237,17 @@ TEST(FaceCanvas, DrawsAtThePicturesDensity) {
 }
 
 // At a whole ratio an outline covers the device pixels of exactly the pixels it covers at
-// ratio 1: the dense drawing is where the plain one is, only finer.
+// ratio 1: the dense drawing is where the plain one is, only finer. The tall outline is drawn
+// in bands of rows, which must meet without a seam.
 TEST(FaceCanvas, ADenseOutlineLiesOnItsPlainPixels) {
     const auto draw = [](qreal ratio) {
-        QImage image = BlackAt(QSize(24, 16), ratio);
+        QImage image = BlackAt(QSize(24, 64), ratio);
         QImageCanvas canvas(image);
         canvas.SetPen(0xFFFFFF, 1, PenStyle::Solid);
         canvas.SetBrush(0, BrushStyle::Clear);
         canvas.Rectangle(2, 2, 9, 8);
         canvas.Line({12, 3}, {21, 3});
+        canvas.Rectangle(12, 6, 20, 61);
         return image;
     };
     const QImage plain = draw(1);
