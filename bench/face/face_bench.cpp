@@ -93,26 +93,25 @@ void UpdateLoop(benchmark::State& state, ClockSettings settings, QSize client,
     }
 }
 
+// A face at the device pixel ratios of screens at 100 %, 150 % and 200 %. Qt may paint on
+// threads of its own, so the CPU column counts every thread of the process.
+void AtRatios(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("percent")->Arg(100)->Arg(150)->Arg(200)->MeasureProcessCPUTime()->Unit(
+        benchmark::kMillisecond);
+}
+
 void BM_UpdateDefaultFace320x200(benchmark::State& state) {
     UpdateLoop(state, DefaultFaceSettings(), QSize(320, 200),
                QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"));
 }
 BENCHMARK(BM_UpdateDefaultFace320x200)->Unit(benchmark::kMillisecond);
 
-// The same on screens at 100 %, 150 % and 200 %: the face in 320 x 200, 480 x 300 and
-// 640 x 400 device pixels. Qt hands the rows of large fills to threads of its own, so the
-// CPU column counts every thread of the process.
+// The same in 320 x 200, 480 x 300 and 640 x 400 device pixels.
 void BM_UpdateDefaultFace320x200AtRatio(benchmark::State& state) {
     UpdateLoop(state, DefaultFaceSettings(), QSize(320, 200),
                QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"), state.range(0) / 100.0);
 }
-BENCHMARK(BM_UpdateDefaultFace320x200AtRatio)
-    ->ArgName("percent")
-    ->Arg(100)
-    ->Arg(150)
-    ->Arg(200)
-    ->MeasureProcessCPUTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateDefaultFace320x200AtRatio)->Apply(AtRatios);
 
 void BM_ComposeDefaultFace320x200(benchmark::State& state) {
     ComposeLoop(state, DefaultFaceSettings(), QSize(320, 200),
@@ -124,13 +123,7 @@ void BM_ComposeDefaultFace320x200AtRatio(benchmark::State& state) {
     ComposeLoop(state, DefaultFaceSettings(), QSize(320, 200),
                 QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"), state.range(0) / 100.0);
 }
-BENCHMARK(BM_ComposeDefaultFace320x200AtRatio)
-    ->ArgName("percent")
-    ->Arg(100)
-    ->Arg(150)
-    ->Arg(200)
-    ->MeasureProcessCPUTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeDefaultFace320x200AtRatio)->Apply(AtRatios);
 
 void BM_ComposeFace1024x768With4000x3000Jpeg(benchmark::State& state) {
     ClockSettings settings = DefaultFaceSettings();
