@@ -35,11 +35,11 @@ void ImapCheck::Opened(QSslSocket* socket, ImapOutcome failure, const QString& r
         End({.outcome = failure, .reason = reason});
         return;
     }
-    auto* connection = new ImapConnection(socket,
-                                          ImapSession(ImapSession::Purpose::Check, access_.security,
-                                                      access_.user, access_.password,
-                                                      access_.mailbox),
-                                          replyTimeOut_, this);
+    auto* connection =
+        new ImapConnection(socket,
+                           ImapSession(ImapSession::Purpose::Check, access_.security, access_.user,
+                                       access_.password, access_.mailbox),
+                           replyTimeOut_, this);
     connection_ = connection;
     connection->EncryptThrough(*opener_);
     connect(connection, &ImapConnection::finished, this, [this, connection] {
@@ -66,9 +66,8 @@ void ImapCheck::RunToEnd() {
         Start();
     }
     EventWait wait;
-    const QMetaObject::Connection woken = connect(this, &ImapCheck::finished, this, [&wait] {
-        wait.Wake();
-    });
+    const QMetaObject::Connection woken =
+        connect(this, &ImapCheck::finished, this, [&wait] { wait.Wake(); });
     if (wait.Until([this] { return finished_; }) == EventWait::Outcome::ApplicationExiting) {
         Abort();
     }

@@ -61,8 +61,8 @@ void ImapConnection::EncryptionStarted() {
 
 void ImapConnection::EncryptThrough(ImapSocketOpener& opener) {
     connect(this, &ImapConnection::startTlsRequested, this, [this, &opener] {
-        opener.StartTls(socket_, [guarded = QPointer<ImapConnection>(this)](
-                                     ImapOutcome outcome, const QString& reason) {
+        opener.StartTls(socket_, [guarded = QPointer<ImapConnection>(this)](ImapOutcome outcome,
+                                                                            const QString& reason) {
             if (guarded == nullptr) {
                 return;
             }

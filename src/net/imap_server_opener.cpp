@@ -6,8 +6,8 @@ ImapServerOpener::ImapServerOpener(ConnectionTarget target, ImapSecurity securit
                                    std::chrono::milliseconds stepTimeOut)
     : target_(std::move(target)), stepTimeOut_(stepTimeOut) {
     // An IMAP connection always reads through a QSslSocket; without TLS it is never encrypted.
-    target_.tls = security == ImapSecurity::Tls ? ConnectionTls::FromFirstByte
-                                                : ConnectionTls::OnRequest;
+    target_.tls =
+        security == ImapSecurity::Tls ? ConnectionTls::FromFirstByte : ConnectionTls::OnRequest;
 }
 
 ImapServerOpener::~ImapServerOpener() {

@@ -180,8 +180,7 @@ void SecureConnector::Encrypt(const ConnectionTarget& target, QSslSocket* socket
 }
 
 bool SecureConnector::Encrypted() const {
-    return failure_ == ConnectFailure::None && encrypting_ != nullptr &&
-           encrypting_->isEncrypted();
+    return failure_ == ConnectFailure::None && encrypting_ != nullptr && encrypting_->isEncrypted();
 }
 
 void SecureConnector::HandshakeChanged() {

@@ -61,7 +61,8 @@ TSocketClient::TSocketClient() {
     StatusMessage(8, QStringLiteral("Create"));
     timer_.Disable();
     timer_.SetOnTimer([this] { TimerFired(); });
-    QObject::connect(&connector_, &SecureConnector::progressed, &context_, [this] { wait_.Wake(); });
+    QObject::connect(&connector_, &SecureConnector::progressed, &context_,
+                     [this] { wait_.Wake(); });
     InitWinsock();
 }
 

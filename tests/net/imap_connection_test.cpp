@@ -1,5 +1,5 @@
-#include "dovecot_server.h"
 #include "core/server_address.h"
+#include "dovecot_server.h"
 #include "net/imap_check.h"
 #include "net/imap_idle_watch.h"
 #include "net/imap_server_opener.h"
@@ -88,10 +88,10 @@ protected:
         const QString host = tls ? QStringLiteral("127.0.0.1") : QStringLiteral("127.0.0.2");
         const quint16 port = tls ? server_->ImapTlsPort() : server_->ImapPort();
         return std::make_unique<CountingOpener>(
-            ConnectionTarget{.host = host,
-                             .port = port,
-                             .pin = {pinned ? fingerprint_ : QString(),
-                                     ServerAddress::Of(host, port)}},
+            ConnectionTarget{
+                .host = host,
+                .port = port,
+                .pin = {pinned ? fingerprint_ : QString(), ServerAddress::Of(host, port)}},
             security, 10s);
     }
 
@@ -137,9 +137,8 @@ TEST_F(NetImapDovecot, RefusalsEndWithTheirOutcome) {
         {"a wrong password", ImapSecurity::Tls, "wrong", "INBOX", ImapOutcome::LoginRefused},
     };
     for (const Case& test : cases) {
-        const ImapResult result =
-            Converse(Opener(test.security, test.pinned),
-                     Check(test.security, test.password, test.mailbox), 10s);
+        const ImapResult result = Converse(Opener(test.security, test.pinned),
+                                           Check(test.security, test.password, test.mailbox), 10s);
         EXPECT_EQ(result.outcome, test.outcome) << test.what << ": " << result.reason.toStdString();
     }
 }
@@ -220,8 +219,8 @@ TEST(NetImapScripted, AWatchTriesAgainAfterADropAndEndsWithoutIdle) {
     const Case cases[] = {
         {"BYE while idling", "IMAP4rev1 IDLE",
          [](ScriptedPeer& peer) { peer.Send("* BYE going down\r\n"); }, false},
-        {"a silent drop while idling", "IMAP4rev1 IDLE",
-         [](ScriptedPeer& peer) { peer.Close(); }, false},
+        {"a silent drop while idling", "IMAP4rev1 IDLE", [](ScriptedPeer& peer) { peer.Close(); },
+         false},
         {"a server without IDLE", "IMAP4rev1", [](ScriptedPeer&) {}, true},
     };
     for (const Case& test : cases) {
@@ -239,8 +238,8 @@ TEST(NetImapScripted, AWatchTriesAgainAfterADropAndEndsWithoutIdle) {
             test.whileIdling(peer);
         }
         const std::unique_ptr<CountingOpener> opener = PlainOpener(peer.Port());
-        ImapIdleWatch watch(*opener,
-                            {.security = ImapSecurity::None, .user = "alice", .password = "secret"});
+        ImapIdleWatch watch(
+            *opener, {.security = ImapSecurity::None, .user = "alice", .password = "secret"});
         QSignalSpy stopped(&watch, &ImapIdleWatch::stopped);
         watch.Start();
         if (test.endsForGood) {
