@@ -241,8 +241,8 @@ TEST_F(MailDovecotTls, ImapCountsUnseenMailAndJudgesNewMailAcrossRuns) {
     const Step steps[] = {
         {"the first check", [] {}, 3, 1},
         {"nothing changed", [] {}, 3, 0},
-        {"a message came", [&] { ASSERT_EQ(server_->Deliver("Subject: hi\r\n\r\nhi\r\n"), ""); },
-         4, 1},
+        {"a message came", [&] { ASSERT_EQ(server_->Deliver("Subject: hi\r\n\r\nhi\r\n"), ""); }, 4,
+         1},
         {"one was read", [&] { ASSERT_EQ(server_->MarkSeen(4), QString()); }, 3, 0},
         {"a mailbox that does not exist", [&] { account.Mailbox = QStringLiteral("Nowhere"); }, 3,
          0, MailInformationError},
