@@ -57,6 +57,8 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       services_(services), tick_(*this), windows_(*this, prompt_), face_(services.dataFolder),
       scheduleChecker_(records_.schedules, *this), passwords_(services.keyring, records_.accounts),
       mailRun_(records_.accounts, records_.clock, pop3_, passwords_, services.dialUp, *this),
+      imapWatches_(records_.accounts, records_.clock, passwords_,
+                   [this](int slot) { mailRun_.RequestAccountCheck(slot); }),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
@@ -64,7 +66,11 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       dialogs_(records_, services_, prompt_, clockTime_, mailRun_, passwords_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
-          pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
+          pop3_,
+          [this] {
+              return (!pop3_.Connected() || quitState_ == QuitState::MailStopped) &&
+                     imapWatches_.AllStopped();
+          },
           [this] {
               quitState_ = QuitState::MailStopped;
               QCoreApplication::exit(exitCode_);
@@ -122,6 +128,7 @@ void TMainForm::FormCreate() {
     face_.SetFirstDraw();
     quitState_ = QuitState::Running;
     mailRun_.ResetMailTickCount();
+    imapWatches_.Restart();
     correction_.State() = CorrectionState();
     drawTimer_.start(TickInterval);
 }
@@ -863,5 +870,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // The exit ends every pending wait; a close may arrive inside one, so it never waits
     // here, where the wait around it could not go on.
+    imapWatches_.StopAll(ImapWatches::ExitLimit);
     exit_.Begin();
 }

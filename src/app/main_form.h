@@ -17,6 +17,7 @@
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
+#include "mail/imap_watches.h"
 #include "mail/mail_check_run.h"
 #include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
@@ -169,6 +170,7 @@ private:
     void ReloadAccountIcons() override;
     void SetMailCheckEnabled(CommandState state) override;
     void ResetMailTickCount() override { mailRun_.ResetMailTickCount(); }
+    void RestartMailWatches() override { imapWatches_.Restart(); }
 
     // OptionFormHost (with SaveSettings and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
@@ -238,6 +240,7 @@ private:
     TPop3Client pop3_;
     MailPasswords passwords_;
     MailCheckRun mailRun_;
+    ImapWatches imapWatches_;
     std::vector<QImage> accountImages_; // the accounts' own icons, by MailAccount::ImageIndex
     ClockCorrection correction_;
     CorrectionScheduler correctionScheduler_;

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -383,23 +382,6 @@ TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpin
     }
 }
 
-namespace {
-
-// The names of the top-level windows, as the window manager would show them.
-QStringList WindowNames(const PrivateXServer& x) {
-    QStringList names;
-    const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
-    const QString tree = x.Run("xwininfo", {"-root", "-children"}).value_or(QString());
-    for (const QString& line : tree.split('\n')) {
-        if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
-            names.append(match.captured(1));
-        }
-    }
-    return names;
-}
-
-} // namespace
-
 TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
         QStandardPaths::findExecutable("xwininfo").isEmpty()) {
@@ -421,9 +403,9 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 30000))
-        << WindowNames(x).join(" | ").toStdString();
-    for (const QString& name : WindowNames(x)) {
+        QTest::qWaitFor([&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 30000))
+        << x.WindowNames().join(" | ").toStdString();
+    for (const QString& name : x.WindowNames()) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
     }
     clock.kill();
