@@ -5,6 +5,7 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
+#include "core/device_scale.h"
 #include "core/event_wait.h"
 #include "dialogs/dialog_look.h"
 #include "face/aspect_fit.h"
@@ -31,6 +32,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTransform>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
@@ -141,9 +143,10 @@ void TMainForm::PlaceWindow() {
         onSomeScreen = onSomeScreen || screen->geometry().intersects(wanted);
     }
     if (!onSomeScreen && QGuiApplication::primaryScreen() != nullptr) {
-        // A clock stored on a screen that is gone comes back where a first start puts it.
+        // A clock stored on a screen that is gone comes back where a first start puts it,
+        // on the primary screen wherever that lies among the others.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        position = QPoint(screen.width() / 2 - 160, screen.height() / 2 - 100);
+        position = screen.topLeft() + QPoint(screen.width() / 2 - 160, screen.height() / 2 - 100);
     }
     move(position);
 }
@@ -539,6 +542,7 @@ void TMainForm::FollowClockGeometry() {
 FaceInputs TMainForm::CurrentFaceInputs() const {
     FaceInputs inputs;
     inputs.clientSize = ClientSize();
+    inputs.devicePixelRatio = devicePixelRatio();
     inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailRun_.MailTickCount();
@@ -611,11 +615,22 @@ void TMainForm::paintEvent(QPaintEvent* event) {
     if (shown.isNull()) {
         return;
     }
-    // One copy for the whole region: the painter is clipped to it already.
-    const QRect target =
-        event->rect() & QRect(QPoint(FrameThickness, FrameThickness), shown.size());
+    if (shown.devicePixelRatio() != devicePixelRatio()) {
+        // Drawn for another screen: shown at its logical size until the next draw.
+        painter.drawImage(QRectF(client.topLeft(), shown.deviceIndependentSize()), shown);
+        return;
+    }
+    // Pixel for pixel onto the device pixels of the client area, where the face's edges lie
+    // at a fractional ratio too; one copy for the whole region, to which the painter is
+    // clipped already.
+    const DeviceScale scale(shown.devicePixelRatio());
+    const QPoint origin(scale.Edge(FrameThickness), scale.Edge(FrameThickness));
+    const QRect target = scale.Rect(event->rect()) & QRect(origin, shown.size());
+    if (!scale.IsIdentity()) {
+        painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+    }
     if (!target.isEmpty()) {
-        painter.drawImage(target, shown, target.translated(-FrameThickness, -FrameThickness));
+        painter.drawImage(target, shown, target.translated(-origin));
     }
 }
 
@@ -775,6 +790,19 @@ void TMainForm::leaveEvent(QEvent* event) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     cursorPresence_.Forget();
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &TMainForm::ScreenChanged,
+                Qt::UniqueConnection);
+    }
+}
+
+void TMainForm::ScreenChanged() {
+    // The new screen may have another pixel density: the face is drawn again for it at once,
+    // also while a part is being placed and the tick stands still.
+    if (faceDrawCount_ > 0) {
+        RedrawFace();
+    }
+    update();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

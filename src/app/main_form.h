@@ -197,6 +197,7 @@ private:
     PlacementGeometry CurrentPlacementGeometry() const;
     void CarryOut(const PlacementEffects& effects);
     void ApplicationStateChanged(Qt::ApplicationState state);
+    void ScreenChanged();
     void StoreWindowGeometry();
     FaceInputs CurrentFaceInputs() const;
     // Composes the face now, whether or not anything changed.

@@ -183,7 +183,8 @@ void TPop3Form::ApplyPeriodicCheck(bool checked) {
 }
 
 bool TPop3Form::DrawPreview(PreviewSource source) {
-    QImage icon = BuiltInIcon(DefaultMailIcon);
+    const qreal density = ui_->IMG_MailIcon->devicePixelRatio();
+    QImage icon = BuiltInIcon(DefaultMailIcon, density);
     if (source == PreviewSource::ImageFile) {
         icon = QImage(EditImageFile);
         if (icon.isNull()) {
@@ -192,7 +193,7 @@ bool TPop3Form::DrawPreview(PreviewSource source) {
         }
     }
     ui_->IMG_MailIcon->setPixmap(
-        QPixmap::fromImage(DrawMailIconPreview(icon, EditTextColor, EditTextBKColor)));
+        QPixmap::fromImage(DrawMailIconPreview(icon, EditTextColor, EditTextBKColor, density)));
     return true;
 }
 

@@ -90,14 +90,23 @@ TEST_F(ProgramFixture, VersionIsTheBuildsOwn) {
 }
 
 TEST_F(ProgramFixture, RenderWritesThePictureAndSavesTheSettings) {
-    QProcess render;
-    const QString output = folder.FilePath("face.png");
-    Start(render, {"--settings", settings, "--render", output, "--at", "2002-12-06 07:05:09"});
-    ASSERT_TRUE(render.waitForFinished(20000));
-    EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().constData();
-    const QImage face(output);
-    EXPECT_EQ(face.size(), QSize(320, 200));
-    EXPECT_TRUE(QFile::exists(settings));
+    struct Case {
+        QStringList scale;
+        QSize size;
+    };
+    const Case cases[] = {
+        {{}, {320, 200}}, {{"--scale", "2"}, {640, 400}}, {{"--scale", "1.5"}, {480, 300}}};
+    for (const Case& c : cases) {
+        QProcess render;
+        const QString output = folder.FilePath("face.png");
+        Start(render, QStringList{"--settings", settings, "--render", output, "--at",
+                                  "2002-12-06 07:05:09"} +
+                          c.scale);
+        ASSERT_TRUE(render.waitForFinished(20000));
+        EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().constData();
+        EXPECT_EQ(QImage(output).size(), c.size);
+        EXPECT_TRUE(QFile::exists(settings));
+    }
 }
 
 TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
@@ -123,6 +132,18 @@ TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
     ASSERT_TRUE(oversize.waitForFinished(20000));
     EXPECT_EQ(oversize.exitCode(), 1);
     EXPECT_TRUE(oversize.readAllStandardError().contains("over 16384 pixels"));
+    EXPECT_FALSE(QFile::exists(folder.FilePath("huge.png")));
+
+    // A size that fits only until it is scaled.
+    folder.Write("zrbl.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                             "\"Width\"=dword:00001000\r\n");
+    QProcess scaledOver;
+    Start(scaledOver,
+          {"--settings", settings, "--render", folder.FilePath("huge.png"), "--scale", "8"});
+    ASSERT_TRUE(scaledOver.waitForFinished(20000));
+    EXPECT_EQ(scaledOver.exitCode(), 1);
+    EXPECT_TRUE(scaledOver.readAllStandardError().contains("at scale 8 is over 16384 pixels"));
     EXPECT_FALSE(QFile::exists(folder.FilePath("huge.png")));
 }
 
