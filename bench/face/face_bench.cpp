@@ -33,10 +33,11 @@ QString LargeJpegPath() {
 }
 
 void ComposeLoop(benchmark::State& state, ClockSettings settings, QSize client,
-                 const QString& dataFolder) {
+                 const QString& dataFolder, qreal devicePixelRatio = 1) {
     FaceRenderer renderer(dataFolder);
     FaceInputs in;
     in.clientSize = client;
+    in.devicePixelRatio = devicePixelRatio;
     ClockTime time;
     renderer.Compose(settings, time, in); // the first draw shows only the colour
     renderer.Compose(settings, time, in); // decodes the picture and stretches it once
@@ -54,12 +55,14 @@ void ComposeLoop(benchmark::State& state, ClockSettings settings, QSize client,
 }
 
 // What the running clock pays each second: Update, with every position of the second hand
-// seen once before the timing starts.
+// seen once before the timing starts. The "repainted" counter is the share of the client
+// area the window is told to repaint each second.
 void UpdateLoop(benchmark::State& state, ClockSettings settings, QSize client,
-                const QString& dataFolder) {
+                const QString& dataFolder, qreal devicePixelRatio = 1) {
     FaceRenderer renderer(dataFolder);
     FaceInputs in;
     in.clientSize = client;
+    in.devicePixelRatio = devicePixelRatio;
     ClockTime time;
     time.hour = 10;
     int tick = 0;
@@ -76,12 +79,25 @@ void UpdateLoop(benchmark::State& state, ClockSettings settings, QSize client,
     for (int warm = 0; warm < 62; ++warm) {
         next();
     }
+    qint64 repainted = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(next().rectCount());
+        const QRegion changed = next();
+        for (const QRect& rect : changed) {
+            repainted += qint64(rect.width()) * rect.height();
+        }
     }
+    state.counters["repainted"] =
+        double(repainted) / double(state.iterations()) / double(client.width() * client.height());
     if (settings.Has(NoImage)) {
         state.SkipWithError("the picture did not load");
     }
+}
+
+// A face at the device pixel ratios of screens at 100 %, 150 % and 200 %. Qt may paint on
+// threads of its own, so the CPU column counts every thread of the process.
+void AtRatios(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("percent")->Arg(100)->Arg(150)->Arg(200)->MeasureProcessCPUTime()->Unit(
+        benchmark::kMillisecond);
 }
 
 void BM_UpdateDefaultFace320x200(benchmark::State& state) {
@@ -90,11 +106,24 @@ void BM_UpdateDefaultFace320x200(benchmark::State& state) {
 }
 BENCHMARK(BM_UpdateDefaultFace320x200)->Unit(benchmark::kMillisecond);
 
+// The same in 320 x 200, 480 x 300 and 640 x 400 device pixels.
+void BM_UpdateDefaultFace320x200AtRatio(benchmark::State& state) {
+    UpdateLoop(state, DefaultFaceSettings(), QSize(320, 200),
+               QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"), state.range(0) / 100.0);
+}
+BENCHMARK(BM_UpdateDefaultFace320x200AtRatio)->Apply(AtRatios);
+
 void BM_ComposeDefaultFace320x200(benchmark::State& state) {
     ComposeLoop(state, DefaultFaceSettings(), QSize(320, 200),
                 QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"));
 }
 BENCHMARK(BM_ComposeDefaultFace320x200)->Unit(benchmark::kMillisecond);
+
+void BM_ComposeDefaultFace320x200AtRatio(benchmark::State& state) {
+    ComposeLoop(state, DefaultFaceSettings(), QSize(320, 200),
+                QStringLiteral(ZORBEL_SOURCE_DIR "/resources/images"), state.range(0) / 100.0);
+}
+BENCHMARK(BM_ComposeDefaultFace320x200AtRatio)->Apply(AtRatios);
 
 void BM_ComposeFace1024x768With4000x3000Jpeg(benchmark::State& state) {
     ClockSettings settings = DefaultFaceSettings();
@@ -104,6 +133,16 @@ void BM_ComposeFace1024x768With4000x3000Jpeg(benchmark::State& state) {
     ComposeLoop(state, settings, QSize(1024, 768), QString());
 }
 BENCHMARK(BM_ComposeFace1024x768With4000x3000Jpeg)->Unit(benchmark::kMillisecond);
+
+// The same window at 200 %: the picture stretched from its source to 2048 x 1536.
+void BM_ComposeFace1024x768With4000x3000JpegAtRatio2(benchmark::State& state) {
+    ClockSettings settings = DefaultFaceSettings();
+    settings.Image_File = LargeJpegPath();
+    settings.Width = 1024;
+    settings.Height = 768;
+    ComposeLoop(state, settings, QSize(1024, 768), QString(), 2);
+}
+BENCHMARK(BM_ComposeFace1024x768With4000x3000JpegAtRatio2)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeJpeg4000x3000(benchmark::State& state) {
     const QString path = LargeJpegPath();

@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -112,16 +113,22 @@ int RenderFace(const CommandLine& command) {
     const QDateTime at =
         command.renderAt.isValid() ? command.renderAt : QDateTime::currentDateTime();
     const QSize size = QSize(records.clock.Width, records.clock.Height).expandedTo(QSize(10, 10));
-    if (size.width() > MostRenderSide || size.height() > MostRenderSide) {
-        Print(stderr, QStringLiteral("zorbel: the stored clock size %1 x %2 is over %3 pixels a "
+    // In floating point, so that a damaged size cannot overflow on the way.
+    if (std::max(size.width(), size.height()) * command.renderScale > MostRenderSide) {
+        const QString scaled = command.renderScale == 1
+                                   ? QString()
+                                   : QStringLiteral(" at scale %1").arg(command.renderScale);
+        Print(stderr, QStringLiteral("zorbel: the stored clock size %1 x %2%3 is over %4 pixels a "
                                      "side; nothing is drawn\n")
                           .arg(size.width())
                           .arg(size.height())
+                          .arg(scaled)
                           .arg(MostRenderSide));
         return 1;
     }
     FaceInputs inputs;
     inputs.clientSize = size;
+    inputs.devicePixelRatio = command.renderScale;
     inputs.iconBar.accounts = &records.accounts;
     inputs.iconBar.accountListCount = records.clock.AccountListCount;
     const QImage face =

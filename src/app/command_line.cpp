@@ -25,6 +25,7 @@ bool IsOption(const QString& argument) {
 CommandLine CommandLine::Parse(const QStringList& arguments) {
     CommandLine parsed;
     bool modeChosen = false;
+    bool scaleGiven = false;
     auto chooseMode = [&](Mode mode) {
         if (modeChosen) {
             return false;
@@ -59,6 +60,17 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             if (!parsed.renderAt.isValid()) {
                 return Refuse(QStringLiteral("--at wants \"YYYY-MM-DD hh:mm:ss\""));
             }
+        } else if (argument == QLatin1String("--scale")) {
+            bool isNumber = false;
+            const qreal scale = hasValue ? arguments.at(++i).toDouble(&isNumber) : 0;
+            // Written so that "nan" is refused too.
+            if (!isNumber || !(scale >= SmallestScale && scale <= LargestScale)) {
+                return Refuse(QStringLiteral("--scale wants a number from %1 to %2")
+                                  .arg(SmallestScale)
+                                  .arg(LargestScale));
+            }
+            parsed.renderScale = scale;
+            scaleGiven = true;
         } else if (argument == QLatin1String("--check-mail")) {
             if (!chooseMode(Mode::CheckMail)) {
                 return Refuse(QStringLiteral("only one command at a time"));
@@ -81,6 +93,9 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     if (parsed.renderAt.isValid() && parsed.mode != Mode::Render) {
         return Refuse(QStringLiteral("--at goes with --render"));
     }
+    if (scaleGiven && parsed.mode != Mode::Render) {
+        return Refuse(QStringLiteral("--scale goes with --render"));
+    }
     return parsed;
 }
 
@@ -95,6 +110,7 @@ QString CommandLine::Usage() {
     return QStringLiteral(
         "Usage: zorbel [--settings FILE]\n"
         "       zorbel [--settings FILE] --render OUT.png [--at \"YYYY-MM-DD hh:mm:ss\"]\n"
+        "                                       [--scale N]\n"
         "       zorbel [--settings FILE] --check-mail\n"
         "       zorbel [--settings FILE] --check-time [HOST[:PORT]]\n"
         "       zorbel --help | --version\n"
@@ -103,5 +119,7 @@ QString CommandLine::Usage() {
         "  --render      draw the clock face as it would show and write it as PNG\n"
         "  --check-mail  check the stored mail accounts once and print the results\n"
         "  --check-time  read the time server and print its time beside this computer's\n"
-        "  --settings    use this settings file instead of ~/.config/zorbel/zrbl.reg\n");
+        "  --settings    use this settings file instead of ~/.config/zorbel/zrbl.reg\n"
+        "  --scale       with --render: draw at N device pixels a pixel (2 for a screen at\n"
+        "                200 %), from 1 to 8\n");
 }

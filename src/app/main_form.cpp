@@ -5,6 +5,7 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
+#include "core/device_scale.h"
 #include "core/event_wait.h"
 #include "dialogs/dialog_look.h"
 #include "face/aspect_fit.h"
@@ -31,6 +32,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTransform>
 #include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
@@ -60,6 +62,8 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
       passwords_(services.keyring, records_.accounts),
       mailRun_(records_.accounts, records_.clock, pop3_, passwords_, services.dialUp, *this),
+      imapWatches_(records_.accounts, records_.clock, passwords_,
+                   [this](int slot) { mailRun_.RequestAccountCheck(slot); }),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
@@ -67,7 +71,11 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
       dialogs_(records_, services_, prompt_, clockTime_, mailRun_, passwords_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
-          pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
+          pop3_,
+          [this] {
+              return (!pop3_.Connected() || quitState_ == QuitState::MailStopped) &&
+                     imapWatches_.AllStopped();
+          },
           [this] {
               quitState_ = QuitState::MailStopped;
               QCoreApplication::exit(exitCode_);
@@ -160,6 +168,7 @@ void TMainForm::FormCreate() {
     face_.SetFirstDraw();
     quitState_ = QuitState::Running;
     mailRun_.ResetMailTickCount();
+    imapWatches_.Restart();
     correction_.State() = CorrectionState();
     drawTimer_.Start();
 }
@@ -174,9 +183,10 @@ void TMainForm::PlaceWindow() {
         onSomeScreen = onSomeScreen || screen->geometry().intersects(wanted);
     }
     if (!onSomeScreen && QGuiApplication::primaryScreen() != nullptr) {
-        // A clock stored on a screen that is gone comes back where a first start puts it.
+        // A clock stored on a screen that is gone comes back where a first start puts it,
+        // on the primary screen wherever that lies among the others.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        position = QPoint(screen.width() / 2 - 160, screen.height() / 2 - 100);
+        position = screen.topLeft() + QPoint(screen.width() / 2 - 160, screen.height() / 2 - 100);
     }
     move(position);
 }
@@ -582,6 +592,7 @@ void TMainForm::FollowClockGeometry() {
 FaceInputs TMainForm::CurrentFaceInputs() const {
     FaceInputs inputs;
     inputs.clientSize = ClientSize();
+    inputs.devicePixelRatio = devicePixelRatio();
     inputs.placementMode = placement_.Mode();
     inputs.iconBar.hasScheduleToday = scheduleChecker_.HasScheduleToday(clockTime_);
     inputs.iconBar.mailTickCount = mailRun_.MailTickCount();
@@ -654,16 +665,26 @@ void TMainForm::paintEvent(QPaintEvent* event) {
     if (shown.isNull()) {
         return;
     }
+    if (shown.devicePixelRatio() != devicePixelRatio()) {
+        // Drawn for another screen: shown at its logical size until the next draw.
+        painter.drawImage(QRectF(client.topLeft(), shown.deviceIndependentSize()), shown);
+        return;
+    }
+    // Pixel for pixel onto the device pixels of the client area, where the face's edges lie
+    // at a fractional ratio too.
+    const DeviceScale scale(shown.devicePixelRatio());
+    const QPoint origin(scale.Edge(FrameThickness), scale.Edge(FrameThickness));
+    if (!scale.IsIdentity()) {
+        painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+    }
     // One plain copy per rectangle. Under a clip of several rectangles the painter would
     // blend the picture span by span and hand tall regions to worker threads, and the wait
     // for them would wake the clock once more each second.
-    const QRect face(QPoint(FrameThickness, FrameThickness), shown.size());
     for (const QRect& rectangle : event->region()) {
-        const QRect target = rectangle & face;
+        const QRect target = scale.Rect(rectangle) & QRect(origin, shown.size());
         if (!target.isEmpty()) {
             painter.setClipRect(target);
-            painter.drawImage(target.topLeft(), shown,
-                              target.translated(-FrameThickness, -FrameThickness));
+            painter.drawImage(target, shown, target.translated(-origin));
         }
     }
 }
@@ -830,6 +851,19 @@ void TMainForm::leaveEvent(QEvent* event) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     cursorPresence_.Forget();
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &TMainForm::ScreenChanged,
+                Qt::UniqueConnection);
+    }
+}
+
+void TMainForm::ScreenChanged() {
+    // The new screen may have another pixel density: the face is drawn again for it at once,
+    // also while a part is being placed and the tick stands still.
+    if (faceDrawCount_ > 0) {
+        RedrawFace();
+    }
+    update();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -897,5 +931,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // The exit ends every pending wait; a close may arrive inside one, so it never waits
     // here, where the wait around it could not go on.
+    imapWatches_.StopAll(ImapWatches::ExitLimit);
     exit_.Begin();
 }

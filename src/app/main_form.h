@@ -19,6 +19,7 @@
 #include "dialogs/option_form_host.h"
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
+#include "mail/imap_watches.h"
 #include "mail/mail_check_run.h"
 #include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
@@ -73,6 +74,7 @@ public:
     std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
     ClockMenu& Menu() const { return *menu_; }
     const TickTimer& DrawTimer() const { return drawTimer_; }
+    TickTimer& DrawTimer() { return drawTimer_; }
     // Why the tick runs four times a second at the moment; none: once a second.
     TickCadence::Reasons QuarterSecondReasons();
     std::uint32_t MailTickCount() const { return mailRun_.MailTickCount(); }
@@ -175,6 +177,7 @@ private:
     void ReloadAccountIcons() override;
     void SetMailCheckEnabled(CommandState state) override;
     void ResetMailTickCount() override { mailRun_.ResetMailTickCount(); }
+    void RestartMailWatches() override { imapWatches_.Restart(); }
 
     // OptionFormHost (with SaveSettings and SetDisplayMode shared)
     ClockSettings& WindowSettings() override { return records_.clock; }
@@ -201,6 +204,7 @@ private:
     PlacementGeometry CurrentPlacementGeometry() const;
     void CarryOut(const PlacementEffects& effects);
     void ApplicationStateChanged(Qt::ApplicationState state);
+    void ScreenChanged();
     void StoreWindowGeometry();
     FaceInputs CurrentFaceInputs() const;
     // Composes the face now, whether or not anything changed.
@@ -247,6 +251,7 @@ private:
     TPop3Client pop3_;
     MailPasswords passwords_;
     MailCheckRun mailRun_;
+    ImapWatches imapWatches_;
     std::vector<QImage> accountImages_; // the accounts' own icons, by MailAccount::ImageIndex
     ClockCorrection correction_;
     CorrectionScheduler correctionScheduler_;

@@ -6,9 +6,11 @@
 #include "ui_about_form.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -24,10 +26,10 @@ TAbout_Form::TAbout_Form(QWidget* parent)
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
     ui_->setupUi(this);
-    const QPixmap logo = LogoWithCornerIcon();
+    const QPixmap logo = LogoWithCornerIcon(devicePixelRatio());
     ui_->Logo_Image->setPixmap(logo);
     // The picture sets the control's size.
-    ui_->Logo_Image->resize(logo.size());
+    ui_->Logo_Image->resize(logo.deviceIndependentSize().toSize());
     ui_->Logo_Image->installEventFilter(this);
 
     ui_->Version->setText(QString::fromLatin1(ProgramVersion));
@@ -37,6 +39,11 @@ TAbout_Form::TAbout_Form(QWidget* parent)
     versionFont.setBold(true);
     versionFont.setItalic(true);
     ui_->Version->setFont(versionFont);
+    // The italic figure leans out past its advance; right-aligned, that part would be cut off.
+    const QString version = ui_->Version->text();
+    const int overhang =
+        version.isEmpty() ? 0 : -QFontMetrics(versionFont).rightBearing(version.back());
+    ui_->Version->setContentsMargins(0, 0, std::max(0, overhang) + 1, 0);
     // Light on the logo's dark ground.
     QPalette versionColours = ui_->Version->palette();
     versionColours.setColor(QPalette::WindowText, Qt::white);
@@ -60,15 +67,17 @@ bool TAbout_Form::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-QPixmap TAbout_Form::LogoWithCornerIcon() {
+QPixmap TAbout_Form::LogoWithCornerIcon(qreal devicePixelRatio) {
     // The status icon is drawn over the logo's top-left corner once, so every repaint of
-    // the box shows both.
-    QPixmap logo(AboutLogoPath());
+    // the box shows both. A dense screen gets the logo drawn at twice the size.
+    const int density = devicePixelRatio > 1 ? 2 : 1;
+    QPixmap logo(AboutLogoPath(density));
     if (logo.isNull()) {
-        logo = QPixmap(ClientWidth, ClientHeight + 1);
+        logo = QPixmap(ClientWidth * density, (ClientHeight + 1) * density);
         logo.fill(Qt::white);
     }
+    logo.setDevicePixelRatio(density);
     QPainter painter(&logo);
-    painter.drawImage(QPoint(0, 0), BuiltInIcon(StatusIcon));
+    painter.drawImage(QPoint(0, 0), BuiltInIcon(StatusIcon, density));
     return logo;
 }

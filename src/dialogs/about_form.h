@@ -20,7 +20,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static QPixmap LogoWithCornerIcon();
+    static QPixmap LogoWithCornerIcon(qreal devicePixelRatio);
 
     std::unique_ptr<Ui::About_Form> ui_;
 };

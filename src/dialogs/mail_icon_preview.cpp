@@ -1,15 +1,19 @@
 #include "dialogs/mail_icon_preview.h"
 
+#include "core/device_scale.h"
 #include "platform/qimage_canvas.h"
 
 namespace {
 constexpr int PreviewSize = 32;
 }
 
-QImage DrawMailIconPreview(const QImage& icon, Colour textColour, Colour backgroundColour) {
-    QImage preview(PreviewSize, PreviewSize, QImage::Format_RGB32);
+QImage DrawMailIconPreview(const QImage& icon, Colour textColour, Colour backgroundColour,
+                           qreal devicePixelRatio) {
+    const DeviceScale scale(devicePixelRatio);
+    QImage preview(scale.Size(QSize(PreviewSize, PreviewSize)), QImage::Format_RGB32);
+    preview.setDevicePixelRatio(scale.Ratio());
     QImageCanvas canvas(preview);
-    canvas.FillRectangle(preview.rect(), SystemColour::ButtonFace);
+    canvas.FillRectangle(QRect(0, 0, PreviewSize, PreviewSize), SystemColour::ButtonFace);
     if (!icon.isNull()) {
         canvas.DrawImage(QPoint(0, 0), icon);
     }

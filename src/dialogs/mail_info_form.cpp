@@ -23,7 +23,7 @@ TMailInfoForm::TMailInfoForm(AccountTable& accounts, const ClockSettings& settin
                    Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
     ui_->setupUi(this);
-    ui_->Image1->setPixmap(QPixmap::fromImage(BuiltInIcon(DefaultMailIcon)));
+    ui_->Image1->setPixmap(QPixmap::fromImage(BuiltInIcon(DefaultMailIcon, devicePixelRatio())));
     MailerRun = {ui_->MailerRun01, ui_->MailerRun02, ui_->MailerRun03, ui_->MailerRun04,
                  ui_->MailerRun05};
     for (int slot = 0; slot < AccountTable::Capacity; ++slot) {

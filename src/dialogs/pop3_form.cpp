@@ -4,7 +4,9 @@
 #include "dialogs/certificate_question.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
+#include "mail/imap_account.h"
 #include "net/etls_error.h"
+#include "net/imap_check.h"
 #include "net/pop3_client.h"
 #include "net/pop3_reply.h"
 #include "ui_pop3_form.h"
@@ -25,16 +27,39 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
 const QString kValidateCaption = QStringLiteral("メールチェック設定方法について");
-const QString kPlainPort = QStringLiteral("110");
-const QString kTlsPort = QStringLiteral("995");
 
-// The port's label names the standard port of the chosen security.
-QString PortCaption(int security) {
-    return QStringLiteral("ポート(標準:%1)").arg(security == TlsSecurity ? kTlsPort : kPlainPort);
+QString StandardPort(int protocol, int security) {
+    const bool tls = security == TlsSecurity;
+    if (protocol == ImapProtocol) {
+        return tls ? QStringLiteral("993") : QStringLiteral("143");
+    }
+    return tls ? QStringLiteral("995") : QStringLiteral("110");
+}
+
+// The port's label names the standard port of the chosen protocol and security.
+QString PortCaption(int protocol, int security) {
+    return QStringLiteral("ポート(標準:%1)").arg(StandardPort(protocol, security));
+}
+
+QString ServerCaption(int protocol) {
+    return protocol == ImapProtocol ? QStringLiteral("IMAPサーバー")
+                                    : QStringLiteral("POPサーバー");
+}
+
+QString ServerHint(int protocol) {
+    return protocol == ImapProtocol ? QStringLiteral("IMAPサーバーのアドレス(書式:XX.XX.XX>XX)")
+                                    : QStringLiteral("POP3サーバーのアドレス(書式:XX.XX.XX>XX)");
+}
+
+// Whether a text holds a control character, which no IMAP command may carry.
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar character) { return character.unicode() < 0x20; });
 }
 
 // Mail programs outside Windows are plain executables without a telling extension.
@@ -80,6 +105,8 @@ void TPop3Form::ConnectControls() {
             [this](bool checked) { SetEditBit(BlinkCount, checked); });
     connect(ui_->CMB_Security, &QComboBox::currentIndexChanged, this,
             &TPop3Form::CMB_SecurityChange);
+    connect(ui_->CMB_Protocol, &QComboBox::currentIndexChanged, this,
+            &TPop3Form::CMB_ProtocolChange);
     connect(ui_->CBX_MailSound, &QCheckBox::toggled, this, &TPop3Form::ApplySoundCheck);
     connect(ui_->CBX_MailIcon, &QCheckBox::toggled, this, &TPop3Form::CBX_MailIconClick);
     connect(ui_->CBX_MailCheckInt, &QCheckBox::toggled, this, &TPop3Form::ApplyPeriodicCheck);
@@ -156,7 +183,8 @@ void TPop3Form::ApplyPeriodicCheck(bool checked) {
 }
 
 bool TPop3Form::DrawPreview(PreviewSource source) {
-    QImage icon = BuiltInIcon(DefaultMailIcon);
+    const qreal density = ui_->IMG_MailIcon->devicePixelRatio();
+    QImage icon = BuiltInIcon(DefaultMailIcon, density);
     if (source == PreviewSource::ImageFile) {
         icon = QImage(EditImageFile);
         if (icon.isNull()) {
@@ -165,7 +193,7 @@ bool TPop3Form::DrawPreview(PreviewSource source) {
         }
     }
     ui_->IMG_MailIcon->setPixmap(
-        QPixmap::fromImage(DrawMailIconPreview(icon, EditTextColor, EditTextBKColor)));
+        QPixmap::fromImage(DrawMailIconPreview(icon, EditTextColor, EditTextBKColor, density)));
     return true;
 }
 
@@ -183,8 +211,10 @@ void TPop3Form::ClearEditor() {
         edit->clear();
     }
     // Today's mailboxes want TLS from the first byte.
+    ShowProtocol(Pop3Protocol);
     ShowSecurity(TlsSecurity);
-    ui_->EDT_Port->setText(kTlsPort);
+    ui_->EDT_Port->setText(StandardPort(Pop3Protocol, TlsSecurity));
+    ui_->EDT_Mailbox->setText(QStringLiteral("INBOX"));
     EditTrustedCertificate.clear();
     EditTrustedServer.clear();
     awaitingPassword_ = false;
@@ -223,7 +253,9 @@ void TPop3Form::LoadEditor(int slot) {
     const MailAccount& account = draft_.WorkAccounts[slot];
     ui_->EDT_AccountName->setText(account.Account);
     ui_->EDT_PopServer->setText(account.POP3);
+    ShowProtocol(KnownProtocol(account.Protocol));
     ShowSecurity(KnownSecurity(account.Security));
+    ui_->EDT_Mailbox->setText(account.Mailbox);
     ui_->EDT_Port->setText(QString::number(account.Port));
     EditTrustedCertificate = account.TrustedCertificate;
     EditTrustedServer = account.TrustedServer;
@@ -262,8 +294,31 @@ void TPop3Form::ShowSecurity(int security) {
     EditSecurity = security;
     const QSignalBlocker block(ui_->CMB_Security);
     ui_->CMB_Security->setCurrentIndex(security);
-    ui_->StaticText5->setText(PortCaption(security));
+    ui_->StaticText5->setText(PortCaption(EditProtocol, security));
     ui_->LBL_PlainText->setVisible(security == NoSecurity);
+}
+
+void TPop3Form::ShowProtocol(int protocol) {
+    EditProtocol = protocol;
+    const QSignalBlocker block(ui_->CMB_Protocol);
+    ui_->CMB_Protocol->setCurrentIndex(protocol);
+    ui_->StaticText4->setText(ServerCaption(protocol));
+    ui_->StaticText4->setToolTip(ServerHint(protocol));
+    ui_->EDT_PopServer->setToolTip(ServerHint(protocol));
+    ui_->StaticText5->setText(PortCaption(protocol, EditSecurity));
+    ui_->LBL_Mailbox->setVisible(protocol == ImapProtocol);
+    ui_->EDT_Mailbox->setVisible(protocol == ImapProtocol);
+}
+
+void TPop3Form::FollowStandardPort(int previousProtocol, int previousSecurity) {
+    if (ui_->EDT_Port->text().trimmed() == StandardPort(previousProtocol, previousSecurity)) {
+        ui_->EDT_Port->setText(StandardPort(EditProtocol, EditSecurity));
+    }
+}
+
+QString TPop3Form::EditedMailbox() const {
+    const QString mailbox = ui_->EDT_Mailbox->text().trimmed();
+    return mailbox.isEmpty() ? QStringLiteral("INBOX") : mailbox;
 }
 
 void TPop3Form::ShowKeyringAnswer() {
@@ -307,13 +362,13 @@ void TPop3Form::ShowPasswordPlace() {
 void TPop3Form::CMB_SecurityChange(int security) {
     const int previous = EditSecurity;
     ShowSecurity(security);
-    // The port follows the choice only while it is the other choice's standard port.
-    const QString port = ui_->EDT_Port->text().trimmed();
-    if (security == TlsSecurity && port == kPlainPort) {
-        ui_->EDT_Port->setText(kTlsPort);
-    } else if (previous == TlsSecurity && security != TlsSecurity && port == kTlsPort) {
-        ui_->EDT_Port->setText(kPlainPort);
-    }
+    FollowStandardPort(EditProtocol, previous);
+}
+
+void TPop3Form::CMB_ProtocolChange(int protocol) {
+    const int previous = EditProtocol;
+    ShowProtocol(protocol);
+    FollowStandardPort(previous, EditSecurity);
 }
 
 std::optional<int> TPop3Form::PortNumber() {
@@ -348,6 +403,8 @@ bool TPop3Form::StoreEditor(int slot) {
     account.ImageFile = EditImageFile;
     account.Mailer = ui_->EDT_Mailer->text();
     account.Security = EditSecurity;
+    account.Protocol = EditProtocol;
+    account.Mailbox = EditedMailbox();
     // A certificate is trusted for the server that showed it: another server or port drops it.
     const bool pinHolds = ServerAddress::Names(EditTrustedServer, account.POP3, account.Port);
     account.TrustedCertificate = pinHolds ? EditTrustedCertificate : QString();
@@ -373,6 +430,8 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
     fields.backgroundColour = EditTextBKColor;
     fields.attribute = EditAttribute;
     fields.security = EditSecurity;
+    fields.protocol = EditProtocol;
+    fields.mailbox = ui_->EDT_Mailbox->text();
     fields.trusted = EditTrustedCertificate;
     fields.trustedServer = EditTrustedServer;
     return fields;
@@ -406,11 +465,16 @@ bool TPop3Form::Validate() {
     if (!Pop3Reply::IsSendable(ui_->EDT_Password->text())) {
         return fail(QStringLiteral("パスワードに使えない文字(改行など)が含まれています"));
     }
+    const QString protocol =
+        EditProtocol == ImapProtocol ? QStringLiteral("IMAP") : QStringLiteral("POP3");
     if (ui_->EDT_PopServer->text().isEmpty()) {
-        return fail(QStringLiteral("POP3サーバーのアドレスを設定してください"));
+        return fail(QStringLiteral("%1サーバーのアドレスを設定してください").arg(protocol));
     }
     if (ui_->EDT_Port->text().isEmpty()) {
-        return fail(QStringLiteral("POP3サーバーのポートを指定してください"));
+        return fail(QStringLiteral("%1サーバーのポートを指定してください").arg(protocol));
+    }
+    if (EditProtocol == ImapProtocol && HasControlCharacter(ui_->EDT_Mailbox->text())) {
+        return fail(QStringLiteral("フォルダ名に使えない文字(改行など)が含まれています"));
     }
     if (ui_->CBX_MailSound->isChecked() && ui_->EDT_MailSound->text().isEmpty()) {
         return fail(QStringLiteral("サウンドファイルを指定してください"));
@@ -516,7 +580,10 @@ void TPop3Form::BTN_Pop3ResetClick() {
     TakeBaseline();
 }
 
-void TPop3Form::TestConnection(int port, const CertificatePin& pin) {
+TPop3Form::TestResult TPop3Form::TestConnection(int port, const CertificatePin& pin) {
+    if (EditProtocol == ImapProtocol) {
+        return TestImapConnection(port, pin);
+    }
     std::unique_ptr<TPop3Client> pop3 = testClient_();
     pop3->Host = ui_->EDT_PopServer->text();
     pop3->UserID = ui_->EDT_UserID->text();
@@ -526,10 +593,40 @@ void TPop3Form::TestConnection(int port, const CertificatePin& pin) {
     pop3->Security = Pop3Security(EditSecurity);
     pop3->TrustedCertificate = pin.fingerprint;
     pop3->TrustedServer = pin.server;
-    pop3->Connect();
-    if (pop3->Connected()) {
-        pop3->Disconnect();
+    try {
+        pop3->Connect();
+        if (pop3->Connected()) {
+            pop3->Disconnect();
+        }
+    } catch (const ETlsError& error) {
+        return {.untrusted = error.Failure() == TlsFailure::CertificateUntrusted
+                                 ? error.Certificate()
+                                 : ServerCertificate{}};
+    } catch (...) {
+        return {};
     }
+    return {.connected = true};
+}
+
+TPop3Form::TestResult TPop3Form::TestImapConnection(int port, const CertificatePin& pin) {
+    MailAccount account;
+    account.POP3 = ui_->EDT_PopServer->text();
+    account.Port = port;
+    account.UserID = ui_->EDT_UserID->text();
+    account.Security = EditSecurity;
+    account.Mailbox = EditedMailbox();
+    account.TrustedCertificate = pin.fingerprint;
+    account.TrustedServer = pin.server;
+    const std::chrono::milliseconds timeOut(10000);
+    std::unique_ptr<ImapServerOpener> opener = ImapOpenerFor(account, timeOut);
+    const ImapServerOpener& openerSeen = *opener;
+    ImapCheck check(std::move(opener), ImapAccessOf(account, ui_->EDT_Password->text()), timeOut);
+    check.RunToEnd();
+    const ImapOutcome outcome = check.Result().outcome;
+    return {.connected = outcome == ImapOutcome::Ok,
+            .untrusted = outcome == ImapOutcome::CertificateUntrusted
+                             ? openerSeen.RefusedCertificate()
+                             : ServerCertificate{}};
 }
 
 void TPop3Form::BTN_POP3TestClick() {
@@ -540,24 +637,20 @@ void TPop3Form::BTN_POP3TestClick() {
     const QString host = ui_->EDT_PopServer->text();
     bool connected = false;
     for (;;) {
-        try {
+        const TestResult result =
             TestConnection(*port, {EditTrustedCertificate, EditTrustedServer});
-            connected = true;
-        } catch (const ETlsError& error) {
-            const ServerCertificate& shown = error.Certificate();
-            // Trusting the very certificate the user has just trusted cannot help.
-            const bool trustedAlready = shown.fingerprint == EditTrustedCertificate &&
-                                        ServerAddress::Names(EditTrustedServer, host, *port);
-            if (error.Failure() == TlsFailure::CertificateUntrusted && !shown.IsNull() &&
-                !trustedAlready &&
-                prompt_.Ask(CertificateQuestion::Caption(),
-                            CertificateQuestion::Text(shown, ServerAddress::Of(host, *port))) ==
-                    UserPrompt::Answer::Yes) {
-                EditTrustedCertificate = shown.fingerprint;
-                EditTrustedServer = ServerAddress::Of(host, *port);
-                continue;
-            }
-        } catch (...) {
+        connected = result.connected;
+        const ServerCertificate& shown = result.untrusted;
+        // Trusting the very certificate the user has just trusted cannot help.
+        const bool trustedAlready = shown.fingerprint == EditTrustedCertificate &&
+                                    ServerAddress::Names(EditTrustedServer, host, *port);
+        if (!connected && !shown.IsNull() && !trustedAlready &&
+            prompt_.Ask(CertificateQuestion::Caption(),
+                        CertificateQuestion::Text(shown, ServerAddress::Of(host, *port))) ==
+                UserPrompt::Answer::Yes) {
+            EditTrustedCertificate = shown.fingerprint;
+            EditTrustedServer = ServerAddress::Of(host, *port);
+            continue;
         }
         break;
     }
@@ -631,6 +724,7 @@ void TPop3Form::BTN_Pop3RefrectClick() {
     host_.SetMailCheckEnabled(settings_.AccountListCount > 0 ? CommandState::Enabled
                                                              : CommandState::Disabled);
     host_.ResetMailTickCount();
+    host_.RestartMailWatches();
     if (ConfirmSaved(saver_.SaveSettings())) {
         // The keyring entries follow accounts that were renamed, moved or deleted; only once
         // the file no longer names the old ones.

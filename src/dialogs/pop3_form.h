@@ -6,6 +6,7 @@
 #include "mail/mail_passwords.h"
 #include "mail/mail_settings_host.h"
 #include "net/certificate_trust.h"
+#include "net/server_certificate.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
 #include "platform/user_prompt.h"
@@ -29,7 +30,7 @@ class TPop3Form : public SettingsDialog {
 public:
     static constexpr int HelpContext = 303;
     static constexpr int ClientWidth = 463;
-    static constexpr int ClientHeight = 487;
+    static constexpr int ClientHeight = 535;
     using Pop3ClientFactory = std::function<std::unique_ptr<TPop3Client>()>;
 
     TPop3Form(AccountTable& accounts, ClockSettings& settings, MailPasswords& passwords,
@@ -57,11 +58,12 @@ private:
     // What the editor shows, compared with the baseline to tell whether it was changed.
     struct EditorFields {
         QString name, server, port, user, password, sound, imageFile, mailer, trusted,
-            trustedServer;
+            trustedServer, mailbox;
         Colour textColour = 0;
         Colour backgroundColour = 0;
         int attribute = 0;
         int security = 0;
+        int protocol = 0;
         bool operator==(const EditorFields&) const = default;
     };
 
@@ -77,13 +79,26 @@ private:
     void ApplyPeriodicCheck(bool checked);
     // Shows the security choice without the port following it.
     void ShowSecurity(int security);
+    // Shows the protocol choice, with its server label and mailbox row, without the port
+    // following it.
+    void ShowProtocol(int protocol);
+    // The port follows a change of protocol or security while it is the standard port of the
+    // choice before.
+    void FollowStandardPort(int previousProtocol, int previousSecurity);
+    // The mailbox as stored: INBOX when left empty.
+    QString EditedMailbox() const;
     // Shows the password of a loaded account that the settings file does not hold, once the
     // keyring has handed it over; and where passwords are kept.
     void ShowKeyringAnswer();
     void ShowPasswordPlace();
     std::optional<int> PortNumber();
-    // One connection test with the editor's values; raises what the connection raises.
-    void TestConnection(int port, const CertificatePin& pin);
+    // What one connection test with the editor's values found.
+    struct TestResult {
+        bool connected = false;
+        ServerCertificate untrusted{}; // what the server showed when its certificate was refused
+    };
+    TestResult TestConnection(int port, const CertificatePin& pin);
+    TestResult TestImapConnection(int port, const CertificatePin& pin);
 
     void FillList();
     void CLBX_Pop3ListDblClick(QListWidgetItem* item);
@@ -98,6 +113,7 @@ private:
     void BTN_Pop3ResetClick();
     void BTN_POP3TestClick();
     void CMB_SecurityChange(int security);
+    void CMB_ProtocolChange(int protocol);
     void CBX_MailIconClick(bool checked);
     void BTN_MailIconClick();
     void ChooseColour(Colour& colour);
@@ -121,6 +137,7 @@ private:
     Colour EditTextBKColor = 0xFFFFFF;
     QString EditImageFile;
     int EditSecurity = TlsSecurity;
+    int EditProtocol = Pop3Protocol;
     QString EditTrustedCertificate;
     QString EditTrustedServer;
     int EditIndex = -1;

@@ -48,11 +48,13 @@ bool BackgroundPicture::EnsureLoaded(const QString& imageFile) {
     return true;
 }
 
-const QImage& BackgroundPicture::Stretched(QSize clientSize) {
+const QImage& BackgroundPicture::Stretched(QSize deviceSize, qreal devicePixelRatio) {
     if (picture_.isNull()) {
         stretched_ = QImage();
-    } else if (stretched_.size() != clientSize && !clientSize.isEmpty()) {
-        stretched_ = StretchPicture(picture_, clientSize);
+    } else if (stretched_.size() != deviceSize && !deviceSize.isEmpty()) {
+        stretched_ = StretchPicture(picture_, deviceSize);
     }
+    // Set on the cached copy, so that callers share its pixels.
+    stretched_.setDevicePixelRatio(devicePixelRatio);
     return stretched_;
 }

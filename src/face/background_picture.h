@@ -5,7 +5,7 @@
 #include <QString>
 
 // The decoded background picture (decoded once per reload) and its copy stretched to the
-// client size (rebuilt only when the picture or the size changes).
+// face's device pixels (rebuilt only when the picture or the size changes).
 class BackgroundPicture {
 public:
     // Relative picture paths are looked up in the current directory first, then here.
@@ -22,8 +22,9 @@ public:
     QSize PictureSize() const { return picture_.size(); }
     const QImage& Picture() const { return picture_; }
 
-    // The stretched picture in Format_RGB32, for callers that copy it whole.
-    const QImage& Stretched(QSize clientSize);
+    // The picture stretched to `deviceSize` pixels in Format_RGB32, for callers that copy it
+    // whole; it carries the device pixel ratio of the face it is shown in.
+    const QImage& Stretched(QSize deviceSize, qreal devicePixelRatio = 1);
 
     // Where a stored path is found: as given if it exists, else in the data folder.
     QString Resolve(const QString& path) const;

@@ -2,7 +2,8 @@
 
 #include <QImage>
 
-// The nine built-in 32 × 32 images of the icon bar, from the program's resources.
+// The nine built-in 32 × 32 images of the icon bar, from the program's resources, each also
+// drawn at 64 × 64 for dense screens.
 enum DefaultIconIndex : int {
     ActivityFrame0 = 0,
     ActivityFrame1 = 1,
@@ -19,10 +20,13 @@ constexpr int DefaultIconCount = 9;
 
 // Image 0..8 of the DefaultIconList; a null image for any other index.
 const QImage& BuiltInIcon(int index);
+// The same image with the most detail a face of this device pixel ratio can show.
+const QImage& BuiltInIcon(int index, qreal devicePixelRatio);
 
 // Registers the images under :/images/; the functions below call it themselves.
 void InitFaceResources();
 
-// Resource paths of the program icon and the about-box logo (242 × 193).
+// Resource paths of the program icon and the about-box logo (242 × 193, and twice that at
+// density 2).
 QString ProgramIconPath();
-QString AboutLogoPath();
+QString AboutLogoPath(int density = 1);

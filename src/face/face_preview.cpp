@@ -6,7 +6,7 @@
 FacePreview::FacePreview(QString dataFolder) : renderer_(std::move(dataFolder)) {}
 
 const QImage& FacePreview::Compose(const ClockSettings& copy, const ClockTime& time,
-                                   const IconBarSources& sources) {
+                                   const IconBarSources& sources, qreal devicePixelRatio) {
     // The preview shows the copy as a rectangle, which has no rim, with the clock sized to
     // the window; PlacementNone draws no marks. The draw's layout is not stored: the copy
     // stays as the user left it.
@@ -21,6 +21,7 @@ const QImage& FacePreview::Compose(const ClockSettings& copy, const ClockTime& t
     FaceInputs inputs;
     inputs.clientSize = QSize(scratch.Width, scratch.Height);
     inputs.iconBar = sources;
+    inputs.devicePixelRatio = devicePixelRatio;
     if (renderer_.IsFirstDraw()) {
         // The window's first draw shows only the background colour; the preview shows the
         // face at once.

@@ -19,9 +19,10 @@ public:
     explicit FacePreview(QString dataFolder = QString());
 
     // The copy is left untouched: a picture that fails to load shows the background colour
-    // here but does not switch the copy to no-picture mode.
+    // here but does not switch the copy to no-picture mode. The face is drawn at the device
+    // pixel ratio of the screen the preview shows on.
     const QImage& Compose(const ClockSettings& copy, const ClockTime& time,
-                          const IconBarSources& sources);
+                          const IconBarSources& sources, qreal devicePixelRatio = 1);
 
     // Where the preview image lies in its square box of `boxSide` pixels: the clock's
     // aspect ratio, centred, the longer side filling the box.

@@ -6,7 +6,11 @@ FaceRedrawPolicy::Frame FaceRedrawPolicy::FrameOf(const ClockSettings& settings,
                                                   const ClockTime& time, const FaceInputs& inputs) {
     ClockTime second = time;
     second.millisecond = 0;
-    return Frame{settings, second, inputs.clientSize, inputs.placementMode,
+    return Frame{settings,
+                 second,
+                 inputs.clientSize,
+                 inputs.devicePixelRatio,
+                 inputs.placementMode,
                  IconBarSnapshot::Of(inputs.iconBar)};
 }
 

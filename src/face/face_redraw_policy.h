@@ -11,9 +11,10 @@
 
 // Decides whether the tick's face would differ from the last one composed, so a clock left
 // running does not compose and copy the same picture four times a second. Everything the
-// picture depends on is compared: the second shown, every setting, the client size, the
-// placement state and what the icon bar shows; while a mail check or a correction runs the
-// activity mark moves on every tick, and blinking counts change once a second.
+// picture depends on is compared: the second shown, every setting, the client size and
+// pixel density, the placement state and what the icon bar shows; while a mail check or a
+// correction runs the activity mark moves on every tick, and blinking counts change once a
+// second.
 class FaceRedrawPolicy {
 public:
     bool NeedsCompose(const ClockSettings& settings, const ClockTime& time,
@@ -29,6 +30,7 @@ private:
         ClockSettings settings;
         ClockTime time; // without the milliseconds
         QSize clientSize;
+        qreal devicePixelRatio = 1;
         PlacementMode placementMode = PlacementNone;
         IconBarSnapshot iconBar;
 

@@ -1,5 +1,6 @@
 #include "face/face_renderer.h"
 
+#include "core/device_scale.h"
 #include "face/analog_clock.h"
 #include "face/digital_display.h"
 #include "face/drawable_settings.h"
@@ -113,13 +114,22 @@ void FaceRenderer::InvalidatePicture() {
     ++pictureGeneration_;
 }
 
-void FaceRenderer::DrawBackground(QImage& image, const ClockSettings& settings, QSize clientSize) {
+void FaceRenderer::FitToFace(QImage& image, const FaceInputs& in) {
+    const QSize clientSize = in.clientSize.isEmpty() ? QSize(1, 1) : in.clientSize;
+    const DeviceScale scale(in.devicePixelRatio);
+    if (image.size() != scale.Size(clientSize) || image.format() != QImage::Format_RGB32) {
+        image = QImage(scale.Size(clientSize), QImage::Format_RGB32);
+    }
+    image.setDevicePixelRatio(scale.Ratio());
+}
+
+void FaceRenderer::DrawBackground(QImage& image, const ClockSettings& settings) {
     const bool useColour = settings.Has(NoImage) || firstDraw_;
     firstDraw_ = false;
     layout_.pictureMissing = false;
     if (!useColour) {
         picture_.EnsureLoaded(settings.Image_File);
-        const QImage& stretched = picture_.Stretched(clientSize);
+        const QImage& stretched = picture_.Stretched(image.size(), image.devicePixelRatio());
         if (!stretched.isNull()) {
             // Sharing the cached image's pixels makes the copy a single detach when the
             // canvas starts painting.
@@ -148,7 +158,8 @@ void FaceRenderer::DrawPart(Canvas& canvas, int part, Drawing& drawing) {
     case Part::IconBar: {
         const ClockSettings& settings = drawing.settings;
         const IconBarPlacement bar{QPoint(drawing.drawable.IconBarX, drawing.drawable.IconBarY),
-                                   settings.Attrib, settings.IconBkColor};
+                                   settings.Attrib, settings.IconBkColor,
+                                   drawing.in.devicePixelRatio};
         layout_.iconBar = iconBar_.Paint(canvas, bar, drawing.in.iconBar, drawing.iconFrame);
         break;
     }
@@ -175,10 +186,8 @@ const QImage& FaceRenderer::Compose(const ClockSettings& settings, const ClockTi
 void FaceRenderer::ComposeWith(const ClockSettings& settings, const ClockTime& time,
                                const FaceInputs& in, const IconBarFrame& iconFrame) {
     const QSize clientSize = in.clientSize.isEmpty() ? QSize(1, 1) : in.clientSize;
-    if (work_.size() != clientSize || work_.format() != QImage::Format_RGB32) {
-        work_ = QImage(clientSize, QImage::Format_RGB32);
-    }
-    DrawBackground(work_, settings, clientSize);
+    FitToFace(work_, in);
+    DrawBackground(work_, settings);
 
     QImageCanvas canvas(work_);
     const ClockSettings drawable = DrawableSettings(settings);
@@ -193,7 +202,7 @@ QRegion FaceRenderer::ComposeWhole(const ClockSettings& settings, const ClockTim
                                    const FaceInputs& in, const IconBarFrame& iconFrame) {
     ComposeWith(settings, time, in, iconFrame);
     shownValid_ = false;
-    return QRegion(work_.rect());
+    return QRegion(QRect(QPoint(0, 0), in.clientSize.expandedTo(QSize(1, 1))));
 }
 
 FaceRenderer::KeptInputs FaceRenderer::KeptInputsOf(const ClockSettings& settings,
@@ -203,6 +212,7 @@ FaceRenderer::KeptInputs FaceRenderer::KeptInputsOf(const ClockSettings& setting
     date.hour = date.minute = date.second = date.millisecond = 0;
     return KeptInputs{settings,
                       in.clientSize,
+                      in.devicePixelRatio,
                       date,
                       IconBarSnapshot::Of(in.iconBar),
                       IconBar::VisibleFrame(iconFrame, in.iconBar),
@@ -215,11 +225,9 @@ void FaceRenderer::KeepLowerParts(const ClockSettings& settings, const ClockTime
     stamps_.clear();
     shownValid_ = false;
     wholeEverySecond_ = false;
-    recorder_.Resize(clientSize);
-    if (lower_.size() != clientSize || lower_.format() != QImage::Format_RGB32) {
-        lower_ = QImage(clientSize, QImage::Format_RGB32);
-    }
-    DrawBackground(lower_, settings, clientSize);
+    FitToFace(lower_, in);
+    recorder_.Resize(lower_.size(), lower_.devicePixelRatio());
+    DrawBackground(lower_, settings);
     keptDrawable_ = DrawableSettings(settings);
     keptAnalog_ = AnalogSettingsFrom(keptDrawable_, in.placementMode);
 
@@ -387,8 +395,10 @@ QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const Clock
     }
 
     changed_.clear();
-    if (!shownValid_ || work_.size() != lower_.size() || work_.format() != QImage::Format_RGB32) {
+    if (!shownValid_ || work_.size() != lower_.size() || work_.format() != QImage::Format_RGB32 ||
+        work_.devicePixelRatio() != lower_.devicePixelRatio()) {
         work_ = QImage(lower_.size(), QImage::Format_RGB32);
+        work_.setDevicePixelRatio(lower_.devicePixelRatio());
         changed_.push_back(work_.rect());
     } else {
         // Only the pixels of runs that came or went can differ.
@@ -403,6 +413,7 @@ QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const Clock
             }
         }
     }
+    // In device pixels until the end.
     QRegion region;
     uchar* const bits = work_.bits();
     const qsizetype bytesPerLine = work_.bytesPerLine();
@@ -419,5 +430,5 @@ QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const Clock
     }
     std::swap(shownBefore_, shown_);
     shownValid_ = true;
-    return region;
+    return DeviceScale(in.devicePixelRatio).LogicalCover(region);
 }

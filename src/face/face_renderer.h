@@ -24,11 +24,15 @@ struct FaceInputs {
     QSize clientSize;
     PlacementMode placementMode = PlacementNone;
     IconBarSources iconBar{};
+    // Device pixels per logical pixel on the screen the face is shown on: the face is drawn
+    // at that density, while every position and size stays in logical pixels.
+    qreal devicePixelRatio = 1;
 };
 
 // Composes the clock face off screen: background, analog clock and digital parts in the
 // order DigiAna asks for, icon bar, placement marks and the window rim. The caller paints
-// the returned image at (0, 0) of the client area.
+// the returned image at (0, 0) of the client area; it holds the device pixels of the client
+// size at the inputs' device pixel ratio, which it carries.
 //
 // Compose draws every part. Update gives the same picture for a clock that draws once a
 // second: the parts that change at most once a minute (picture, dial, date, icon bar, rim)
@@ -50,9 +54,9 @@ public:
                           const FaceInputs& in);
 
     // Brings Image() and Layout() to what Compose would give and returns the part of the
-    // client area whose pixels may differ from the image before the call. It is quickest for
-    // a caller that stores each layout in its settings (FaceLayout::StoreIn) before the next
-    // update, as the clock window does: the kept parts are then found unchanged.
+    // client area (in logical pixels) whose pixels may differ from the image before the call. It is
+    // quickest for a caller that stores each layout in its settings (FaceLayout::StoreIn) before
+    // the next update, as the clock window does: the kept parts are then found unchanged.
     QRegion Update(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in);
 
     // The next draw loads the picture again (after a drop or the display dialog's apply).
@@ -85,6 +89,7 @@ private:
     struct KeptInputs {
         ClockSettings settings;
         QSize clientSize;
+        qreal devicePixelRatio = 1;
         ClockTime date; // the time of day cleared
         IconBarSnapshot iconBar;
         IconBarFrame iconFrame; // the steps the bar shows
@@ -102,7 +107,9 @@ private:
         const PixelStamp* stamp = nullptr; // valid during the update that made it
     };
 
-    void DrawBackground(QImage& image, const ClockSettings& settings, QSize clientSize);
+    // Keeps the image at the face's device pixels and ratio.
+    static void FitToFace(QImage& image, const FaceInputs& in);
+    void DrawBackground(QImage& image, const ClockSettings& settings);
     // `part` is one of the parts drawn over the background.
     void DrawPart(Canvas& canvas, int part, Drawing& drawing);
     void ComposeWith(const ClockSettings& settings, const ClockTime& time, const FaceInputs& in,
@@ -123,7 +130,7 @@ private:
 
     BackgroundPicture picture_;
     IconBar iconBar_;
-    QImage work_; // the composition image, kept at the client size
+    QImage work_; // the composition image, kept at the client size in device pixels
     bool firstDraw_ = true;
     FaceLayout layout_;
 

@@ -1,5 +1,6 @@
 #include "face/icon_bar.h"
 
+#include "core/device_scale.h"
 #include "face/default_icons.h"
 
 #include <QPainter>
@@ -23,45 +24,63 @@ bool AnyAccountFailed(const AccountTable* accounts) {
     return false;
 }
 
+// The scratch image an icon is put together in. At ratio 1 it has the icons' own 32 × 32
+// pixels and is stretched onto the square; on a denser face it has the square's device pixels,
+// the icons are scaled smoothly into it and it comes onto the face pixel for pixel.
+QSize WorkImageSizeFor(const IconBarPlacement& placement, const QRect& square) {
+    const DeviceScale scale(placement.devicePixelRatio);
+    return scale.IsIdentity() ? QSize(WorkImageSize, WorkImageSize) : scale.Rect(square).size();
+}
+
 } // namespace
 
 IconBar::IconBar() : workImage_(WorkImageSize, WorkImageSize, QImage::Format_RGB32) {}
 
 void IconBar::BeginIcon(Canvas& canvas, const IconBarPlacement& placement, const QRect& square) {
+    const QSize workSize = WorkImageSizeFor(placement, square);
+    if (workImage_.size() != workSize) {
+        workImage_ = QImage(workSize, QImage::Format_RGB32);
+    }
     workImage_.fill(ToQColor(placement.fillColour));
     if ((placement.attrib & IconBkFill) != 0) {
         canvas.FillRectangle(square, placement.fillColour);
     }
 }
 
-void IconBar::Layer(Canvas& canvas, const QImage& image, const QRect& square) {
+void IconBar::Layer(Canvas& canvas, const IconBarPlacement& placement, const QImage& image,
+                    const QRect& square) {
     if (!image.isNull()) {
         QPainter painter(&workImage_);
-        painter.drawImage(QRect(0, 0, WorkImageSize, WorkImageSize), image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              !DeviceScale(placement.devicePixelRatio).IsIdentity());
+        painter.drawImage(workImage_.rect(), image);
     }
     // The scratch image's bottom-left colour is see-through, so the fill colour around the
     // artwork does not cover the face.
-    const Colour transparent = FromQColor(workImage_.pixelColor(0, WorkImageSize - 1));
+    const Colour transparent = FromQColor(workImage_.pixelColor(0, workImage_.height() - 1));
     canvas.StretchImage(workImage_, square, transparent);
 }
 
 void IconBar::DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
                              const IconBarSources& sources, const IconBarFrame& frame,
                              const QRect& square) {
+    const auto layer = [&](int icon) {
+        Layer(canvas, placement, BuiltInIcon(icon, placement.devicePixelRatio), square);
+    };
     BeginIcon(canvas, placement, square);
-    Layer(canvas, BuiltInIcon(StatusIcon), square);
+    layer(StatusIcon);
     if (sources.mailCheckRunning) {
-        Layer(canvas, BuiltInIcon(MailCheckMark), square);
+        layer(MailCheckMark);
     }
     if (sources.manualCorrectionRunning) {
-        Layer(canvas, BuiltInIcon(CorrectionMark), square);
+        layer(CorrectionMark);
     }
     const bool busy = sources.mailCheckRunning || sources.manualCorrectionRunning;
     if (busy) {
-        Layer(canvas, BuiltInIcon(frame.activityFrame), square);
+        layer(frame.activityFrame);
     }
     if (AnyAccountFailed(sources.accounts) || sources.correctionError) {
-        Layer(canvas, BuiltInIcon(ErrorMark), square);
+        layer(ErrorMark);
     }
 }
 
@@ -69,12 +88,12 @@ void IconBar::DrawAccountIcon(Canvas& canvas, const IconBarPlacement& placement,
                               const IconBarSources& sources, const IconBarFrame& frame,
                               const MailAccount& account, const QRect& square) {
     BeginIcon(canvas, placement, square);
-    const QImage* image = &BuiltInIcon(DefaultMailIcon);
+    const QImage* image = &BuiltInIcon(DefaultMailIcon, placement.devicePixelRatio);
     if (!account.Has(DefaultIcon) && sources.accountImages != nullptr && account.ImageIndex >= 0 &&
         account.ImageIndex < int(sources.accountImages->size())) {
         image = &(*sources.accountImages)[account.ImageIndex];
     }
-    Layer(canvas, *image, square);
+    Layer(canvas, placement, *image, square);
     if (account.Has(BlinkCount) && frame.blinkPhase == -1) {
         return;
     }
@@ -157,7 +176,7 @@ IconBarLayout IconBar::Paint(Canvas& canvas, const IconBarPlacement& placement,
     if (sources.hasScheduleToday) {
         const QRect square = nextSquare();
         BeginIcon(canvas, placement, square);
-        Layer(canvas, BuiltInIcon(ScheduleIcon), square);
+        Layer(canvas, placement, BuiltInIcon(ScheduleIcon, placement.devicePixelRatio), square);
     }
     if (sources.accounts != nullptr) {
         const int configured = std::min(sources.accountListCount, AccountTable::Capacity);

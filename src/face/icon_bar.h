@@ -60,6 +60,7 @@ struct IconBarPlacement {
     QPoint topLeft;
     std::uint32_t attrib = 0;
     Colour fillColour = 0;
+    qreal devicePixelRatio = 1; // of the canvas, which picks the icons' detail
 };
 
 // What the bar measured; the clock keeps it in IconWidth, IconHeight and IconBarWidth.
@@ -110,7 +111,8 @@ private:
     // square on the face too.
     void BeginIcon(Canvas& canvas, const IconBarPlacement& placement, const QRect& square);
     // Draws an image over the scratch image and stretches the scratch image onto the square.
-    void Layer(Canvas& canvas, const QImage& image, const QRect& square);
+    void Layer(Canvas& canvas, const IconBarPlacement& placement, const QImage& image,
+               const QRect& square);
     void DrawStatusIcon(Canvas& canvas, const IconBarPlacement& placement,
                         const IconBarSources& sources, const IconBarFrame& frame,
                         const QRect& square);

@@ -1,5 +1,6 @@
 #include "face/stamp_recorder.h"
 
+#include "core/device_scale.h"
 #include "platform/qimage_canvas.h"
 
 #include <QPolygon>
@@ -7,9 +8,9 @@
 
 namespace {
 
-// Passes every operation to a canvas and notes where it may have drawn, whether it blended
-// and whether it replaced any pixel. The rectangles are generous: a wide pen's mitred corner
-// reaches out by up to the pen's width.
+// Passes every operation to a canvas and notes where it may have drawn (in logical pixels),
+// whether it blended and whether it replaced any pixel. The rectangles are generous: a wide
+// pen's mitred corner reaches out by up to the pen's width.
 class ProbeCanvas : public Canvas {
 public:
     explicit ProbeCanvas(Canvas& target) : target_(target) {}
@@ -115,14 +116,17 @@ constexpr QRgb White = 0xFFFFFFFFu;
 StampRecorder::StampRecorder() = default;
 StampRecorder::~StampRecorder() = default;
 
-void StampRecorder::Resize(QSize size) {
-    if (size == overBlack_.size() && blackCanvas_) {
+void StampRecorder::Resize(QSize deviceSize, qreal devicePixelRatio) {
+    if (deviceSize == overBlack_.size() && devicePixelRatio == overBlack_.devicePixelRatio() &&
+        blackCanvas_) {
         return;
     }
     blackCanvas_.reset();
     whiteCanvas_.reset();
-    overBlack_ = QImage(size, QImage::Format_RGB32);
-    overWhite_ = QImage(size, QImage::Format_RGB32);
+    overBlack_ = QImage(deviceSize, QImage::Format_RGB32);
+    overWhite_ = QImage(deviceSize, QImage::Format_RGB32);
+    overBlack_.setDevicePixelRatio(devicePixelRatio);
+    overWhite_.setDevicePixelRatio(devicePixelRatio);
     overBlack_.fill(Black);
     overWhite_.fill(White);
     blackCanvas_ = std::make_unique<QImageCanvas>(overBlack_);
@@ -159,7 +163,8 @@ std::optional<PixelStamp> StampRecorder::Record(const std::function<void(Canvas&
         Clear(overBlack_.rect(), Pictures::BlackOnly);
         return std::nullopt;
     }
-    const QRect touched = overBlack.Touched() & overBlack_.rect();
+    const QRect touched =
+        DeviceScale(overBlack_.devicePixelRatio()).Rect(overBlack.Touched()) & overBlack_.rect();
     if (!overBlack.Replaces()) {
         PixelStamp stamp = PixelStamp::ReadOred(overBlack_, touched);
         Clear(touched, Pictures::BlackOnly);

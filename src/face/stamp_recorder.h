@@ -12,8 +12,8 @@
 class QImageCanvas;
 
 // Records a run of face drawing as a PixelStamp: the run is drawn on a black and on a white
-// picture of the face's size, kept between recordings, and the pixels it may have touched are
-// read and then cleared again.
+// picture of the face's size and density, kept between recordings, and the device pixels it
+// may have touched are read and then cleared again.
 class StampRecorder {
 public:
     StampRecorder();
@@ -21,8 +21,8 @@ public:
     StampRecorder(const StampRecorder&) = delete;
     StampRecorder& operator=(const StampRecorder&) = delete;
 
-    // The size of the face the runs are drawn on.
-    void Resize(QSize size);
+    // The device size and pixel ratio of the face the runs are drawn on.
+    void Resize(QSize deviceSize, qreal devicePixelRatio = 1);
     QSize Size() const { return overBlack_.size(); }
 
     // Draws the run and returns its stamp, or nothing when the run blends (text, pictures

@@ -1,13 +1,17 @@
 #include "mail/mail_check_run.h"
 
 #include "core/window_bits.h"
+#include "mail/imap_account.h"
+#include "mail/imap_mail_error.h"
 #include "mail/mail_error.h"
 #include "mail/mail_passwords.h"
 #include "net/etls_error.h"
+#include "net/imap_check.h"
 #include "net/pop3_client.h"
 #include "platform/user_prompt.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -93,6 +97,9 @@ void MailCheckRun::MailCheckTick() {
                    std::int64_t(settings_.Checkinterval) * 60 ||
                flags_.testFlag(MailRunFlag::CheckForced)) {
         StartRun();
+    } else if (wantedAccounts_ != 0) {
+        StartRun();
+        wantedOnly_ = true;
     }
     if (mailCheckIndex_ < 0 || mailCheckIndex_ > AccountTable::Capacity) {
         host_.ShowMessage(
@@ -111,6 +118,7 @@ void MailCheckRun::ShowNotification() {
 
 void MailCheckRun::StartRun() {
     flags_.setFlag(MailRunFlag::CheckRunning);
+    wantedOnly_ = false;
     mailCheckIndex_ = 0;
     host_.SetRunCommandsEnabled(CommandState::Disabled);
     // The command stays available as the stop of the run in progress.
@@ -120,7 +128,10 @@ void MailCheckRun::StartRun() {
 void MailCheckRun::EndRun() {
     flags_.setFlag(MailRunFlag::CheckRunning, false);
     flags_.setFlag(MailRunFlag::CheckForced, false);
-    mailTickCount_ = 0;
+    // A run for the accounts whose mailbox changed leaves the others' interval as it was.
+    if (!std::exchange(wantedOnly_, false)) {
+        mailTickCount_ = 0;
+    }
     mailCheckIndex_ = 0;
     host_.SetRunCommandsEnabled(CommandState::Enabled);
     host_.SetMailCheckCommand(CommandState::Enabled, IdleCaption());
@@ -137,6 +148,7 @@ void MailCheckRun::MailCheckStep() {
         flags_.setFlag(MailRunFlag::NotifyPending, false);
         mailTickCount_ = 0;
         mailCheckIndex_ = 0;
+        imapCheck_.reset();
         return;
     }
     if (mailCheckIndex_ >= ConfiguredCount()) {
@@ -148,8 +160,7 @@ void MailCheckRun::MailCheckStep() {
         CompareMailCounts();
         return;
     }
-    if (accounts_.entries[mailCheckIndex_].Has(CheckOn) &&
-        CheckMailAccount(mailCheckIndex_) == AccountCheck::WaitingForPassword) {
+    if (Visits(mailCheckIndex_) && CheckMailAccount(mailCheckIndex_) != AccountCheck::Ended) {
         return; // the next tick visits the same account again
     }
     if (flags_.testFlag(MailRunFlag::StopRequested)) {
@@ -159,7 +170,19 @@ void MailCheckRun::MailCheckStep() {
         EndRun();
         return;
     }
+    wantedAccounts_ &= ~(1u << mailCheckIndex_);
     ++mailCheckIndex_;
+}
+
+bool MailCheckRun::Visits(int slot) const {
+    return accounts_.entries[slot].Has(CheckOn) &&
+           (!wantedOnly_ || (wantedAccounts_ & (1u << slot)) != 0);
+}
+
+void MailCheckRun::RequestAccountCheck(int slot) {
+    if (slot >= 0 && slot < AccountTable::Capacity) {
+        wantedAccounts_ |= 1u << slot;
+    }
 }
 
 void MailCheckRun::EndAccountCheck() {
@@ -170,6 +193,9 @@ void MailCheckRun::EndAccountCheck() {
 MailCheckRun::AccountCheck MailCheckRun::CheckMailAccount(int slot) {
     if (flags_.testFlag(MailRunFlag::CheckBusy)) {
         return AccountCheck::Ended;
+    }
+    if (imapCheck_ != nullptr) {
+        return FollowImapCheck(slot);
     }
     MailAccount& account = accounts_.entries[slot];
     if (!account.Has(CheckOn)) {
@@ -189,6 +215,9 @@ MailCheckRun::AccountCheck MailCheckRun::CheckMailAccount(int slot) {
         // Without the password no login is tried at all.
         SetMailError(PasswordUnavailableError);
         return AccountCheck::Ended;
+    }
+    if (KnownProtocol(account.Protocol) == ImapProtocol) {
+        return StartImapCheck(slot, password.password);
     }
     flags_.setFlag(MailRunFlag::CheckBusy);
     pop3_.Host = account.POP3;
@@ -248,16 +277,60 @@ MailCheckRun::AccountCheck MailCheckRun::CheckMailAccount(int slot) {
     return AccountCheck::Ended;
 }
 
+MailCheckRun::AccountCheck MailCheckRun::StartImapCheck(int slot, const QString& password) {
+    MailAccount& account = accounts_.entries[slot];
+    if (!ValidPort(account.Port)) {
+        SetMailError(ServerUnreachableError);
+        return AccountCheck::Ended;
+    }
+    ImapAccountState& state = imapAccounts_[slot];
+    if (const QString mailbox = ImapMailboxIdentity(account); mailbox != state.mailbox) {
+        state = {.mailbox = mailbox};
+    }
+    account.ErrorCode = MailNoError;
+    const std::chrono::milliseconds timeOut(CheckTimeOut);
+    imapCheck_ = std::make_unique<ImapCheck>(ImapOpenerFor(account, timeOut),
+                                             ImapAccessOf(account, password), timeOut);
+    imapCheck_->Start();
+    return AccountCheck::InProgress;
+}
+
+MailCheckRun::AccountCheck MailCheckRun::FollowImapCheck(int slot) {
+    if (!imapCheck_->Finished()) {
+        return AccountCheck::InProgress;
+    }
+    const ImapResult result = imapCheck_->Result();
+    imapCheck_.reset();
+    MailAccount& account = accounts_.entries[slot];
+    if (result.outcome != ImapOutcome::Ok) {
+        SetMailError(ImapMailError(result.outcome));
+        return AccountCheck::Ended;
+    }
+    ImapAccountState& state = imapAccounts_[slot];
+    const ImapNewMail judged = JudgeImapMailbox(state.mark, result.mailbox);
+    state.mark = judged.mark;
+    state.newMail = state.newMail || judged.newMail;
+    account.MessageCount = judged.count;
+    account.ResultText.clear();
+    return AccountCheck::Ended;
+}
+
 void MailCheckRun::CompareMailCounts() {
     if (flags_.testFlag(MailRunFlag::CheckRunning)) {
         return;
     }
     bool newMail = false;
-    for (MailAccount& account : accounts_.entries) {
+    for (int slot = 0; slot < AccountTable::Capacity; ++slot) {
+        MailAccount& account = accounts_.entries[slot];
         if (!account.Has(CheckOn)) {
             continue;
         }
-        if (account.MessageCount > account.PreviousCount) {
+        // An IMAP account's unseen count falls and rises as mail is read or marked; what
+        // counts is whether a message came that the previous check did not know.
+        const bool arrived = KnownProtocol(account.Protocol) == ImapProtocol
+                                 ? std::exchange(imapAccounts_[slot].newMail, false)
+                                 : account.MessageCount > account.PreviousCount;
+        if (arrived) {
             account.NewMail = 1;
             newMail = true;
         }
@@ -288,6 +361,13 @@ void MailCheckRun::Menu_MailCheckClick() {
 }
 
 void MailCheckRun::StopRun() {
+    if (imapCheck_ != nullptr) {
+        // The conversation is cut short; its result is not valid.
+        imapCheck_.reset();
+        SetMailError(ServerUnreachableError);
+        EndRun();
+        return;
+    }
     if (flags_.testFlag(MailRunFlag::CheckBusy)) {
         // The step waiting for this conversation ends the run once it returns.
         flags_.setFlag(MailRunFlag::StopRequested);

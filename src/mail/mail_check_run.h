@@ -1,13 +1,18 @@
 #pragma once
 
+#include "mail/imap_new_mail.h"
 #include "mail/mail_run_host.h"
 #include "platform/dial_up.h"
 #include "settings/clock_settings.h"
 #include "settings/mail_account.h"
 
 #include <QFlags>
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
+class ImapCheck;
 class MailPasswords;
 class TPop3Client;
 
@@ -27,7 +32,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MailRunFlags)
 
 // The mail check run: started by the interval or the menu, it visits one account per clock
 // tick, logs in with the POP3 component, reads the message count and logs out, and at the
-// end marks the accounts whose count grew. It runs on the clock window's tick and menu
+// end marks the accounts whose count grew. An IMAP account is checked without waiting: its
+// check runs on its connection's signals and the following ticks visit the account until it
+// has ended; its count is the unseen messages, and its new mail the ones the previous check
+// did not know (see JudgeImapMailbox). It runs on the clock window's tick and menu
 // handlers; a conversation waits in a nested event loop, so ticks arrive in the middle of
 // one and the run flags keep them from starting a second. An account whose password the
 // keyring has not handed over yet is visited again on the following ticks until it has.
@@ -51,6 +59,9 @@ public:
     // run is in progress stops it.
     void Menu_MailCheckClick();
     bool CheckDialUpConnected();
+    // The account's mailbox changed (its IDLE watch says so): the account is checked in a run
+    // of its own on a coming tick, or after the run that is going.
+    void RequestAccountCheck(int slot);
 
     std::uint32_t MailTickCount() const { return mailTickCount_; }
     void ResetMailTickCount() { mailTickCount_ = 0; }
@@ -68,10 +79,21 @@ public:
     static QString StopCaption();
 
 private:
-    enum class AccountCheck { Ended, WaitingForPassword };
+    enum class AccountCheck { Ended, WaitingForPassword, InProgress };
+
+    // What the run keeps of an IMAP account from one check to the next.
+    struct ImapAccountState {
+        QString mailbox; // ImapMailboxIdentity; another mailbox starts afresh
+        std::optional<ImapMailboxMark> mark{};
+        bool newMail = false; // found since the last comparison
+    };
 
     void MailCheckStep();
     AccountCheck CheckMailAccount(int slot);
+    AccountCheck StartImapCheck(int slot, const QString& password);
+    AccountCheck FollowImapCheck(int slot);
+    // Whether the run in progress visits this account.
+    bool Visits(int slot) const;
     void CompareMailCounts();
     void SetMailError(int code);
     void StartRun();
@@ -103,4 +125,8 @@ private:
     std::uint32_t mailTickCount_ = 0;
     int mailCheckIndex_ = 0;
     MailRunFlags flags_;
+    std::array<ImapAccountState, AccountTable::Capacity> imapAccounts_;
+    std::unique_ptr<ImapCheck> imapCheck_; // of the account at mailCheckIndex_
+    unsigned wantedAccounts_ = 0;          // one bit per slot, by RequestAccountCheck
+    bool wantedOnly_ = false;              // the run visits the wanted accounts only
 };

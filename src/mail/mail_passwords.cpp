@@ -183,9 +183,16 @@ void MailPasswords::Settle(const Call& call, PasswordKeyring::Outcome outcome,
                            const QString& password) {
     using Outcome = PasswordKeyring::Outcome;
     const bool done = outcome == Outcome::Done;
-    // Only a probe or a removal may find nothing without the keyring having refused.
-    const bool harmless = outcome == Outcome::NotFound &&
-                          (call.kind == Call::Kind::Probe || call.kind == Call::Kind::Remove);
+    // A locked keyring whose unlocking was refused answers a read with "not found". Only a
+    // probe or a removal may find nothing without the keyring having refused; a read may too
+    // once this run has read or written an entry, which only an unlocked keyring does.
+    const bool missingEntry = call.kind == Call::Kind::Read && keyringUnlocked_;
+    const bool harmless =
+        outcome == Outcome::NotFound &&
+        (call.kind == Call::Kind::Probe || call.kind == Call::Kind::Remove || missingEntry);
+    if (done && (call.kind == Call::Kind::Read || call.kind == Call::Kind::Write)) {
+        keyringUnlocked_ = true;
+    }
     if (done || harmless) {
         if (keyringState_ == KeyringState::Unknown) {
             keyringState_ = KeyringState::Usable;

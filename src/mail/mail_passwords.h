@@ -98,6 +98,8 @@ private:
     AccountTable& accounts_;
     std::chrono::milliseconds waitLimit_;
     KeyringState keyringState_ = KeyringState::Unknown;
+    // Whether the keyring has handed out or taken an entry in this run.
+    bool keyringUnlocked_ = false;
     std::map<QString, Entry> entries_;
     std::deque<Call> queue_;
     Call current_{};

@@ -12,4 +12,6 @@ public:
     virtual void SetMailCheckEnabled(CommandState state) = 0;
     // MailTickCount := 0, so the next periodic run comes a full interval later.
     virtual void ResetMailTickCount() = 0;
+    // The IDLE watches start again from the accounts as they are now.
+    virtual void RestartMailWatches() = 0;
 };

@@ -59,6 +59,22 @@ void ImapConnection::EncryptionStarted() {
     ReadAvailable(); // the server may have spoken before the handshake was reported
 }
 
+void ImapConnection::EncryptThrough(ImapSocketOpener& opener) {
+    connect(this, &ImapConnection::startTlsRequested, this, [this, &opener] {
+        opener.StartTls(socket_, [guarded = QPointer<ImapConnection>(this)](ImapOutcome outcome,
+                                                                            const QString& reason) {
+            if (guarded == nullptr) {
+                return;
+            }
+            if (outcome == ImapOutcome::Ok) {
+                guarded->EncryptionStarted();
+            } else {
+                guarded->Fail(outcome, reason);
+            }
+        });
+    });
+}
+
 void ImapConnection::Fail(ImapOutcome outcome, const QString& reason) {
     Apply(session_.Fail(outcome, reason));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/imap_session.h"
+#include "net/imap_socket_opener.h"
 
 #include <QObject>
 #include <QPointer>
@@ -37,6 +38,8 @@ public:
     void Logout(std::chrono::milliseconds limit);
     // The handshake asked for by startTlsRequested is done.
     void EncryptionStarted();
+    // Lets the opener of the socket do the handshakes startTlsRequested asks for.
+    void EncryptThrough(ImapSocketOpener& opener);
     // Ends the session at once with this outcome, for example when the owner's handshake
     // failed or the server's certificate is not trusted.
     void Fail(ImapOutcome outcome, const QString& reason);

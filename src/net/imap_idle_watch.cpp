@@ -30,10 +30,10 @@ WatchInstant ImapIdleWatch::Now() {
             milliseconds(QDateTime::currentMSecsSinceEpoch())};
 }
 
-ImapIdleWatch::ImapIdleWatch(ImapSocketOpener& opener, ImapWatchAccess access, QObject* parent)
+ImapIdleWatch::ImapIdleWatch(ImapSocketOpener& opener, ImapAccess access, QObject* parent)
     : ImapIdleWatch(opener, std::move(access), Timing{}, &ImapIdleWatch::Now, parent) {}
 
-ImapIdleWatch::ImapIdleWatch(ImapSocketOpener& opener, ImapWatchAccess access, Timing timing,
+ImapIdleWatch::ImapIdleWatch(ImapSocketOpener& opener, ImapAccess access, Timing timing,
                              Clock clock, QObject* parent)
     : QObject(parent), opener_(opener), access_(std::move(access)), timing_(timing),
       clock_(std::move(clock)) {
@@ -152,19 +152,7 @@ void ImapIdleWatch::Opened(QSslSocket* socket, ImapOutcome failure, const QStrin
                                        access_.password, access_.mailbox),
                            timing_.replyTimeOut, this);
     connection_ = connection;
-    connect(connection, &ImapConnection::startTlsRequested, this, [this, connection] {
-        opener_.StartTls(connection->Socket(), [guarded = QPointer<ImapConnection>(connection)](
-                                                   ImapOutcome outcome, const QString& reason) {
-            if (guarded == nullptr) {
-                return;
-            }
-            if (outcome == ImapOutcome::Ok) {
-                guarded->EncryptionStarted();
-            } else {
-                guarded->Fail(outcome, reason);
-            }
-        });
-    });
+    connection->EncryptThrough(opener_);
     connect(connection, &ImapConnection::idling, this, &ImapIdleWatch::ConnectionIdling);
     connect(connection, &ImapConnection::mailboxChanged, this, &ImapIdleWatch::checkWanted);
     connect(connection, &ImapConnection::finished, this, &ImapIdleWatch::ConnectionFinished);

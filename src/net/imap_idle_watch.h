@@ -2,6 +2,7 @@
 
 #include "net/imap_connection.h"
 #include "net/imap_idle_schedule.h"
+#include "net/imap_socket_opener.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -10,34 +11,6 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
-
-class QSslSocket;
-
-// Opens the connections of an IDLE watch the way every other connection of the program is
-// opened: each address of the host tried, TLS and the server's certificate judged by the
-// same rules.
-class ImapSocketOpener {
-public:
-    using Opened = std::function<void(QSslSocket* socket, ImapOutcome failure, QString reason)>;
-    using Encrypted = std::function<void(ImapOutcome outcome, QString reason)>;
-
-    virtual ~ImapSocketOpener() = default;
-    // Starts opening a connection and later calls `opened` once: with a connected socket
-    // (encrypted for IMAPS) that the callee takes over, or with nullptr and why not.
-    virtual void Open(Opened opened) = 0;
-    // Abandons an opening in progress; its callback is not called.
-    virtual void Cancel() = 0;
-    // Encrypts a socket it opened, for STARTTLS, and then calls `encrypted` once.
-    virtual void StartTls(QSslSocket* socket, Encrypted encrypted) = 0;
-};
-
-// What a watch logs in with and which mailbox it watches.
-struct ImapWatchAccess {
-    ImapSecurity security = ImapSecurity::Tls;
-    QString user{};
-    QString password{};
-    QString mailbox = QStringLiteral("INBOX");
-};
 
 // Keeps one connection to a mailbox in IDLE and says when the mailbox should be checked: when
 // the server reports a message that came, went or changed, and when IDLE resumes after a
@@ -59,8 +32,8 @@ public:
     };
     using Clock = std::function<WatchInstant()>;
 
-    ImapIdleWatch(ImapSocketOpener& opener, ImapWatchAccess access, QObject* parent = nullptr);
-    ImapIdleWatch(ImapSocketOpener& opener, ImapWatchAccess access, Timing timing, Clock clock,
+    ImapIdleWatch(ImapSocketOpener& opener, ImapAccess access, QObject* parent = nullptr);
+    ImapIdleWatch(ImapSocketOpener& opener, ImapAccess access, Timing timing, Clock clock,
                   QObject* parent = nullptr);
     ~ImapIdleWatch() override;
 
@@ -93,7 +66,7 @@ private:
     void ArmDueTimer();
 
     ImapSocketOpener& opener_;
-    ImapWatchAccess access_;
+    ImapAccess access_;
     Timing timing_;
     Clock clock_;
     ImapIdleSchedule schedule_;

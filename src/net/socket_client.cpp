@@ -1,7 +1,5 @@
 #include "socket_client.h"
 
-#include "net/certificate_trust.h"
-#include "net/connection_attempts.h"
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
 #include "net/etls_error.h"
@@ -11,7 +9,6 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QSslConfiguration>
 #include <QSslSocket>
 #include <algorithm>
 #include <exception>
@@ -45,15 +42,6 @@ private:
     Cleanup cleanup_;
 };
 
-// An address a connection can go to: not the unspecified one, which the system would take
-// for this machine.
-bool Reachable(const QHostAddress& address) {
-    const QAbstractSocket::NetworkLayerProtocol family = address.protocol();
-    return (family == QAbstractSocket::IPv4Protocol || family == QAbstractSocket::IPv6Protocol) &&
-           address != QHostAddress(QHostAddress::AnyIPv4) &&
-           address != QHostAddress(QHostAddress::AnyIPv6);
-}
-
 qint16 LeadingNumber(const QString& reply) {
     qint64 value = 0;
     const QString head = reply.left(10);
@@ -73,6 +61,8 @@ TSocketClient::TSocketClient() {
     StatusMessage(8, QStringLiteral("Create"));
     timer_.Disable();
     timer_.SetOnTimer([this] { TimerFired(); });
+    QObject::connect(&connector_, &SecureConnector::progressed, &context_,
+                     [this] { wait_.Wake(); });
     InitWinsock();
 }
 
@@ -131,15 +121,6 @@ void TSocketClient::CreateSocket() {
     WireSocket();
 }
 
-QTcpSocket* TSocketClient::MakeSocket() const {
-    // The TLS machinery is loaded only for connections that may use it.
-    QTcpSocket* socket = Tls == TlsMode::Off ? new QTcpSocket : new QSslSocket;
-    // Qt keeps received data in its own buffer; bounding it keeps a peer that sends without
-    // end from taking unbounded memory.
-    socket->setReadBufferSize(BufferSize);
-    return socket;
-}
-
 void TSocketClient::WireSocket() {
     peerClosed_ = false;
     QObject::connect(socket_, &QTcpSocket::connected, &context_, [this] { SocketConnected(); });
@@ -147,11 +128,6 @@ void TSocketClient::WireSocket() {
     QObject::connect(socket_, &QTcpSocket::errorOccurred, &context_,
                      [this](QAbstractSocket::SocketError error) { SocketFailed(error); });
     QObject::connect(socket_, &QTcpSocket::readyRead, &context_, [this] { wait_.Wake(); });
-    if (auto* secure = qobject_cast<QSslSocket*>(socket_)) {
-        QObject::connect(secure, &QSslSocket::encrypted, &context_, [this] { wait_.Wake(); });
-        QObject::connect(secure, &QSslSocket::sslErrors, &context_,
-                         [this](const QList<QSslError>& errors) { SslErrors(errors); });
-    }
 }
 
 void TSocketClient::AdoptSocket(QTcpSocket* socket, const QHostAddress& address) {
@@ -190,11 +166,6 @@ void TSocketClient::SocketFailed(QAbstractSocket::SocketError error) {
     // Qt reports a peer's close as an error; it is handled as the close it is.
     if (error == QAbstractSocket::RemoteHostClosedError) {
         return;
-    }
-    if (error == QAbstractSocket::SslHandshakeFailedError ||
-        error == QAbstractSocket::SslInternalError ||
-        error == QAbstractSocket::SslInvalidUserDataError) {
-        handshakeFailed_ = true;
     }
     lastEventOk_ = false;
     lastErrorNo_ = WinsockErrors::FromSocketError(error, socket_->errorString());
@@ -248,11 +219,8 @@ void TSocketClient::Abort() {
     Cancel();
 }
 
-QString TSocketClient::HostName() const {
-    if (Host.size() > 2 && Host.startsWith(QLatin1Char('[')) && Host.endsWith(QLatin1Char(']'))) {
-        return Host.mid(1, Host.size() - 2);
-    }
-    return Host;
+ConnectionTarget TSocketClient::Target() const {
+    return {Host, Port, Tls, {TrustedCertificate, TrustedServer}};
 }
 
 QHostAddress TSocketClient::RemoteAddress() const {
@@ -265,12 +233,10 @@ QHostAddress TSocketClient::RemoteAddress() const {
 void TSocketClient::ResolveRemoteHost() {
     StatusMessage(8, QStringLiteral("Resolve Host"));
     connectedAddress_.clear();
-    QHostAddress literal;
-    if (literal.setAddress(HostName())) {
-        remoteAddresses_.clear();
-        if (Reachable(literal)) {
-            remoteAddresses_ << literal;
-        }
+    const QString hostName = Target().HostName();
+    if (const std::optional<QList<QHostAddress>> literal =
+            SecureConnector::LiteralAddresses(hostName)) {
+        remoteAddresses_ = *literal;
         return;
     }
     remoteAddresses_.clear();
@@ -278,19 +244,13 @@ void TSocketClient::ResolveRemoteHost() {
     TimerOn();
     {
         // A lookup given up on is aborted when this goes; its answer never arrives then.
-        HostLookup lookup(HostName(), [this] { wait_.Wake(); });
+        HostLookup lookup(hostName, [this] { wait_.Wake(); });
         lookupId_ = lookup.Id();
         WaitUntil(
             [this, &lookup] { return lookup.Answer().has_value() || timedOut_ || canceled_; });
         TimerOff();
         if (const auto& info = lookup.Answer()) {
-            if (info->error() == QHostInfo::NoError) {
-                for (const QHostAddress& address : info->addresses()) {
-                    if (Reachable(address)) {
-                        answer << address;
-                    }
-                }
-            }
+            answer = SecureConnector::UsableAddresses(*info);
             lastEventOk_ = !answer.isEmpty();
         }
     }
@@ -338,22 +298,23 @@ void TSocketClient::ResolveWithRetry() {
 
 void TSocketClient::OpenConnection() {
     lastEventOk_ = true;
-    ConnectionAttempts attempts(
-        remoteAddresses_, Port, [this] { return MakeSocket(); }, [this] { wait_.Wake(); });
     TimerOn();
-    attempts.Start();
-    WaitUntil([this, &attempts] {
-        return attempts.Connected() || attempts.AllFailed() || timedOut_ || canceled_;
+    connector_.Connect(Target(), remoteAddresses_);
+    WaitUntil([this] {
+        return connector_.Connected() || connector_.Failure() != ConnectFailure::None ||
+               timedOut_ || canceled_;
     });
     TimerOff();
-    if (attempts.Connected() && !timedOut_ && !canceled_) {
-        const QHostAddress address = attempts.ConnectedAddress();
-        AdoptSocket(attempts.TakeConnected(), address);
+    if (connector_.Connected() && !timedOut_ && !canceled_) {
+        AdoptSocket(connector_.TakeSocket(), connector_.ConnectedAddress());
         return;
     }
-    if (attempts.AllFailed()) {
+    const bool allFailed = connector_.Failure() == ConnectFailure::ConnectFailed;
+    // Attempts given up on must not complete later behind the component's back.
+    connector_.Cancel();
+    if (allFailed) {
         lastEventOk_ = false;
-        lastErrorNo_ = attempts.LastErrorNumber();
+        lastErrorNo_ = connector_.LastErrorNumber();
     }
     if (OnConnectionFailed) {
         OnConnectionFailed(*this);
@@ -386,25 +347,6 @@ bool TSocketClient::Encrypted() const {
     return connected_ && secure != nullptr && secure->isEncrypted();
 }
 
-void TSocketClient::SslErrors(const QList<QSslError>& errors) {
-    auto* secure = qobject_cast<QSslSocket*>(socket_);
-    if (secure == nullptr) {
-        return;
-    }
-    const QSslCertificate certificate = secure->peerCertificate();
-    const std::optional<QList<QSslError>> pinned = CertificateTrust::ErrorsToIgnore(
-        {TrustedCertificate, TrustedServer},
-        {Host, Port, certificate, secure->peerCertificateChain(), errors});
-    if (pinned) {
-        // The user has seen this very certificate and chose to trust it for this server.
-        secure->ignoreSslErrors(*pinned);
-        return;
-    }
-    certificateRefused_ = true;
-    refusedCertificate_ = ServerCertificate::From(certificate, errors);
-    wait_.Wake();
-}
-
 void TSocketClient::FailEncryption(TlsFailure failure, const QString& text) {
     canceled_ = false;
     if (connected_ || socket_->state() != QAbstractSocket::UnconnectedState) {
@@ -424,33 +366,26 @@ void TSocketClient::StartEncryption() {
     if (secure->isEncrypted()) {
         return;
     }
-    if (secure->bytesAvailable() > 0) {
-        // Nothing protects bytes that came ahead of the handshake; reading them later as if
-        // they had come encrypted would let anyone on the way speak for the server.
-        FailEncryption(TlsFailure::EncryptionFailed,
-                       QStringLiteral("Data before the TLS handshake"));
-    }
-    QSslConfiguration configuration = secure->sslConfiguration();
-    configuration.setProtocol(QSsl::TlsV1_2OrLater);
-    configuration.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    secure->setSslConfiguration(configuration);
-    secure->setPeerVerifyName(HostName());
-    certificateRefused_ = false;
-    handshakeFailed_ = false;
-    refusedCertificate_ = {};
     TimerOn();
-    secure->startClientEncryption();
+    connector_.Encrypt(Target(), secure);
     WaitUntil([this] {
-        return Encrypted() || certificateRefused_ || handshakeFailed_ || timedOut_ || canceled_ ||
-               socket_->state() != QAbstractSocket::ConnectedState;
+        return connector_.Encrypted() || connector_.Failure() != ConnectFailure::None ||
+               timedOut_ || canceled_ || socket_->state() != QAbstractSocket::ConnectedState;
     });
     TimerOff();
+    const ConnectFailure failure = connector_.Failure();
+    refusedCertificate_ = connector_.RefusedCertificate();
+    connector_.Cancel();
     if (Encrypted() && !timedOut_ && !canceled_) {
         return;
     }
-    if (certificateRefused_) {
+    if (failure == ConnectFailure::CertificateUntrusted) {
         FailEncryption(TlsFailure::CertificateUntrusted,
                        QStringLiteral("Server certificate not trusted"));
+    }
+    if (failure == ConnectFailure::DataBeforeHandshake) {
+        FailEncryption(TlsFailure::EncryptionFailed,
+                       QStringLiteral("Data before the TLS handshake"));
     }
     if (timedOut_) {
         FailEncryption(TlsFailure::EncryptionFailed, QStringLiteral("TLS handshake timed out"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/event_wait.h"
+#include "net/secure_connector.h"
 #include "net/server_certificate.h"
 #include "net/timeout_timer.h"
 
@@ -13,7 +14,6 @@
 #include <QTcpSocket>
 #include <functional>
 
-class QSslError;
 enum class TlsFailure;
 
 // A TCP client with a blocking-looking interface (connect, send a line, read a line, ask and
@@ -27,6 +27,7 @@ enum class TlsFailure;
 // first that connects is used. With Tls other than Off the connection can be encrypted; the
 // server's certificate must be vouched for by the system's trust store for the host name as
 // given, or be the one pinned for this host and port (TrustedCertificate for TrustedServer).
+// Connecting and encrypting are SecureConnector's, which the IMAP connections share.
 //
 // Events are std::function members, each optional. Handlers run inside the waits.
 // Text goes over the wire as UTF-8.
@@ -40,11 +41,9 @@ public:
     TSocketClient(const TSocketClient&) = delete;
     TSocketClient& operator=(const TSocketClient&) = delete;
 
-    enum class TlsMode {
-        Off,
-        OnRequest,     // plain until StartEncryption
-        FromFirstByte, // Connect returns with the handshake done
-    };
+    // OnRequest: plain until StartEncryption; FromFirstByte: Connect returns with the
+    // handshake done.
+    using TlsMode = ConnectionTls;
 
     QString Host; // a name, an IPv4 or IPv6 address, or an IPv6 address in brackets
     quint16 Port = 0;
@@ -139,14 +138,11 @@ protected:
 private:
     void InitWinsock();
     void CreateSocket();
-    // A socket for a connection attempt: one that can be encrypted when Tls asks for it.
-    QTcpSocket* MakeSocket() const;
     void WireSocket();
     // Makes the socket of a won connection attempt this component's socket.
     void AdoptSocket(QTcpSocket* socket, const QHostAddress& address);
-    // Host without the brackets of an IPv6 address.
-    QString HostName() const;
-    void SslErrors(const QList<QSslError>& errors);
+    // Where Host, Port, Tls and the pin point.
+    ConnectionTarget Target() const;
     // Closes the connection and raises.
     [[noreturn]] void FailEncryption(TlsFailure failure, const QString& text);
     void TimerFired();
@@ -158,6 +154,7 @@ private:
     bool InputEnded();
 
     QObject context_; // receiver of every connection, so none outlives the component
+    SecureConnector connector_;
     QTcpSocket* socket_ = nullptr;
     TTimeoutTimer timer_;
     EventWait wait_;
@@ -176,6 +173,4 @@ private:
     bool lastEventOk_ = true;
     bool peerClosed_ = false;
     bool destroying_ = false;
-    bool certificateRefused_ = false;
-    bool handshakeFailed_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/device_scale.h"
 #include "platform/canvas.h"
 
 #include <QFont>
@@ -14,6 +15,14 @@
 // A one-pixel pen ends flat, so like GDI's LineTo a line ends before its end point; a wider
 // pen is a geometric pen as GDI makes it, with round ends and round joins, so wide corners
 // are round and an outline closed by repeating its first point shows no notch there.
+//
+// An image with a device pixel ratio other than 1 (QImage::setDevicePixelRatio, the image
+// sized in device pixels) is drawn at its own density: the coordinates stay logical, and
+// shapes, pens and fonts are scaled to device pixels. A logical point then stands for the
+// middle of its logical pixel, so that a stroke covers the device pixels of the logical pixels
+// it covers at ratio 1; pens are whole device pixels wide; fills and pictures cover exactly
+// the device pixels of their logical boxes (DeviceScale), so that neighbouring boxes meet
+// without a seam at fractional ratios too.
 class QImageCanvas : public Canvas {
 public:
     explicit QImageCanvas(QImage& image);
@@ -47,10 +56,17 @@ public:
 
 private:
     QRect OutlineBox(int left, int top, int right, int bottom) const;
+    // Draws a shape that lies in `bounds` (logical pixels, before the pen's width).
+    template <typename Draw> void DrawShape(const QRect& bounds, const Draw& draw);
+    // Copies the whole image onto the device pixels of the target, opaque, nearest pixel.
+    void CopyImage(const QImage& image, const QRect& target);
     // Copies and stretches ignore the mix mode, as GDI's blits ignore the pen's raster op.
     class CopyModeScope;
+    // Paints in device pixels, for fills and pictures that must meet their neighbours.
+    class DevicePixelScope;
 
     QImage& image_;
+    DeviceScale scale_;
     QPainter painter_;
     QFont font_;
     QColor fontColour_;

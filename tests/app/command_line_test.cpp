@@ -18,6 +18,12 @@ TEST(CommandLine, ReadsSettingsRenderAndTime) {
     EXPECT_EQ(parsed.settingsFile, QStringLiteral("/tmp/z.reg"));
     EXPECT_EQ(parsed.renderOutput, QStringLiteral("out.png"));
     EXPECT_EQ(parsed.renderAt, QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9)));
+    EXPECT_EQ(parsed.renderScale, 1);
+    for (const qreal scale : {1.0, 1.5, 2.0, 8.0}) {
+        EXPECT_EQ(CommandLine::Parse({"--render", "out.png", "--scale", QString::number(scale)})
+                      .renderScale,
+                  scale);
+    }
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnow) {
@@ -33,6 +39,12 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow) {
         {{"--render", "a.png", "--at", "yesterday"}, "bad time"},
         {{"--at", "2002-12-06 07:05:09"}, "--at without --render"},
         {{"--render", "a.png", "--render", "b.png"}, "two commands"},
+        {{"--render", "a.png", "--scale"}, "missing scale"},
+        {{"--render", "a.png", "--scale", "0.5"}, "scale below 1"},
+        {{"--render", "a.png", "--scale", "9"}, "scale above 8"},
+        {{"--render", "a.png", "--scale", "nan"}, "scale not a number"},
+        {{"--render", "a.png", "--scale", "two"}, "scale in words"},
+        {{"--scale", "2"}, "--scale without --render"},
     };
     for (const Case& item : cases) {
         const CommandLine parsed = CommandLine::Parse(item.arguments);

@@ -2,21 +2,15 @@
 #include "app/main_form.h"
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
-#include "dialogs/choosers.h"
 #include "dovecot_server.h"
 #include "face/face_snapshot.h"
-#include "fake_login_start.h"
-#include "fake_persistence.h"
-#include "fake_prompt.h"
+#include "fake_clock_services.h"
 #include "nist_time_server.h"
 #include "platform/app_launcher.h"
-#include "platform/clock_source.h"
 #include "platform/dial_up.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
-#include "platform/system_clock.h"
 #include "scripted_peer.h"
-#include "service_fakes.h"
 #include "temp_dir.h"
 
 #include <QAction>
@@ -39,30 +33,6 @@
 
 namespace {
 
-// A computer clock that only records what it was set to.
-class RecordingClock : public SystemClockSetter {
-public:
-    QDateTime LocalTime() const override { return QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9)); }
-    ClockSetResult SetTime(const std::function<QDateTime()>& target, ClockAuthorisation) override {
-        set.push_back(target());
-        return ClockSetResult::Set;
-    }
-    std::vector<QDateTime> set;
-};
-
-// Every chooser is cancelled.
-class CancellingChoosers : public Choosers {
-public:
-    std::optional<QString> ChooseFile(QWidget*, const FileChoice&) override { return std::nullopt; }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
-    std::optional<CanvasFont> ChooseFont(QWidget*, const CanvasFont&) override {
-        return std::nullopt;
-    }
-};
-
 // A clock window whose pointer the test places, counting the questions to the server.
 class PointerForm : public TMainForm {
 public:
@@ -77,24 +47,7 @@ protected:
     }
 };
 
-struct MainFormFixture : ::testing::Test {
-    FakePrompt prompt;
-    RecordingHelp help;
-    FixedClockSource clock{QDateTime(QDate(2002, 12, 6), QTime(7, 5, 9))};
-    FakePersistence persistence;
-    RecordingSound sound;
-    RecordingLauncher launcher;
-    FakeDialUp dialUp;
-    RecordingClock clockSetter;
-    CancellingChoosers choosers;
-    FakeLoginStart loginStart;
-    FakeKeyring keyring;
-
-    ClockServices Services() {
-        return ClockServices{prompt, help,        clock,    persistence, sound,   launcher,
-                             dialUp, clockSetter, choosers, loginStart,  keyring, QString()};
-    }
-
+struct MainFormFixture : FakeClockServices, ::testing::Test {
     template <typename Form = TMainForm> std::unique_ptr<Form> Start() {
         auto form = std::make_unique<Form>(Services());
         form->show();

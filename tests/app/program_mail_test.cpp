@@ -1,9 +1,12 @@
 #include "dovecot_server.h"
 #include "full_backlog_listener.h"
 #include "private_keyring.h"
+#include "private_x_server.h"
 #include "temp_dir.h"
 #include "test_certificates.h"
+#include "x_client_environment.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -26,6 +29,8 @@ struct MailAccountLines {
     // Without a value no TrustedServer line, as in the files of the last version.
     std::optional<QString> trustedServer = std::nullopt;
     QString password = QStringLiteral("secret");
+    int protocol = 0;     // 1: IMAP, written only then
+    int checkMinutes = 0; // periodic checking at this interval, written only when set
 };
 
 QByteArray MailSettings(const MailAccountLines& account) {
@@ -42,6 +47,17 @@ QByteArray MailSettings(const MailAccountLines& account) {
                        .arg(account.host)
                        .arg(account.port, 8, 16, QLatin1Char('0'))
                        .arg(account.password);
+    if (account.protocol != 0) {
+        text += QStringLiteral("\"Protocol\"=dword:%1\r\n")
+                    .arg(account.protocol, 8, 16, QLatin1Char('0'));
+    }
+    if (account.checkMinutes != 0) {
+        text.replace(QStringLiteral("\"AccountListCount\"=dword:00000001\r\n"),
+                     QStringLiteral("\"AccountListCount\"=dword:00000001\r\n"
+                                    "\"MailCheckAttr\"=dword:00000002\r\n"
+                                    "\"Checkinterval\"=dword:%1\r\n")
+                         .arg(account.checkMinutes, 8, 16, QLatin1Char('0')));
+    }
     if (account.security) {
         text += QStringLiteral("\"Security\"=dword:%1\r\n\"TrustedCertificate\"=\"%2\"\r\n")
                     .arg(*account.security, 8, 16, QLatin1Char('0'))
@@ -51,6 +67,11 @@ QByteArray MailSettings(const MailAccountLines& account) {
         text += QStringLiteral("\"TrustedServer\"=\"%1\"\r\n").arg(*account.trustedServer);
     }
     return text.toUtf8();
+}
+
+MailAccountLines Imap(MailAccountLines account) {
+    account.protocol = 1;
+    return account;
 }
 
 struct CheckMailResult {
@@ -73,6 +94,7 @@ protected:
         options.certificate = certificates_->selfSigned.certificate;
         options.key = certificates_->selfSigned.key;
         options.addresses = addresses;
+        options.imap = true;
         dovecot_ = std::make_unique<DovecotServer>(options);
         const QString failure = dovecot_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
@@ -174,6 +196,16 @@ TEST_F(ProgramTls, CheckMailHonoursEachAccountsSecurity) {
          {host, dovecot_->Port(), std::nullopt, {}},
          1,
          u"alice：Error:サーバーに接続できない\n"},
+        {"IMAPS, pinned for this server",
+         Imap({host, dovecot_->ImapTlsPort(), 2, fingerprint_,
+               QStringLiteral("127.0.0.2:%1").arg(dovecot_->ImapTlsPort())}),
+         0, u"alice：3通のメールがあります\n"},
+        {"IMAP with STARTTLS, pinned for this server",
+         Imap({host, dovecot_->ImapPort(), 1, fingerprint_,
+               QStringLiteral("127.0.0.2:%1").arg(dovecot_->ImapPort())}),
+         0, u"alice：3通のメールがあります\n"},
+        {"IMAPS, certificate not trusted", Imap({host, dovecot_->ImapTlsPort(), 2, {}}), 1,
+         u"alice：Error:サーバーの証明書を信頼できない\n"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
@@ -268,4 +300,64 @@ TEST_F(ProgramTls, WithoutAKeyringThePasswordStaysInTheFile) {
         const CheckMailResult result = CheckMail();
         EXPECT_EQ(result.output.toStdString(), "alice：3通のメールがあります\n");
     }
+}
+
+// The clock as a user runs it, with one IMAP account checked every 60 minutes: a message that
+// arrives shows the notification window within seconds, through IDLE; and the clock ends at
+// once while its watch idles.
+TEST_F(ProgramTls, ClockShowsNewImapMailWithinSecondsAndEndsAtOnceWhileIdling) {
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+        QStandardPaths::findExecutable("xwininfo").isEmpty()) {
+        GTEST_SKIP() << "needs Xvfb and xwininfo (xvfb, x11-utils)";
+    }
+    StartDovecot({"127.0.0.1", "127.0.0.2"});
+    PrivateXServer x(391, QSize(800, 600));
+    ASSERT_FALSE(x.Display().isEmpty());
+    const quint16 port = dovecot_->ImapTlsPort();
+    folder_.Write("zrbl.reg",
+                  MailSettings({.host = QStringLiteral("127.0.0.2"),
+                                .port = port,
+                                .security = 2,
+                                .trusted = fingerprint_,
+                                .trustedServer = QStringLiteral("127.0.0.2:%1").arg(port),
+                                .protocol = 1,
+                                .checkMinutes = 60}));
+    QProcessEnvironment environment = Environment();
+    environment.remove("ZORBEL_PROMPTS_ON_STDERR");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("DISPLAY", x.Display());
+    RelaxStringChecksForX(environment);
+    QProcess clock;
+    clock.setProcessEnvironment(environment);
+    clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", folder_.FilePath("zrbl.reg")});
+    // The watch logs in, opens the inbox and idles; nothing is checked before mail comes.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+            return dovecot_->Log().contains(
+                QStringLiteral("imap-login: Info: Login: user=<alice>"));
+        },
+        30000))
+        << dovecot_->Log().toStdString();
+    QTest::qWait(1000);
+    const QString notice = QStringLiteral("お知らせ By Zorbel");
+    EXPECT_FALSE(x.WindowNames().contains(notice)) << "no check before the interval";
+
+    ASSERT_EQ(dovecot_->Deliver("From: bob@example.com\r\nSubject: hi\r\n\r\nhello\r\n"),
+              QString());
+    QElapsedTimer sinceDelivery;
+    sinceDelivery.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return x.WindowNames().contains(notice); }, 10000))
+        << x.WindowNames().join(" | ").toStdString();
+    std::fprintf(stderr, "notification %lld ms after the delivery\n",
+                 static_cast<long long>(sinceDelivery.elapsed()));
+
+    QElapsedTimer sinceSignal;
+    sinceSignal.start();
+    ::kill(pid_t(clock.processId()), SIGTERM);
+    ASSERT_TRUE(clock.waitForFinished(10000));
+    // Far below the watch's 30-second time-outs: the exit does not wait for them.
+    EXPECT_LT(sinceSignal.elapsed(), 2500);
+    std::fprintf(stderr, "ended %lld ms after the signal\n",
+                 static_cast<long long>(sinceSignal.elapsed()));
+    EXPECT_EQ(clock.exitCode(), 0) << clock.readAllStandardError().toStdString();
 }

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -91,14 +90,23 @@ TEST_F(ProgramFixture, VersionIsTheBuildsOwn) {
 }
 
 TEST_F(ProgramFixture, RenderWritesThePictureAndSavesTheSettings) {
-    QProcess render;
-    const QString output = folder.FilePath("face.png");
-    Start(render, {"--settings", settings, "--render", output, "--at", "2002-12-06 07:05:09"});
-    ASSERT_TRUE(render.waitForFinished(20000));
-    EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().constData();
-    const QImage face(output);
-    EXPECT_EQ(face.size(), QSize(320, 200));
-    EXPECT_TRUE(QFile::exists(settings));
+    struct Case {
+        QStringList scale;
+        QSize size;
+    };
+    const Case cases[] = {
+        {{}, {320, 200}}, {{"--scale", "2"}, {640, 400}}, {{"--scale", "1.5"}, {480, 300}}};
+    for (const Case& c : cases) {
+        QProcess render;
+        const QString output = folder.FilePath("face.png");
+        Start(render, QStringList{"--settings", settings, "--render", output, "--at",
+                                  "2002-12-06 07:05:09"} +
+                          c.scale);
+        ASSERT_TRUE(render.waitForFinished(20000));
+        EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().constData();
+        EXPECT_EQ(QImage(output).size(), c.size);
+        EXPECT_TRUE(QFile::exists(settings));
+    }
 }
 
 TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
@@ -124,6 +132,18 @@ TEST_F(ProgramFixture, BadArgumentsAndUnwritableOutput) {
     ASSERT_TRUE(oversize.waitForFinished(20000));
     EXPECT_EQ(oversize.exitCode(), 1);
     EXPECT_TRUE(oversize.readAllStandardError().contains("over 16384 pixels"));
+    EXPECT_FALSE(QFile::exists(folder.FilePath("huge.png")));
+
+    // A size that fits only until it is scaled.
+    folder.Write("zrbl.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\software\\Ondrel\\zrbl]\r\n"
+                             "\"Width\"=dword:00001000\r\n");
+    QProcess scaledOver;
+    Start(scaledOver,
+          {"--settings", settings, "--render", folder.FilePath("huge.png"), "--scale", "8"});
+    ASSERT_TRUE(scaledOver.waitForFinished(20000));
+    EXPECT_EQ(scaledOver.exitCode(), 1);
+    EXPECT_TRUE(scaledOver.readAllStandardError().contains("at scale 8 is over 16384 pixels"));
     EXPECT_FALSE(QFile::exists(folder.FilePath("huge.png")));
 }
 
@@ -362,23 +382,6 @@ TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpin
     }
 }
 
-namespace {
-
-// The names of the top-level windows, as the window manager would show them.
-QStringList WindowNames(const PrivateXServer& x) {
-    QStringList names;
-    const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
-    const QString tree = x.Run("xwininfo", {"-root", "-children"}).value_or(QString());
-    for (const QString& line : tree.split('\n')) {
-        if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
-            names.append(match.captured(1));
-        }
-    }
-    return names;
-}
-
-} // namespace
-
 TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
         QStandardPaths::findExecutable("xwininfo").isEmpty()) {
@@ -400,9 +403,9 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     clock.setProcessEnvironment(environment);
     clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", settings});
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return WindowNames(x).contains(QStringLiteral("警告")); }, 30000))
-        << WindowNames(x).join(" | ").toStdString();
-    for (const QString& name : WindowNames(x)) {
+        QTest::qWaitFor([&] { return x.WindowNames().contains(QStringLiteral("警告")); }, 30000))
+        << x.WindowNames().join(" | ").toStdString();
+    for (const QString& name : x.WindowNames()) {
         EXPECT_FALSE(name.contains(QStringLiteral("Zorbel"))) << name.toStdString();
     }
     clock.kill();

@@ -32,6 +32,7 @@ public:
         calls << (state == CommandState::Enabled ? "enable" : "disable");
     }
     void ResetMailTickCount() override { calls << "ticks"; }
+    void RestartMailWatches() override { calls << "watches"; }
     QStringList calls;
 };
 
@@ -210,7 +211,7 @@ TEST_F(MailPop3FormTest, LoadUpdateDeleteAndApply) {
     EXPECT_EQ(Lines(*form), QStringList({"[renamed] 暗号化なし -", "[box2] 暗号化なし +"}));
 
     Click(*form, "BTN_Pop3Refrect");
-    EXPECT_EQ(host_.calls, QStringList({"icons", "enable", "ticks"}));
+    EXPECT_EQ(host_.calls, QStringList({"icons", "enable", "ticks", "watches"}));
     EXPECT_EQ(saver_.saves, 1);
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(settings_.AccountListCount, 2);
@@ -310,6 +311,53 @@ TEST_F(MailPop3FormTest, SslTlsSwitchesTheStandardPortBothWays) {
     }
 }
 
+TEST_F(MailPop3FormTest, ProtocolMovesTheServerLabelThePortAndTheMailboxRow) {
+    struct Case {
+        int security;
+        const char* port;
+        int to;
+        const char* portAfter;
+        const char16_t* server;
+        const char16_t* caption;
+    };
+    const Case cases[] = {
+        {TlsSecurity, "995", ImapProtocol, "993", u"IMAPサーバー", u"ポート(標準:993)"},
+        {StartTlsSecurity, "110", ImapProtocol, "143", u"IMAPサーバー", u"ポート(標準:143)"},
+        {TlsSecurity, "993", Pop3Protocol, "995", u"POPサーバー", u"ポート(標準:995)"},
+        {NoSecurity, "143", Pop3Protocol, "110", u"POPサーバー", u"ポート(標準:110)"},
+        // A port of the user's own stays.
+        {TlsSecurity, "1995", ImapProtocol, "1995", u"IMAPサーバー", u"ポート(標準:993)"},
+    };
+    auto form = MakeForm();
+    auto* protocol = Find<QComboBox>(*form, "CMB_Protocol");
+    auto* port = Find<QLineEdit>(*form, "EDT_Port");
+    for (const Case& test : cases) {
+        protocol->setCurrentIndex(test.to == ImapProtocol ? Pop3Protocol : ImapProtocol);
+        Find<QComboBox>(*form, "CMB_Security")->setCurrentIndex(test.security);
+        port->setText(QString::fromLatin1(test.port));
+        protocol->setCurrentIndex(test.to);
+        EXPECT_EQ(port->text(), QString::fromLatin1(test.portAfter)) << test.to << test.port;
+        EXPECT_EQ(Find<QLabel>(*form, "StaticText4")->text(), QString::fromUtf16(test.server));
+        EXPECT_EQ(Find<QLabel>(*form, "StaticText5")->text(), QString::fromUtf16(test.caption));
+        EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Mailbox")->isVisibleTo(form.get()),
+                  test.to == ImapProtocol);
+    }
+    // An IMAP account keeps its protocol and folder; a folder left empty is the inbox.
+    for (const QString& mailbox : {QStringLiteral("Lists/Qt"), QString()}) {
+        FillEditor(*form, QStringLiteral("imap"));
+        protocol->setCurrentIndex(ImapProtocol);
+        Find<QLineEdit>(*form, "EDT_Mailbox")->setText(mailbox);
+        Click(*form, "BTN_Pop3New");
+        const MailAccount& added = form->Draft().WorkAccounts[form->Draft().WorkCount - 1];
+        EXPECT_EQ(added.Protocol, ImapProtocol);
+        EXPECT_EQ(added.Mailbox, mailbox.isEmpty() ? QStringLiteral("INBOX") : mailbox);
+        EXPECT_EQ(protocol->currentIndex(), Pop3Protocol) << "cleared for the next";
+    }
+    form->LoadEditor(0);
+    EXPECT_EQ(protocol->currentIndex(), ImapProtocol);
+    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Mailbox")->text(), QStringLiteral("Lists/Qt"));
+}
+
 // A trusted certificate belongs to the server it was trusted for: it travels with the
 // account until the account names another server or port.
 TEST_F(MailPop3FormTest, PinTravelsWithTheAccountUntilTheServerChanges) {
@@ -407,54 +455,64 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
     options.certificate = certificates->selfSigned.certificate;
     options.key = certificates->selfSigned.key;
     options.addresses = {"127.0.0.1", "127.0.0.2"};
+    options.imap = true;
     DovecotServer server(options);
     const QString failure = server.Start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
-    auto form = MakeForm([] { return std::make_unique<TPop3Client>(); });
-    FillEditor(*form, QStringLiteral("tls"));
-    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("127.0.0.2"));
-    Find<QLineEdit>(*form, "EDT_Port")->setText(QString::number(server.TlsPort()));
-    const QString fingerprint = TestCertificates::Fingerprint(certificates->selfSigned.certificate);
+    for (const int protocol : {Pop3Protocol, ImapProtocol}) {
+        SCOPED_TRACE(protocol);
+        prompt_.messages.clear();
+        prompt_.questions.clear();
+        const quint16 port = protocol == ImapProtocol ? server.ImapTlsPort() : server.TlsPort();
+        auto form = MakeForm([] { return std::make_unique<TPop3Client>(); });
+        FillEditor(*form, QStringLiteral("tls"));
+        Find<QComboBox>(*form, "CMB_Protocol")->setCurrentIndex(protocol);
+        Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("127.0.0.2"));
+        Find<QLineEdit>(*form, "EDT_Port")->setText(QString::number(port));
+        const QString fingerprint =
+            TestCertificates::Fingerprint(certificates->selfSigned.certificate);
 
-    prompt_.answers = {UserPrompt::Answer::No};
-    Click(*form, "BTN_POP3Test");
-    ASSERT_EQ(prompt_.questions.size(), 1u);
-    EXPECT_EQ(prompt_.questions[0].caption, QStringLiteral("証明書の確認"));
-    const QString question = prompt_.questions[0].text;
-    QString grouped;
-    for (int index = 0; index < fingerprint.size(); index += 2) {
-        grouped += fingerprint.mid(index, 2).toUpper() + (index == 30 ? "\n" : ":");
+        prompt_.answers = {UserPrompt::Answer::No};
+        Click(*form, "BTN_POP3Test");
+        ASSERT_EQ(prompt_.questions.size(), 1u);
+        EXPECT_EQ(prompt_.questions[0].caption, QStringLiteral("証明書の確認"));
+        const QString question = prompt_.questions[0].text;
+        QString grouped;
+        for (int index = 0; index < fingerprint.size(); index += 2) {
+            grouped += fingerprint.mid(index, 2).toUpper() + (index == 30 ? "\n" : ":");
+        }
+        grouped.chop(1);
+        for (const QString& part : {QStringLiteral("自己署名の証明書です"),
+                                    QStringLiteral("接続先: 127.0.0.2:%1").arg(port),
+                                    QStringLiteral("発行先: CN=localhost, O=Zorbel Test"),
+                                    QStringLiteral("発行者: CN=localhost, O=Zorbel Test"),
+                                    QStringLiteral("有効期間: "), grouped}) {
+            EXPECT_TRUE(question.contains(part))
+                << part.toStdString() << " in " << question.toStdString();
+        }
+        EXPECT_EQ(Messages(), QStringList({QStringLiteral("テスト実行: 接続できません")}));
+        Click(*form, "BTN_Pop3New");
+        EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, QString())
+            << "No trusts nothing";
+
+        auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+        emit list->itemDoubleClicked(list->item(0));
+        prompt_.answers = {UserPrompt::Answer::Yes};
+        Click(*form, "BTN_POP3Test");
+        EXPECT_EQ(prompt_.questions.size(), 2u);
+        EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
+        EXPECT_TRUE(form->Changed()) << "the trusted certificate is an edit of the account";
+        Click(*form, "BTN_POP3Test"); // now trusted: no question
+        EXPECT_EQ(prompt_.questions.size(), 2u);
+        EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
+
+        Click(*form, "BTN_Pop3Update");
+        EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, fingerprint);
+        EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedServer,
+                  QStringLiteral("127.0.0.2:%1").arg(port));
+        EXPECT_EQ(form->Draft().WorkAccounts[0].Security, TlsSecurity);
     }
-    grouped.chop(1);
-    for (const QString& part : {QStringLiteral("自己署名の証明書です"),
-                                QStringLiteral("接続先: 127.0.0.2:%1").arg(server.TlsPort()),
-                                QStringLiteral("発行先: CN=localhost, O=Zorbel Test"),
-                                QStringLiteral("発行者: CN=localhost, O=Zorbel Test"),
-                                QStringLiteral("有効期間: "), grouped}) {
-        EXPECT_TRUE(question.contains(part))
-            << part.toStdString() << " in " << question.toStdString();
-    }
-    EXPECT_EQ(Messages(), QStringList({QStringLiteral("テスト実行: 接続できません")}));
-    Click(*form, "BTN_Pop3New");
-    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, QString()) << "No trusts nothing";
-
-    auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
-    emit list->itemDoubleClicked(list->item(0));
-    prompt_.answers = {UserPrompt::Answer::Yes};
-    Click(*form, "BTN_POP3Test");
-    EXPECT_EQ(prompt_.questions.size(), 2u);
-    EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
-    EXPECT_TRUE(form->Changed()) << "the trusted certificate is an edit of the account";
-    Click(*form, "BTN_POP3Test"); // now trusted: no question
-    EXPECT_EQ(prompt_.questions.size(), 2u);
-    EXPECT_EQ(Messages().last(), QStringLiteral("テスト実行: 接続OKです"));
-
-    Click(*form, "BTN_Pop3Update");
-    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, fingerprint);
-    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedServer,
-              QStringLiteral("127.0.0.2:%1").arg(server.TlsPort()));
-    EXPECT_EQ(form->Draft().WorkAccounts[0].Security, TlsSecurity);
 }
 
 TEST_F(MailPop3FormTest, ChoosersCarryTheirTitlesAndFilters) {
@@ -491,6 +549,8 @@ TEST_F(MailPop3FormTest, ChoosersCarryTheirTitlesAndFilters) {
 
 TEST_F(MailPop3FormTest, DialogRendersReadablyWithoutOverlaps) {
     auto form = MakeForm();
+    // With IMAP chosen, so that the folder row is shown too.
+    Find<QComboBox>(*form, "CMB_Protocol")->setCurrentIndex(ImapProtocol);
     form->show();
     const QPixmap picture = form->grab();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("メールチェック設定"));

@@ -153,6 +153,12 @@ TEST(TimesyncLook, ResultWindowAndAboutBox) {
     const QLabel* version = about.findChild<QLabel*>(QStringLiteral("Version"));
     EXPECT_TRUE(about.rect().contains(version->geometry()));
     EXPECT_LE(QFontMetrics(version->font()).horizontalAdvance(version->text()), version->width());
+    // The white italic figures end inside the label: its last column shows only the logo.
+    const QImage shown = aboutPicture.toImage();
+    const int lastColumn = version->geometry().right();
+    for (int y = version->geometry().top(); y <= version->geometry().bottom(); ++y) {
+        EXPECT_LT(qRed(shown.pixel(lastColumn, y)), 200) << "cut off at row " << y;
+    }
 }
 
 } // namespace

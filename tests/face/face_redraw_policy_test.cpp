@@ -49,6 +49,7 @@ TEST_F(RedrawFixture, EveryInputOfThePictureCounts) {
         {"a picture of the list",
          [](RedrawScene& f) { f.settings.pictureList.paths[3] = "x.jpg"; }},
         {"the client size", [](RedrawScene& f) { f.inputs.clientSize = QSize(300, 200); }},
+        {"a screen of another density", [](RedrawScene& f) { f.inputs.devicePixelRatio = 2; }},
         {"placement", [](RedrawScene& f) { f.inputs.placementMode = PlacementTime; }},
         {"a mail count", [](RedrawScene& f) { f.accounts.entries[1].MessageCount = 3; }},
         {"an account's own icon read again",

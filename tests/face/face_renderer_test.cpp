@@ -1,5 +1,7 @@
+#include "core/device_scale.h"
 #include "face/face_renderer.h"
 #include "face/face_snapshot.h"
+#include "face/hand_geometry.h"
 #include "face_defaults.h"
 #include "platform/font_substitution.h"
 #include "temp_dir.h"
@@ -267,4 +269,96 @@ TEST(FaceSnapshot, IconBarWithMailAndPlacementFrame) {
     if (!outputFolder.isEmpty()) {
         EXPECT_TRUE(image.save(QDir(outputFolder).filePath("placing-time-with-mail.png")));
     }
+}
+
+namespace {
+
+FaceInputs DenseClient(int width, int height, qreal ratio) {
+    FaceInputs in = Client(width, height);
+    in.devicePixelRatio = ratio;
+    return in;
+}
+
+// Whether a pixel of this colour lies at most one pixel from (x, y).
+bool ColourNear(const QImage& image, int x, int y, QRgb colour) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint at(x + dx, y + dy);
+            if (image.rect().contains(at) && image.pixel(at) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// On a dense screen the face has the device pixels of the client area and real detail in
+// them, where the face of ratio 1 has its pixels; everything it measures stays logical.
+TEST(FaceRenderer, DrawsAtTheScreensDensity) {
+    InstallFontSubstitutions();
+    ClockSettings settings = HandsOnly();
+    settings.Attrib |= SecondHandDisp | DigiTimeDisp;
+    const ClockTime time = At(10, 8, 37);
+    FaceRenderer plainRenderer;
+    const QImage plain = plainRenderer.Compose(settings, time, Client(320, 200)).copy();
+    for (const qreal ratio : {1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        FaceRenderer renderer;
+        const QImage& dense = renderer.Compose(settings, time, DenseClient(320, 200, ratio));
+        EXPECT_EQ(dense.size(), DeviceScale(ratio).Size(QSize(320, 200)));
+        EXPECT_EQ(dense.devicePixelRatio(), ratio);
+        EXPECT_EQ(renderer.Layout(), plainRenderer.Layout());
+        // Around the centre the hands cover each other, by finer pixels on the dense face.
+        const QRect hub(160 - 8, 100 - 8, 17, 17);
+        int misplaced = 0;
+        for (int y = 0; y < dense.height(); ++y) {
+            for (int x = 0; x < dense.width(); ++x) {
+                const QPoint logical(int(x / ratio), int(y / ratio));
+                const QRgb colour = dense.pixel(x, y);
+                misplaced += colour != qRgb(0, 0, 0) && !hub.contains(logical) &&
+                             !ColourNear(plain, logical.x(), logical.y(), colour);
+            }
+        }
+        EXPECT_EQ(misplaced, 0) << "drawn where the plain face has that colour";
+    }
+
+    // A doubled image has four equal pixels in every aligned square of two; the second
+    // hand's slanted edges do not.
+    FaceRenderer denseRenderer;
+    const QImage& dense = denseRenderer.Compose(settings, time, DenseClient(320, 200, 2));
+    const QRect secondHand =
+        QRect(QPoint(160, 100), PointOnRadius(QPoint(160, 100), 86, DegreesToRadians(37 * 6)))
+            .normalized();
+    int unevenSquares = 0;
+    for (int y = 2 * secondHand.top(); y < 2 * secondHand.bottom(); y += 2) {
+        for (int x = 2 * secondHand.left(); x < 2 * secondHand.right(); x += 2) {
+            const QRgb first = dense.pixel(x, y);
+            unevenSquares += dense.pixel(x + 1, y) != first || dense.pixel(x, y + 1) != first ||
+                             dense.pixel(x + 1, y + 1) != first;
+        }
+    }
+    EXPECT_GT(unevenSquares, 20);
+}
+
+// A picture with more pixels than the window comes onto the dense face from its source, not
+// shrunk to the logical size first.
+TEST(FaceRenderer, ThePictureIsStretchedToDevicePixels) {
+    TestFolder folder;
+    QImage checks(640, 400, QImage::Format_RGB888);
+    for (int y = 0; y < checks.height(); ++y) {
+        for (int x = 0; x < checks.width(); ++x) {
+            checks.setPixel(x, y, (x + y) % 2 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 90));
+        }
+    }
+    ASSERT_TRUE(checks.save(folder.FilePath("checks.bmp")));
+    ClockSettings settings = DefaultFaceSettings();
+    settings.Attrib = 0; // the picture alone
+    settings.Image_File = folder.FilePath("checks.bmp");
+    settings.IconBarX = 1000;
+    FaceRenderer renderer;
+    renderer.Compose(settings, At(10, 0, 0), DenseClient(320, 200, 2));
+    const QImage& face = renderer.Compose(settings, At(10, 0, 0), DenseClient(320, 200, 2));
+    EXPECT_TRUE(face.convertToFormat(QImage::Format_RGB888) == checks);
 }

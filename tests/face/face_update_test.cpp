@@ -1,3 +1,4 @@
+#include "core/device_scale.h"
 #include "face/clock_size_rules.h"
 #include "face/face_renderer.h"
 #include "face_defaults.h"
@@ -42,8 +43,13 @@ std::string FirstDifference(const QImage& expected, const QImage& actual) {
     return "none";
 }
 
-// A pixel that changed outside the region the update reported.
-std::string ChangeOutside(const QImage& before, const QImage& after, const QRegion& region) {
+// A pixel that changed outside the region (in logical pixels) the update reported.
+std::string ChangeOutside(const QImage& before, const QImage& after, const QRegion& logical) {
+    const DeviceScale scale(after.devicePixelRatio());
+    QRegion region;
+    for (const QRect& rect : logical) {
+        region += scale.Rect(rect);
+    }
     if (before.size() != after.size()) {
         return region.contains(after.rect()) ? "" : "resized without a whole region";
     }
@@ -65,10 +71,11 @@ std::string ChangeOutside(const QImage& before, const QImage& after, const QRegi
 // Two renderers fed the same steps: one composes every face whole, the other updates.
 class SideBySide {
 public:
-    explicit SideBySide(ClockSettings settings, QSize client = QSize(320, 200))
+    explicit SideBySide(ClockSettings settings, QSize client = QSize(320, 200), qreal ratio = 1)
         : whole_(Resources()), updated_(Resources()), wholeSettings_(settings),
           updatedSettings_(settings) {
         in_.clientSize = client;
+        in_.devicePixelRatio = ratio;
     }
 
     FaceInputs& Inputs() { return in_; }
@@ -246,6 +253,20 @@ TEST(FaceUpdate, EverySecondMatchesTheWholeFaceForEveryKindOfFace) {
     }
 }
 
+// On dense screens the kept parts and the replayed ones meet on device pixels: no seam, at
+// whole and at fractional ratios.
+TEST(FaceUpdate, EverySecondMatchesTheWholeFaceOnDenseScreens) {
+    InstallFontSubstitutions();
+    for (const qreal ratio : {1.25, 1.5, 2.0}) {
+        for (const FaceCase& face : FaceCases()) {
+            ClockSettings settings = DefaultFaceSettings();
+            face.change(settings);
+            SideBySide pair(settings, face.client, ratio);
+            EXPECT_EQ(pair.Run(Start, 15), "") << face.name << " at " << ratio;
+        }
+    }
+}
+
 TEST(FaceUpdate, MatchesAcrossMidnightAndJumpsOfTheClock) {
     InstallFontSubstitutions();
     SideBySide pair(DefaultFaceSettings());
@@ -300,12 +321,14 @@ TEST(FaceUpdate, MatchesTheIconBarWithMailAndItsAnimations) {
 
 TEST(FaceUpdate, ASecondRepaintsOnlyWhatMoved) {
     InstallFontSubstitutions();
-    SideBySide pair(DefaultFaceSettings());
-    ASSERT_EQ(pair.Run(Start, 3), "");
-    const QRect changed = pair.LastRegion().boundingRect();
-    EXPECT_FALSE(changed.isEmpty());
-    EXPECT_LT(changed.width() * changed.height(), 320 * 200 / 2)
-        << "the second hand and the seconds, not the whole face";
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        SideBySide pair(DefaultFaceSettings(), QSize(320, 200), ratio);
+        ASSERT_EQ(pair.Run(Start, 3), "");
+        const QRect changed = pair.LastRegion().boundingRect();
+        EXPECT_FALSE(changed.isEmpty());
+        EXPECT_LT(changed.width() * changed.height(), 320 * 200 / 2)
+            << "the second hand and the seconds, not the whole face, at " << ratio;
+    }
 }
 
 TEST(FaceUpdate, TheFirstDrawShowsTheColourAsComposeDoes) {

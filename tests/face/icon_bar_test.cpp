@@ -30,16 +30,24 @@ IconBarLayout DrawOnce(IconBar& bar, Canvas& canvas, const IconBarPlacement& pla
 
 } // namespace
 
-TEST(FaceBuiltInIcons, NineImagesOf32Pixels) {
-    for (int index = 0; index < DefaultIconCount; ++index) {
-        const QImage& icon = BuiltInIcon(index);
-        ASSERT_FALSE(icon.isNull()) << index;
-        EXPECT_EQ(icon.size(), QSize(32, 32)) << index;
-        EXPECT_EQ(qAlpha(icon.pixel(0, 31)), 0) << index << ": the keyed corner stays clear";
+// Each of the nine is drawn at 32 × 32 and at twice that for dense screens, where it still
+// measures 32 logical pixels.
+TEST(FaceBuiltInIcons, NineImagesOf32PixelsAtEachDensity) {
+    for (const int density : {1, 2}) {
+        for (int index = 0; index < DefaultIconCount; ++index) {
+            const QImage& icon = BuiltInIcon(index, density);
+            ASSERT_FALSE(icon.isNull()) << index;
+            EXPECT_EQ(icon.size(), QSize(32, 32) * density) << index;
+            EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(32, 32)) << index;
+            EXPECT_EQ(qAlpha(icon.pixel(0, icon.height() - 1)), 0)
+                << index << ": the keyed corner stays clear";
+        }
+        EXPECT_TRUE(BuiltInIcon(9, density).isNull());
+        EXPECT_EQ(QImage(AboutLogoPath(density)).size(), QSize(242, 193) * density);
     }
-    EXPECT_TRUE(BuiltInIcon(9).isNull());
+    EXPECT_EQ(&BuiltInIcon(StatusIcon, 1.5), &BuiltInIcon(StatusIcon, 2))
+        << "any denser screen gets the finer drawing";
     EXPECT_FALSE(QImage(ProgramIconPath()).isNull());
-    EXPECT_EQ(QImage(AboutLogoPath()).size(), QSize(242, 193));
 }
 
 TEST(FaceIconBar, StatusIconAloneWithNothingConfigured) {
@@ -128,17 +136,23 @@ TEST(FaceIconBar, BlinkingCountShowsOneSecondAndHidesTheNext) {
 }
 
 TEST(FaceIconBar, PixelsKeyOutTheFillColourAndFillWhenAsked) {
-    QImage face(80, 40, QImage::Format_RGB32);
-    face.fill(qRgb(0, 0, 255));
-    const Colour grey = 0x808080;
-    {
-        QImageCanvas canvas(face);
-        IconBar bar;
-        DrawOnce(bar, canvas, IconBarPlacement{{0, 0}, LargeIcon, grey}, IconBarSources{});
-        DrawOnce(bar, canvas, IconBarPlacement{{40, 0}, LargeIcon | IconBkFill, grey},
-                 IconBarSources{});
+    for (const int ratio : {1, 2}) {
+        QImage face(80 * ratio, 40 * ratio, QImage::Format_RGB32);
+        face.setDevicePixelRatio(ratio);
+        face.fill(qRgb(0, 0, 255));
+        const Colour grey = 0x808080;
+        {
+            QImageCanvas canvas(face);
+            IconBar bar;
+            DrawOnce(bar, canvas, IconBarPlacement{{0, 0}, LargeIcon, grey, qreal(ratio)},
+                     IconBarSources{});
+            DrawOnce(bar, canvas,
+                     IconBarPlacement{{40, 0}, LargeIcon | IconBkFill, grey, qreal(ratio)},
+                     IconBarSources{});
+        }
+        const auto at = [&](int x, int y) { return face.pixel(x * ratio, y * ratio); };
+        EXPECT_EQ(at(0, 35), qRgb(0, 0, 255)) << "keyed fill colour lets the face show";
+        EXPECT_EQ(at(40, 35), qRgb(128, 128, 128)) << "IconBkFill fills the square";
+        EXPECT_NE(at(18, 18), qRgb(0, 0, 255)) << "the artwork is drawn";
     }
-    EXPECT_EQ(face.pixel(0, 35), qRgb(0, 0, 255)) << "keyed fill colour lets the face show";
-    EXPECT_EQ(face.pixel(40, 35), qRgb(128, 128, 128)) << "IconBkFill fills the square";
-    EXPECT_NE(face.pixel(18, 18), qRgb(0, 0, 255)) << "the artwork is drawn";
 }

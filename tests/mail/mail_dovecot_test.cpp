@@ -3,6 +3,7 @@
 #include "face/icon_bar.h"
 #include "fake_prompt.h"
 #include "mail/mail_check_run.h"
+#include "mail/mail_error.h"
 #include "mail/run_mail_check_once.h"
 #include "mail_fakes.h"
 #include "platform/app_launcher.h"
@@ -12,6 +13,7 @@
 #include "test_certificates.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -90,7 +92,7 @@ TEST_F(MailDovecot, WrongPasswordIsAnErrorAndExitsNonZero) {
 }
 
 // A mailbox that takes no plaintext login: TLS from the first byte on its pop3s port, or
-// STLS on the plain one.
+// STLS on the plain one; and IMAP beside it.
 class MailDovecotTls : public MailEndToEnd {
 protected:
     void SetUp() override {
@@ -103,6 +105,7 @@ protected:
         options.certificate = certificates_->selfSigned.certificate;
         options.key = certificates_->selfSigned.key;
         options.addresses = {"127.0.0.1", "127.0.0.2"};
+        options.imap = true;
         server_ = std::make_unique<DovecotServer>(options);
         const QString failure = server_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
@@ -200,6 +203,67 @@ TEST_F(MailEndToEnd, DialUpWarningIsNoError) {
     const MailCheckReport report = Run();
     EXPECT_EQ(report.lines, QStringList({"modem：Warning:ダイヤルアップ接続中でない"}));
     EXPECT_FALSE(report.anyError);
+}
+
+// An IMAP account in the clock's run: its count is the unseen messages, and its new mail what
+// the previous check of the same mailbox did not know. Each run here is one an IDLE watch asks
+// for, which leaves the interval of the other accounts running.
+TEST_F(MailDovecotTls, ImapCountsUnseenMailAndJudgesNewMailAcrossRuns) {
+    MailEndToEnd::Configure(QStringLiteral("alice"), server_->ImapTlsPort(), "secret");
+    MailAccount& account = accounts_.entries[0];
+    account.POP3 = QStringLiteral("127.0.0.2");
+    account.Protocol = ImapProtocol;
+    account.Security = TlsSecurity;
+    account.TrustedCertificate =
+        TestCertificates::Fingerprint(certificates_->selfSigned.certificate);
+    account.TrustedServer = ServerAddress::Of(account.POP3, account.Port);
+    settings_.MailCheckAttr = PeriodicCheck;
+    settings_.Checkinterval = 60;
+    FakeRunHost host;
+    MailCheckRun run(accounts_, settings_, pop3_, keyring_.passwords, dialUp_, host);
+    const auto tickUntil = [&run](const std::function<bool()>& done) {
+        return QTest::qWaitFor(
+            [&] {
+                run.AdvanceTickCounter(1);
+                run.MailCheckTick();
+                return done();
+            },
+            15000);
+    };
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        int count;
+        int newMail;
+        int errorCode = 0;
+    };
+    const Step steps[] = {
+        {"the first check", [] {}, 3, 1},
+        {"nothing changed", [] {}, 3, 0},
+        {"a message came", [&] { ASSERT_EQ(server_->Deliver("Subject: hi\r\n\r\nhi\r\n"), ""); }, 4,
+         1},
+        {"one was read", [&] { ASSERT_EQ(server_->MarkSeen(4), QString()); }, 3, 0},
+        {"a mailbox that does not exist", [&] { account.Mailbox = QStringLiteral("Nowhere"); }, 3,
+         0, MailInformationError},
+        {"the inbox again, judged afresh", [&] { account.Mailbox = QStringLiteral("INBOX"); }, 3,
+         1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        const std::uint32_t ticksBefore = run.MailTickCount();
+        run.RequestAccountCheck(0);
+        ASSERT_TRUE(tickUntil([&] { return run.MailCheckRunning(); }));
+        ASSERT_TRUE(tickUntil([&] { return !run.MailCheckRunning(); }));
+        EXPECT_EQ(account.ErrorCode, step.errorCode);
+        EXPECT_EQ(account.MessageCount, step.count);
+        EXPECT_EQ(account.NewMail, step.newMail);
+        EXPECT_EQ(run.MailNotifyPending(), step.newMail != 0);
+        EXPECT_GT(run.MailTickCount(), ticksBefore) << "the interval goes on";
+        account.NewMail = 0; // as the notification window does
+        run.SetMailNotifyPending(false);
+    }
 }
 
 } // namespace

@@ -111,6 +111,15 @@ TEST(MailPasswords, AfterARefusalNothingElseAsksTheKeyring) {
     EXPECT_EQ(keeper.accounts.entries[0].PassWord, "typed") << "it stays in the file";
 }
 
+TEST(MailPasswords, AMissingEntryOfAnUnlockedKeyringFailsOnlyItsAccount) {
+    Keeper keeper;
+    keeper.keyring.entries = {{"alice@a.example", "secret"}, {"carol@c.example", "other"}};
+    EXPECT_EQ(Settled(keeper.passwords, Configured("alice", "a.example")).state, State::Known);
+    EXPECT_EQ(Settled(keeper.passwords, Configured("bob", "b.example")).state, State::Unavailable);
+    EXPECT_EQ(Settled(keeper.passwords, Configured("carol", "c.example")).password, "other");
+    EXPECT_EQ(keeper.passwords.Where(), Keeping::Keyring);
+}
+
 TEST(MailPasswords, SaveMovesFilePasswordsIntoTheKeyring) {
     for (const bool keyringWorks : {true, false}) {
         SCOPED_TRACE(keyringWorks ? "with a keyring" : "without a keyring");

@@ -180,11 +180,12 @@ QString DovecotServer::Start() {
         }
         QThread::msleep(100);
     }
+    return QStringLiteral("dovecot does not answer on port %1: %2").arg(port_).arg(Log());
+}
+
+QString DovecotServer::Log() const {
     QFile log(folder_.path() + QStringLiteral("/dovecot.log"));
-    log.open(QIODevice::ReadOnly);
-    return QStringLiteral("dovecot does not answer on port %1: %2")
-        .arg(port_)
-        .arg(QString::fromLocal8Bit(log.readAll()));
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
 }
 
 QString DovecotServer::Deliver(const QByteArray& message) {

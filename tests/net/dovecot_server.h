@@ -47,6 +47,8 @@ public:
     QString Deliver(const QByteArray& message);
     // Marks alice's inbox message with this UID as read; on failure returns why.
     QString MarkSeen(int uid);
+    // What the server has logged so far: logins among them.
+    QString Log() const;
 
 private:
     QString Prepare();

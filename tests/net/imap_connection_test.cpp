@@ -1,6 +1,8 @@
+#include "core/server_address.h"
 #include "dovecot_server.h"
-#include "net/imap_connection.h"
+#include "net/imap_check.h"
 #include "net/imap_idle_watch.h"
+#include "net/imap_server_opener.h"
 #include "net_test_support.h"
 #include "scripted_peer.h"
 #include "test_certificates.h"
@@ -18,82 +20,43 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Opens connections as the program's connector would, trusting the test's self-signed
-// certificate for its own socket only.
-class TestOpener : public ImapSocketOpener {
+// The program's own opener, counting its openings.
+class CountingOpener : public ImapServerOpener {
 public:
-    QString host = QStringLiteral("127.0.0.1");
-    quint16 port = 0;
-    bool tls = false;
-    QString certificate; // the one file to trust; empty for plain connections
-
-    QSslSocket* MakeSocket() const {
-        auto* socket = new QSslSocket;
-        if (!certificate.isEmpty()) {
-            QSslConfiguration configuration = socket->sslConfiguration();
-            configuration.setCaCertificates(QSslCertificate::fromPath(certificate));
-            socket->setSslConfiguration(configuration);
-            socket->setPeerVerifyName(QStringLiteral("localhost"));
-        }
-        return socket;
-    }
-
-    // A connected (and for TLS encrypted) socket, or nullptr.
-    QSslSocket* OpenNow() const {
-        std::unique_ptr<QSslSocket> socket(MakeSocket());
-        if (tls) {
-            socket->connectToHostEncrypted(host, port);
-            return socket->waitForEncrypted(5000) ? socket.release() : nullptr;
-        }
-        socket->connectToHost(host, port);
-        return socket->waitForConnected(5000) ? socket.release() : nullptr;
-    }
-
+    using ImapServerOpener::ImapServerOpener;
     void Open(Opened opened) override {
         ++opens;
-        QSslSocket* socket = OpenNow();
-        opened(socket, ImapOutcome::ConnectionLost, socket ? QString() : QStringLiteral("no"));
+        ImapServerOpener::Open(std::move(opened));
     }
-    void Cancel() override {}
-    void StartTls(QSslSocket* socket, Encrypted encrypted) override {
-        QObject::connect(socket, &QSslSocket::encrypted, socket,
-                         [encrypted] { encrypted(ImapOutcome::Ok, {}); });
-        socket->startClientEncryption();
-    }
-
     int opens = 0;
 };
 
-// Runs one conversation to its end over a socket the opener made.
-ImapResult Converse(TestOpener& opener, ImapSession session,
+// A plain connection to a scripted server on 127.0.0.1.
+std::unique_ptr<CountingOpener> PlainOpener(quint16 port,
+                                            ImapSecurity security = ImapSecurity::None) {
+    return std::make_unique<CountingOpener>(
+        ConnectionTarget{.host = QStringLiteral("127.0.0.1"), .port = port}, security, 2s);
+}
+
+// Runs one check to its end through the program's connector.
+ImapResult Converse(std::unique_ptr<ImapSocketOpener> opener, ImapAccess access,
                     std::chrono::milliseconds replyTimeOut) {
-    QSslSocket* socket = opener.OpenNow();
-    if (socket == nullptr) {
-        return {.outcome = ImapOutcome::ConnectionLost, .reason = QStringLiteral("not connected")};
-    }
-    ImapConnection connection(socket, std::move(session), replyTimeOut);
-    QObject::connect(&connection, &ImapConnection::startTlsRequested, &connection, [&] {
-        opener.StartTls(socket, [&](ImapOutcome, QString) { connection.EncryptionStarted(); });
-    });
-    QEventLoop loop;
-    QObject::connect(&connection, &ImapConnection::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    connection.Start();
-    if (!connection.Finished()) {
-        loop.exec();
-    }
-    EXPECT_TRUE(connection.Finished());
-    return connection.Result();
+    ImapCheck check(std::move(opener), std::move(access), replyTimeOut);
+    check.RunToEnd();
+    EXPECT_TRUE(check.Finished());
+    return check.Result();
 }
 
 // What a scripted server opens with, and the login that answers it.
 const QByteArray Greeting = "* OK [CAPABILITY IMAP4rev1 SASL-IR AUTH=PLAIN IDLE] hi\r\n";
 const QByteArray Authenticate = "a1 AUTHENTICATE PLAIN AGFsaWNlAHNlY3JldA==";
 
-ImapSession Check(ImapSecurity security, const char* password = "secret",
-                  const char* mailbox = "INBOX") {
-    return ImapSession(ImapSession::Purpose::Check, security, QStringLiteral("alice"),
-                       QString::fromUtf8(password), QString::fromUtf8(mailbox));
+ImapAccess Check(ImapSecurity security, const char* password = "secret",
+                 const char* mailbox = "INBOX") {
+    return {.security = security,
+            .user = QStringLiteral("alice"),
+            .password = QString::fromUtf8(password),
+            .mailbox = QString::fromUtf8(mailbox)};
 }
 
 } // namespace
@@ -115,25 +78,31 @@ protected:
         server_ = std::make_unique<DovecotServer>(options);
         const QString failure = server_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-        opener_.certificate = certificates->selfSigned.certificate;
+        fingerprint_ = TestCertificates::Fingerprint(certificates->selfSigned.certificate);
     }
     // IMAPS on 127.0.0.1, or the plain listener on 127.0.0.2, where Dovecot refuses logins
-    // in plain text.
-    void Aim(ImapSecurity security) {
-        opener_.tls = security == ImapSecurity::Tls;
-        opener_.host = opener_.tls ? QStringLiteral("127.0.0.1") : QStringLiteral("127.0.0.2");
-        opener_.port = opener_.tls ? server_->ImapTlsPort() : server_->ImapPort();
+    // in plain text; the test's self-signed certificate pinned for that server, as a user
+    // would trust it.
+    std::unique_ptr<CountingOpener> Opener(ImapSecurity security, bool pinned = true) const {
+        const bool tls = security == ImapSecurity::Tls;
+        const QString host = tls ? QStringLiteral("127.0.0.1") : QStringLiteral("127.0.0.2");
+        const quint16 port = tls ? server_->ImapTlsPort() : server_->ImapPort();
+        return std::make_unique<CountingOpener>(
+            ConnectionTarget{
+                .host = host,
+                .port = port,
+                .pin = {pinned ? fingerprint_ : QString(), ServerAddress::Of(host, port)}},
+            security, 10s);
     }
 
     std::unique_ptr<DovecotServer> server_;
-    TestOpener opener_;
+    QString fingerprint_;
 };
 
 TEST_F(NetImapDovecot, CountsTheUnseenMessagesOverImapsAndStartTls) {
     for (const ImapSecurity security : {ImapSecurity::Tls, ImapSecurity::StartTls}) {
         SCOPED_TRACE(int(security));
-        Aim(security);
-        const ImapResult result = Converse(opener_, Check(security), 10s);
+        const ImapResult result = Converse(Opener(security), Check(security), 10s);
         EXPECT_EQ(result.outcome, ImapOutcome::Ok) << result.reason.toStdString();
         EXPECT_NE(result.mailbox.uidValidity, 0u);
         EXPECT_EQ(result.mailbox.uidNext, 4u);
@@ -143,8 +112,7 @@ TEST_F(NetImapDovecot, CountsTheUnseenMessagesOverImapsAndStartTls) {
     }
     // Reading a message lowers the count.
     ASSERT_EQ(server_->MarkSeen(3), QString());
-    Aim(ImapSecurity::Tls);
-    const ImapResult result = Converse(opener_, Check(ImapSecurity::Tls), 10s);
+    const ImapResult result = Converse(Opener(ImapSecurity::Tls), Check(ImapSecurity::Tls), 10s);
     EXPECT_EQ(result.mailbox.unseen, 2u);
     EXPECT_EQ(result.mailbox.highestUnseenUid, 2u);
 }
@@ -156,9 +124,12 @@ TEST_F(NetImapDovecot, RefusalsEndWithTheirOutcome) {
         const char* password;
         const char* mailbox;
         ImapOutcome outcome;
+        bool pinned = true;
     };
     // The refused login comes last: Dovecot slows down the logins that follow one.
     const Case cases[] = {
+        {"a certificate nobody vouches for", ImapSecurity::Tls, "secret", "INBOX",
+         ImapOutcome::CertificateUntrusted, false},
         {"a mailbox that does not exist", ImapSecurity::Tls, "secret", "Nowhere",
          ImapOutcome::MailboxMissing},
         {"plain text where the server wants TLS", ImapSecurity::None, "secret", "INBOX",
@@ -166,17 +137,16 @@ TEST_F(NetImapDovecot, RefusalsEndWithTheirOutcome) {
         {"a wrong password", ImapSecurity::Tls, "wrong", "INBOX", ImapOutcome::LoginRefused},
     };
     for (const Case& test : cases) {
-        Aim(test.security);
-        const ImapResult result =
-            Converse(opener_, Check(test.security, test.password, test.mailbox), 10s);
+        const ImapResult result = Converse(Opener(test.security, test.pinned),
+                                           Check(test.security, test.password, test.mailbox), 10s);
         EXPECT_EQ(result.outcome, test.outcome) << test.what << ": " << result.reason.toStdString();
     }
 }
 
 TEST_F(NetImapDovecot, AWatchHearsOfADeliveredMessageAndReopensAfterAJump) {
-    Aim(ImapSecurity::Tls);
+    const std::unique_ptr<CountingOpener> opener = Opener(ImapSecurity::Tls);
     std::chrono::milliseconds wallAhead = 0ms;
-    ImapIdleWatch watch(opener_,
+    ImapIdleWatch watch(*opener,
                         {.user = QStringLiteral("alice"), .password = QStringLiteral("secret")},
                         {.replyTimeOut = 10s, .clockCheck = 100ms}, [&wallAhead] {
                             WatchInstant now = ImapIdleWatch::Now();
@@ -197,7 +167,7 @@ TEST_F(NetImapDovecot, AWatchHearsOfADeliveredMessageAndReopensAfterAJump) {
     checkWanted.clear();
     wallAhead = 2h;
     ASSERT_TRUE(idling.wait(10000));
-    EXPECT_EQ(opener_.opens, 2);
+    EXPECT_EQ(opener->opens, 2);
     EXPECT_TRUE(checkWanted.count() > 0 || checkWanted.wait(1000))
         << "mail may have come while no connection idled";
 
@@ -212,8 +182,12 @@ TEST(NetImapScripted, BadServersEndInTimeWithTheirOutcome) {
         const char* what;
         std::function<void(ScriptedPeer&)> script;
         ImapOutcome outcome;
+        ImapSecurity security = ImapSecurity::None;
     };
     const Case cases[] = {
+        {"greets in plain text where TLS was to start",
+         [](ScriptedPeer& peer) { peer.Send(Greeting); }, ImapOutcome::EncryptionFailed,
+         ImapSecurity::Tls},
         {"never answers", [](ScriptedPeer&) {}, ImapOutcome::TimedOut},
         {"drops the connection silently",
          [](ScriptedPeer& peer) { peer.Send(Greeting).Expect(Authenticate).Close(); },
@@ -228,39 +202,62 @@ TEST(NetImapScripted, BadServersEndInTimeWithTheirOutcome) {
     for (const Case& test : cases) {
         ScriptedPeer peer;
         test.script(peer);
-        TestOpener opener;
-        opener.port = peer.Port();
-        const ImapResult result = Converse(opener, Check(ImapSecurity::None), 300ms);
+        const ImapResult result =
+            Converse(PlainOpener(peer.Port(), test.security), Check(test.security), 300ms);
         EXPECT_EQ(result.outcome, test.outcome) << test.what << ": " << result.reason.toStdString();
         EXPECT_EQ(peer.Mismatches(), QStringList()) << test.what;
     }
 }
 
-TEST(NetImapScripted, AWatchDroppedWhileIdlingTriesAgainAfterALongerPause) {
-    ScriptedPeer peer;
-    peer.Send(Greeting)
-        .Expect(Authenticate)
-        .Send("a1 OK [CAPABILITY IMAP4rev1 IDLE] in\r\n")
-        .Expect("a2 EXAMINE \"INBOX\"")
-        .Send("a2 OK\r\n")
-        .Expect("a3 IDLE")
-        .Send("+ idling\r\n")
-        .Pause(50)
-        .Send("* BYE going down\r\n");
-    TestOpener opener;
-    opener.port = peer.Port();
-    ImapIdleWatch watch(opener,
-                        {.security = ImapSecurity::None, .user = "alice", .password = "secret"});
-    QSignalSpy idling(&watch, &ImapIdleWatch::idling);
-    QSignalSpy stopped(&watch, &ImapIdleWatch::stopped);
-    watch.Start();
-    ASSERT_TRUE(idling.wait(5000));
-    for (int wait = 0; wait < 50 && watch.Idling(); ++wait) {
-        QTest::qWait(100);
+TEST(NetImapScripted, AWatchTriesAgainAfterADropAndEndsWithoutIdle) {
+    struct Case {
+        const char* what;
+        QByteArray capabilities;
+        std::function<void(ScriptedPeer&)> whileIdling;
+        bool endsForGood;
+    };
+    const Case cases[] = {
+        {"BYE while idling", "IMAP4rev1 IDLE",
+         [](ScriptedPeer& peer) { peer.Send("* BYE going down\r\n"); }, false},
+        {"a silent drop while idling", "IMAP4rev1 IDLE", [](ScriptedPeer& peer) { peer.Close(); },
+         false},
+        {"a server without IDLE", "IMAP4rev1", [](ScriptedPeer&) {}, true},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        ScriptedPeer peer;
+        peer.Send(Greeting)
+            .Expect(Authenticate)
+            .Send("a1 OK [CAPABILITY " + test.capabilities + "] in\r\n")
+            .Expect("a2 EXAMINE \"INBOX\"")
+            .Send("a2 OK\r\n");
+        if (test.endsForGood) {
+            peer.Expect("a3 LOGOUT").Send("* BYE\r\na3 OK\r\n");
+        } else {
+            peer.Expect("a3 IDLE").Send("+ idling\r\n").Pause(50);
+            test.whileIdling(peer);
+        }
+        const std::unique_ptr<CountingOpener> opener = PlainOpener(peer.Port());
+        ImapIdleWatch watch(
+            *opener, {.security = ImapSecurity::None, .user = "alice", .password = "secret"});
+        QSignalSpy stopped(&watch, &ImapIdleWatch::stopped);
+        watch.Start();
+        if (test.endsForGood) {
+            ASSERT_TRUE(stopped.wait(5000));
+            EXPECT_EQ(stopped.value(0).value(0).value<ImapOutcome>(), ImapOutcome::IdleUnsupported)
+                << "left to the periodic checks";
+            EXPECT_FALSE(watch.Schedule().NextDue().has_value()) << "never tried again";
+        } else {
+            QSignalSpy idling(&watch, &ImapIdleWatch::idling);
+            ASSERT_TRUE(idling.wait(5000));
+            for (int wait = 0; wait < 50 && watch.Idling(); ++wait) {
+                QTest::qWait(100);
+            }
+            EXPECT_FALSE(watch.Idling());
+            EXPECT_EQ(watch.Schedule().Pause(), 60s) << "the next pause doubles";
+            EXPECT_TRUE(watch.Schedule().NextDue().has_value());
+            EXPECT_EQ(stopped.count(), 0) << "a dropped connection is tried again";
+        }
+        EXPECT_EQ(peer.Mismatches(), QStringList());
     }
-    EXPECT_FALSE(watch.Idling());
-    EXPECT_EQ(watch.Schedule().Pause(), 60s) << "the next pause doubles";
-    EXPECT_TRUE(watch.Schedule().NextDue().has_value());
-    EXPECT_EQ(stopped.count(), 0) << "a dropped connection is tried again";
-    EXPECT_EQ(peer.Mismatches(), QStringList());
 }

@@ -1,5 +1,7 @@
+#include "core/device_scale.h"
 #include "platform/qimage_canvas.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -162,4 +164,100 @@ TEST(FaceCanvas, WidePensEndAndJoinRound) {
         byClosing.Polygon(std::span(square).first(4));
     }
     EXPECT_TRUE(repeated == closed);
+}
+
+namespace {
+
+// A black picture of `logical` pixels at the device pixel ratio, as the face is drawn on a
+// dense screen.
+QImage BlackAt(QSize logical, qreal ratio) {
+    QImage image =
+        Black(DeviceScale(ratio).Size(logical).width(), DeviceScale(ratio).Size(logical).height());
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+// The smallest rectangle holding every pixel that is not black.
+QRect LitArea(const QImage& image) {
+    QRect lit;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(0, 0, 0)) {
+                lit |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return lit;
+}
+
+} // namespace
+
+// On a dense picture the coordinates stay logical; fills and pictures take exactly the device
+// pixels of their boxes, pens are whole device pixels wide.
+TEST(FaceCanvas, DrawsAtThePicturesDensity) {
+    for (const qreal ratio : {1.25, 1.5, 2.0, 3.0}) {
+        SCOPED_TRACE(ratio);
+        const DeviceScale scale(ratio);
+        const QRect box(3, 5, 7, 2);
+
+        QImage filled = BlackAt(QSize(20, 12), ratio);
+        {
+            QImageCanvas canvas(filled);
+            EXPECT_EQ(canvas.Size(), QSize(20, 12)) << "in logical pixels";
+            canvas.FillRectangle(box, 0xFFFFFF);
+        }
+        EXPECT_EQ(LitArea(filled), scale.Rect(box));
+
+        // A picture of the box's device size comes onto it pixel for pixel.
+        QImage picture(scale.Rect(box).size(), QImage::Format_RGB32);
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, 0, qRgb(x + 1, 0, 0));
+            picture.setPixel(x, picture.height() - 1, qRgb(0, x + 1, 0));
+        }
+        QImage stretched = BlackAt(QSize(20, 12), ratio);
+        {
+            QImageCanvas canvas(stretched);
+            canvas.StretchImage(picture, box, std::nullopt);
+        }
+        EXPECT_TRUE(stretched.copy(scale.Rect(box)) == picture);
+
+        // A vertical line as wide as its pen rounded to device pixels.
+        for (const int width : {1, 3}) {
+            QImage line = BlackAt(QSize(20, 12), ratio);
+            {
+                QImageCanvas canvas(line);
+                canvas.SetPen(0xFFFFFF, width, PenStyle::Solid);
+                canvas.Line({10, 2}, {10, 10});
+            }
+            const int middle = scale.Edge(6);
+            EXPECT_EQ(int(LitColumns(line, middle).size()), int(std::lround(width * ratio)))
+                << "pen " << width;
+        }
+    }
+}
+
+// At a whole ratio an outline covers the device pixels of exactly the pixels it covers at
+// ratio 1: the dense drawing is where the plain one is, only finer. The tall outline is drawn
+// in bands of rows, which must meet without a seam.
+TEST(FaceCanvas, ADenseOutlineLiesOnItsPlainPixels) {
+    const auto draw = [](qreal ratio) {
+        QImage image = BlackAt(QSize(24, 64), ratio);
+        QImageCanvas canvas(image);
+        canvas.SetPen(0xFFFFFF, 1, PenStyle::Solid);
+        canvas.SetBrush(0, BrushStyle::Clear);
+        canvas.Rectangle(2, 2, 9, 8);
+        canvas.Line({12, 3}, {21, 3});
+        canvas.Rectangle(12, 6, 20, 61);
+        return image;
+    };
+    const QImage plain = draw(1);
+    for (const int ratio : {2, 3}) {
+        const QImage dense = draw(ratio);
+        for (int y = 0; y < dense.height(); ++y) {
+            for (int x = 0; x < dense.width(); ++x) {
+                ASSERT_EQ(dense.pixel(x, y), plain.pixel(x / ratio, y / ratio))
+                    << "ratio " << ratio << " at " << x << ", " << y;
+            }
+        }
+    }
 }

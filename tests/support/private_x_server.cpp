@@ -3,6 +3,7 @@
 #include "x_client_environment.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -62,4 +63,16 @@ std::optional<QString> PrivateXServer::Run(const char* tool, const QStringList& 
         return std::nullopt;
     }
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList PrivateXServer::WindowNames() const {
+    QStringList names;
+    const QRegularExpression named(QStringLiteral("^\\s*0x[0-9a-f]+ \"(.*)\": \\("));
+    const QString tree = Run("xwininfo", {"-root", "-children"}).value_or(QString());
+    for (const QString& line : tree.split('\n')) {
+        if (const QRegularExpressionMatch match = named.match(line); match.hasMatch()) {
+            names.append(match.captured(1));
+        }
+    }
+    return names;
 }

@@ -23,6 +23,8 @@ public:
     QProcessEnvironment ClientEnvironment() const;
     // The output of an X tool run on this display, or nothing when it failed.
     std::optional<QString> Run(const char* tool, const QStringList& arguments) const;
+    // The names of the top-level windows, as a window manager would show them (xwininfo).
+    QStringList WindowNames() const;
 
 private:
     QProcess server_;

@@ -14,9 +14,11 @@
 namespace {
 
 // Icon bar images keep their bottom-left pixel transparent: the bar treats the colour of
-// that pixel as see-through when it stretches an icon onto the face.
-QImage Blank(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+// that pixel as see-through when it stretches an icon onto the face. They are drawn in
+// units of their 32 x 32 size at `density` pixels a unit, for screens of that density.
+QImage Blank(int width, int height, int density = 1) {
+    QImage image(width * density, height * density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density);
     image.fill(Qt::transparent);
     return image;
 }
@@ -25,9 +27,9 @@ void Begin(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
-QImage ActivityFrame(int frame) {
+QImage ActivityFrame(int frame, int density) {
     // Three small squares that swap places from frame to frame along the bottom edge.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     const QColor colours[3] = {QColor(230, 60, 60), QColor(60, 190, 80), QColor(60, 110, 230)};
     for (int i = 0; i < 3; ++i) {
@@ -39,9 +41,9 @@ QImage ActivityFrame(int frame) {
     return image;
 }
 
-QImage StatusIcon() {
+QImage StatusIcon(int density) {
     // A little landscape in a golden frame.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     Begin(painter);
     QLinearGradient gold(0, 1, 0, 30);
@@ -70,9 +72,9 @@ QImage StatusIcon() {
     return image;
 }
 
-QImage ScheduleIcon() {
+QImage ScheduleIcon(int density) {
     // An open notebook with a small clock on its right page.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     Begin(painter);
     painter.setPen(QPen(QColor(60, 60, 90), 1));
@@ -94,9 +96,9 @@ QImage ScheduleIcon() {
     return image;
 }
 
-QImage MailIcon() {
+QImage MailIcon(int density) {
     // A letter.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     Begin(painter);
     painter.setPen(QPen(QColor(90, 80, 60), 1));
@@ -111,9 +113,9 @@ QImage MailIcon() {
     return image;
 }
 
-QImage CorrectionMark() {
+QImage CorrectionMark(int density) {
     // A small clock face at the upper right.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     Begin(painter);
     painter.setPen(QPen(QColor(20, 40, 120), 1.5));
@@ -129,9 +131,9 @@ QImage CorrectionMark() {
     return image;
 }
 
-QImage MailCheckMark() {
+QImage MailCheckMark(int density) {
     // A card at the upper left.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     Begin(painter);
     painter.setPen(QPen(QColor(40, 90, 40), 1));
@@ -143,9 +145,9 @@ QImage MailCheckMark() {
     return image;
 }
 
-QImage ErrorMark() {
+QImage ErrorMark(int density) {
     // A red letter E at the right.
-    QImage image = Blank(32, 32);
+    QImage image = Blank(32, 32, density);
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255));
@@ -187,14 +189,15 @@ QImage ProgramIcon() {
     return image;
 }
 
-QImage AboutLogo() {
-    QImage image(242, 193, QImage::Format_RGB32);
+QImage AboutLogo(int density) {
+    QImage image(242 * density, 193 * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
     QPainter painter(&image);
     Begin(painter);
     QLinearGradient sky(0, 0, 0, 193);
     sky.setColorAt(0, QColor(30, 60, 130));
     sky.setColorAt(1, QColor(120, 170, 230));
-    painter.fillRect(image.rect(), sky);
+    painter.fillRect(QRect(0, 0, 242, 193), sky);
     DrawClockFace(painter, QPointF(121, 80), 62);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(30);
@@ -265,17 +268,25 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    for (int frame = 0; frame < 3; ++frame) {
-        ok &= Save(ActivityFrame(frame), folder, QStringLiteral("activity%1.png").arg(frame));
+    // Each icon bar image at 32 x 32, and at twice that for dense screens (name@2x.png).
+    for (const int density : {1, 2}) {
+        const QString suffix = density == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        const auto save = [&](const QImage& image, const QString& name) {
+            ok &= Save(image, folder, name + suffix);
+        };
+        for (int frame = 0; frame < 3; ++frame) {
+            save(ActivityFrame(frame, density), QStringLiteral("activity%1").arg(frame));
+        }
+        save(StatusIcon(density), QStringLiteral("status"));
+        save(ScheduleIcon(density), QStringLiteral("schedule"));
+        save(MailIcon(density), QStringLiteral("mail"));
+        save(CorrectionMark(density), QStringLiteral("correction"));
+        save(MailCheckMark(density), QStringLiteral("mailcheck"));
+        save(ErrorMark(density), QStringLiteral("error"));
     }
-    ok &= Save(StatusIcon(), folder, QStringLiteral("status.png"));
-    ok &= Save(ScheduleIcon(), folder, QStringLiteral("schedule.png"));
-    ok &= Save(MailIcon(), folder, QStringLiteral("mail.png"));
-    ok &= Save(CorrectionMark(), folder, QStringLiteral("correction.png"));
-    ok &= Save(MailCheckMark(), folder, QStringLiteral("mailcheck.png"));
-    ok &= Save(ErrorMark(), folder, QStringLiteral("error.png"));
     ok &= Save(ProgramIcon(), folder, QStringLiteral("zorbel.png"));
-    ok &= Save(AboutLogo(), folder, QStringLiteral("about_logo.png"));
+    ok &= Save(AboutLogo(1), folder, QStringLiteral("about_logo.png"));
+    ok &= Save(AboutLogo(2), folder, QStringLiteral("about_logo@2x.png"));
     ok &= Save(SamplePicture(), folder, QStringLiteral("sample.jpg"));
     return ok ? 0 : 1;
 }

@@ -89,8 +89,9 @@ void TOptionForm::ControlsChanged() {
 void TOptionForm::RedrawPreview() {
     const QRect area = FacePreview::PreviewArea(QSize(copy_.Width, copy_.Height), PreviewSide);
     ui_->IMG_Preview->setGeometry(area.translated(PreviewOrigin));
-    ui_->IMG_Preview->Show(
-        facePreview_.Compose(copy_, host_.CurrentClockTime(), host_.IconSources()));
+    ui_->IMG_Preview->Show(facePreview_.Compose(copy_, host_.CurrentClockTime(),
+                                                host_.IconSources(),
+                                                ui_->IMG_Preview->devicePixelRatio()));
     ui_->BTM_reflect->setEnabled(editing_.IsModified());
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/display/option_preview.h"
 
 #include "core/colour.h"
+#include "core/device_scale.h"
 
 #include <QPainter>
 
@@ -9,12 +10,14 @@ OptionPreview::OptionPreview(QWidget* parent) : QWidget(parent) {
 }
 
 void OptionPreview::Show(const QImage& face) {
-    image_ = QImage(size(), QImage::Format_RGB32);
+    const DeviceScale scale(devicePixelRatio());
+    image_ = QImage(scale.Size(size()), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale.Ratio());
     image_.fill(ToQColor(SystemColour::ButtonFace));
     if (!face.isNull() && !image_.isNull()) {
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(image_.rect(), face);
+        painter.drawImage(QRect(QPoint(0, 0), size()), face);
     }
     update();
 }

@@ -4,14 +4,15 @@
 #include <QWidget>
 
 // The preview image of the display settings dialog: the composed face stretched to the
-// widget's size, which the dialog sets to the clock's aspect ratio.
+// widget's size, which the dialog sets to the clock's aspect ratio, in the device pixels of
+// the widget's screen.
 class OptionPreview : public QWidget {
     Q_OBJECT
 public:
     explicit OptionPreview(QWidget* parent);
 
     void Show(const QImage& face);
-    // What is shown, at the widget's size.
+    // What is shown, at the widget's size in device pixels.
     const QImage& Image() const { return image_; }
 
 protected:
