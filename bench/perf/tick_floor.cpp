@@ -1,16 +1,19 @@
-// The least a Qt clock window can cost while it idles: a 320 x 200 window whose 250 ms
-// timer does nothing. scripts/bench runs it beside the clock and xclock, so the idle figure
-// can be read against what the toolkit itself costs. Options add what the clock's tick does
-// besides its own work, one at a time:
+// The least a Qt clock window can cost while it idles: a 320 x 200 window whose timer does
+// nothing, four times a second or once. scripts/bench runs it beside the clock and xclock, so the
+// idle figure can be read against what the toolkit itself costs. Options add what the clock's tick
+// does besides its own work, one at a time:
 //   --query-pointer  ask the X server where the pointer is on every tick
 //   --queued         reach the tick through a queued call, as the clock does so that it
 //                    goes on inside modal windows
 //   --repaint        once a second, repaint a 64 x 64 square of the window from an image
+//   --every-second   tick once a second instead, from a precise single-shot timer armed for
+//                    just after the next second of the system clock, as the idle clock does
 //
-// Usage: tick_floor [--query-pointer] [--queued] [--repaint]
+// Usage: tick_floor [--query-pointer] [--queued] [--repaint] [--every-second]
 
 #include <QApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -67,6 +70,7 @@ int main(int argc, char** argv) {
     const bool queued = Has(argc, argv, "--queued");
     const bool repaint = Has(argc, argv, "--repaint");
     const bool immediate = Has(argc, argv, "--immediate");
+    const bool everySecond = Has(argc, argv, "--every-second");
     FloorWindow window;
     window.setWindowTitle(QStringLiteral("tick_floor"));
     window.resize(320, 200);
@@ -75,17 +79,29 @@ int main(int argc, char** argv) {
     int lastX = 0; // kept, so the query cannot be dropped as unused
     int ticks = 0;
     QTimer tick;
+    const auto armForNextSecond = [&tick] {
+        tick.start(int(1002 - QDateTime::currentMSecsSinceEpoch() % 1000));
+    };
     const auto onTick = [&] {
+        if (everySecond) {
+            armForNextSecond();
+        }
         if (queryPointer) {
             lastX = QCursor::pos().x();
         }
-        if (repaint && ++ticks % 4 == 0) {
+        if (repaint && (everySecond || ++ticks % 4 == 0)) {
             window.Advance(immediate);
         }
     };
     QObject::connect(&tick, &QTimer::timeout, &window, onTick,
                      queued ? Qt::QueuedConnection : Qt::AutoConnection);
-    tick.start(250);
+    if (everySecond) {
+        tick.setSingleShot(true);
+        tick.setTimerType(Qt::PreciseTimer);
+        armForNextSecond();
+    } else {
+        tick.start(250);
+    }
     const int result = application.exec();
     return result + (lastX == -1 ? 1 : 0);
 }

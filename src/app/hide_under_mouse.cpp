@@ -1,16 +1,18 @@
 #include "app/hide_under_mouse.h"
 
+#include <algorithm>
 #include <limits>
 
-HideUnderMouse::Action HideUnderMouse::Step(bool active, bool cursorInside,
-                                            int hideIntervalSeconds) {
+HideUnderMouse::Action HideUnderMouse::Step(bool active, bool cursorInside, int hideIntervalSeconds,
+                                            int elapsedQuarterSeconds) {
     if (!active) {
         return Action::None;
     }
+    cursorInside_ = cursorInside;
     if (cursorInside) {
         const Action action = raised_ ? Action::SendToBottom : Action::None;
         if (raised_) {
-            // A stored interval too large for four ticks a second saturates rather than
+            // A stored interval too large for four quarters a second saturates rather than
             // wrapping into a negative delay.
             const long long ticks = static_cast<long long>(hideIntervalSeconds) * 4;
             hideDelayTicks_ = ticks > std::numeric_limits<int>::max()
@@ -20,13 +22,16 @@ HideUnderMouse::Action HideUnderMouse::Step(bool active, bool cursorInside,
         raised_ = false;
         return action;
     }
-    if (hideDelayTicks_ <= 0) {
-        if (!raised_) {
-            raised_ = true;
-            return Action::BringToTop;
-        }
+    // As many quarter-second ticks as have passed: each counts the delay down by one, and
+    // the first that finds it run out brings the clock back.
+    if (hideDelayTicks_ > 0 && hideDelayTicks_ >= elapsedQuarterSeconds) {
+        hideDelayTicks_ -= elapsedQuarterSeconds;
         return Action::None;
     }
-    --hideDelayTicks_;
+    hideDelayTicks_ = std::min(hideDelayTicks_, 0);
+    if (!raised_) {
+        raised_ = true;
+        return Action::BringToTop;
+    }
     return Action::None;
 }

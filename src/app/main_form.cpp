@@ -54,8 +54,13 @@ constexpr std::chrono::milliseconds KeyringGraceAtExit{3000};
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
-      services_(services), tick_(*this), windows_(*this, prompt_), face_(services.dataFolder),
-      scheduleChecker_(records_.schedules, *this), passwords_(services.keyring, records_.accounts),
+      services_(services), tick_(*this), windows_(*this, prompt_),
+      // Another window over the clock may hide the pointer's arrival from the events.
+      windowStacking_([this] { RequestCadenceUpdate(); }),
+      drawTimer_([this] { return services_.clock.MillisecondsSinceEpoch(); },
+                 [this](int elapsedQuarterSeconds) { DrawTimerTimer(elapsedQuarterSeconds); }),
+      face_(services.dataFolder), scheduleChecker_(records_.schedules, *this),
+      passwords_(services.keyring, records_.accounts),
       mailRun_(records_.accounts, records_.clock, pop3_, passwords_, services.dialUp, *this),
       imapWatches_(records_.accounts, records_.clock, passwords_,
                    [this](int slot) { mailRun_.RequestAccountCheck(slot); }),
@@ -88,8 +93,8 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
     tray_ = new TrayIcon(this);
     connect(tray_, &TrayIcon::Activated, this, [this] { activateWindow(); });
     connect(tray_, &TrayIcon::ContextRequested, this, &TMainForm::TrayContextRequested);
-    drawTimer_.setTimerType(Qt::CoarseTimer);
-    connect(&drawTimer_, &QTimer::timeout, this, &TMainForm::DrawTimerTimer, Qt::QueuedConnection);
+    // A clock set by hand, by a correction or by a resume shows its new time at once.
+    connect(&clockJumps_, &ClockJumpWatch::Jumped, this, [this] { drawTimer_.Realign(); });
     ConnectMenu();
     // Losing activation ends the placement of a face part as a double-click does.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -99,12 +104,47 @@ TMainForm::TMainForm(ClockServices services, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::DrawTimerTimer() {
-    // A tick queued just before the timer was stopped (placing a face part, closing) is
-    // dropped, as a stopped timer's pending tick would be.
-    if (drawTimer_.isActive()) {
-        tick_.DrawTimerTimer();
+void TMainForm::DrawTimerTimer(int elapsedQuarterSeconds) {
+    tick_.DrawTimerTimer(elapsedQuarterSeconds);
+    UpdateTickCadence();
+}
+
+TickCadence::Reasons TMainForm::QuarterSecondReasons() {
+    TickCadence::Facts facts;
+    facts.startingUp = !tick_.IsRunning();
+    facts.pointerOverWindow = pointerOverWindow_;
+    facts.hidingUnderMouse = records_.clock.Has(MouseHide);
+    // Asked only when it matters: it may cost a round trip to the window system.
+    facts.pointerEventsCoverWindow =
+        !facts.hidingUnderMouse ||
+        PointerEventCoverage() == CursorPresence::EventCoverage::WholeRectangle;
+    facts.raised = hideUnderMouse_.Raised();
+    facts.hideDelayRunning = hideUnderMouse_.DelayRunning();
+    facts.placingPart = placement_.Mode() != PlacementNone;
+    facts.mailCheck =
+        mailRun_.MailCheckRunning() || mailRun_.MailCheckForced() || mailRun_.MailNotifyPending();
+    const CorrectionState& correction = correction_.State();
+    facts.correction = correction.AnyRunInProgress() || correction.correctionDeferred;
+    facts.windowOpen = windows_.AnyOpen();
+    return TickCadence::ReasonsFor(facts);
+}
+
+void TMainForm::UpdateTickCadence() {
+    drawTimer_.SetRate(TickCadence::RateFor(QuarterSecondReasons()));
+}
+
+void TMainForm::RequestCadenceUpdate() {
+    if (cadenceUpdatePending_) {
+        return;
     }
+    cadenceUpdatePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            cadenceUpdatePending_ = false;
+            UpdateTickCadence();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::FormCreate() {
@@ -130,7 +170,7 @@ void TMainForm::FormCreate() {
     mailRun_.ResetMailTickCount();
     imapWatches_.Restart();
     correction_.State() = CorrectionState();
-    drawTimer_.start(TickInterval);
+    drawTimer_.Start();
 }
 
 void TMainForm::PlaceWindow() {
@@ -275,11 +315,14 @@ void TMainForm::RefreshMailNotificationWindow() {
 
 void TMainForm::SetRunCommandsEnabled(CommandState state) {
     menu_->SetRunCommandsEnabled(IsEnabled(state));
+    // A mail check or a correction starts or ends.
+    RequestCadenceUpdate();
 }
 
 void TMainForm::SetMailCheckCommand(CommandState state, const QString& caption) {
     menu_->Menu_MailCheck->setEnabled(IsEnabled(state));
     menu_->Menu_MailCheck->setText(caption);
+    RequestCadenceUpdate();
 }
 
 void TMainForm::SetQuitState(QuitState state) {
@@ -350,6 +393,7 @@ void TMainForm::SetDisplayMode(DisplayMode mode) {
     clock.Set(TopMost, mode == DisplayMode::TopMost);
     clock.Set(MouseHide, mode == DisplayMode::MouseHide);
     menu_->CheckDisplayMode(mode);
+    RequestCadenceUpdate();
 }
 
 void TMainForm::ApplyZOrder(DisplayMode mode) {
@@ -416,14 +460,18 @@ QDialog* TMainForm::OpenWindow(WindowBit bit) const {
 void TMainForm::ResetHideDelay() {
     hideUnderMouse_.ResetDelay();
 }
+// A secondary window opens.
 void TMainForm::LeaveTopmostBand() {
     SetStaysOnTop(false);
+    RequestCadenceUpdate();
 }
+// The last secondary window has closed.
 void TMainForm::RestoreDisplayBand() {
     SetStaysOnTop(records_.clock.Has(TopMost));
+    RequestCadenceUpdate();
 }
 void TMainForm::RestartTick() {
-    drawTimer_.start(TickInterval);
+    drawTimer_.Start();
 }
 
 // ---- The tick ----
@@ -454,9 +502,9 @@ void TMainForm::RequestRepaint() {
     update();
 }
 
-void TMainForm::AdvanceTickCounters() {
-    correctionScheduler_.AdvanceTickCounter();
-    mailRun_.AdvanceTickCounter();
+void TMainForm::AdvanceTickCounters(int elapsedQuarterSeconds) {
+    correctionScheduler_.AdvanceTickCounter(elapsedQuarterSeconds);
+    mailRun_.AdvanceTickCounter(elapsedQuarterSeconds);
 }
 
 void TMainForm::MailCheckTick() {
@@ -491,6 +539,7 @@ void TMainForm::UpdatePointerEventCoverage() {
                                 ? CursorPresence::EventCoverage::WholeRectangle
                                 : CursorPresence::EventCoverage::PartOfRectangle;
     cursorPresence_.Forget();
+    RequestCadenceUpdate();
 }
 
 CursorPresence::EventCoverage TMainForm::PointerEventCoverage() {
@@ -502,7 +551,7 @@ CursorPresence::EventCoverage TMainForm::PointerEventCoverage() {
     return pointerEventCoverage_;
 }
 
-void TMainForm::HideUnderMouseStep() {
+void TMainForm::HideUnderMouseStep(int elapsedQuarterSeconds) {
     const bool active = records_.clock.Has(MouseHide) && !windows_.AnyOpen();
     bool inside = false;
     if (active) {
@@ -515,7 +564,8 @@ void TMainForm::HideUnderMouseStep() {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();
     }
-    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval)) {
+    switch (hideUnderMouse_.Step(active, inside, records_.clock.WindowHideInterval,
+                                 elapsedQuarterSeconds)) {
     case HideUnderMouse::Action::SendToBottom:
         SetStaysOnTop(false);
         lower();
@@ -621,16 +671,21 @@ void TMainForm::paintEvent(QPaintEvent* event) {
         return;
     }
     // Pixel for pixel onto the device pixels of the client area, where the face's edges lie
-    // at a fractional ratio too; one copy for the whole region, to which the painter is
-    // clipped already.
+    // at a fractional ratio too.
     const DeviceScale scale(shown.devicePixelRatio());
     const QPoint origin(scale.Edge(FrameThickness), scale.Edge(FrameThickness));
-    const QRect target = scale.Rect(event->rect()) & QRect(origin, shown.size());
     if (!scale.IsIdentity()) {
         painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
     }
-    if (!target.isEmpty()) {
-        painter.drawImage(target, shown, target.translated(-origin));
+    // One plain copy per rectangle. Under a clip of several rectangles the painter would
+    // blend the picture span by span and hand tall regions to worker threads, and the wait
+    // for them would wake the clock once more each second.
+    for (const QRect& rectangle : event->region()) {
+        const QRect target = scale.Rect(rectangle) & QRect(origin, shown.size());
+        if (!target.isEmpty()) {
+            painter.setClipRect(target);
+            painter.drawImage(target, shown, target.translated(-origin));
+        }
     }
 }
 
@@ -701,10 +756,12 @@ PlacementGeometry TMainForm::CurrentPlacementGeometry() const {
 void TMainForm::CarryOut(const PlacementEffects& effects) {
     switch (effects.tick) {
     case PlacementEffects::Tick::Stop:
-        drawTimer_.stop();
+        drawTimer_.Stop();
+        RequestCadenceUpdate();
         break;
     case PlacementEffects::Tick::Restart:
-        drawTimer_.start(TickInterval);
+        drawTimer_.Start();
+        RequestCadenceUpdate();
         break;
     case PlacementEffects::Tick::Keep:
         break;
@@ -780,11 +837,15 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
     cursorPresence_.Forget();
+    pointerOverWindow_ = true;
+    RequestCadenceUpdate();
 }
 
 void TMainForm::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     cursorPresence_.Forget();
+    pointerOverWindow_ = false;
+    RequestCadenceUpdate();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -859,7 +920,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // From here on no message box or question may hold the exit up.
     prompt_.Silence();
-    drawTimer_.stop();
+    drawTimer_.Stop();
     tray_->Remove();
     StoreWindowGeometry();
     if (const SaveResult saved = SaveSettings(); !saved.Ok()) {

@@ -9,7 +9,9 @@
 #include "app/picture_drop.h"
 #include "app/placement_controller.h"
 #include "app/secondary_window_protocol.h"
+#include "app/tick_cadence.h"
 #include "app/tick_sequencer.h"
+#include "app/tick_timer.h"
 #include "app/window_drag.h"
 #include "core/clock_time.h"
 #include "core/wheel_notches.h"
@@ -23,6 +25,7 @@
 #include "mail/mail_run_host.h"
 #include "mail/mail_settings_host.h"
 #include "net/pop3_client.h"
+#include "platform/clock_jump_watch.h"
 #include "platform/window_stacking.h"
 #include "schedule/alarm_host.h"
 #include "schedule/schedule_checker.h"
@@ -36,7 +39,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <map>
@@ -45,7 +47,8 @@ class ClockMenu;
 class TrayIcon;
 
 // The clock window. It owns every settings record and the run-time state for the whole
-// run, drives the 250 ms tick, and wires the subsystems together; the subsystems decide.
+// run, drives the tick (once a second, or four times while something needs it), and wires
+// the subsystems together; the subsystems decide.
 class TMainForm : public QWidget,
                   private TickSteps,
                   private WindowBandHost,
@@ -57,7 +60,6 @@ class TMainForm : public QWidget,
                   public SettingsSaver {
     Q_OBJECT
 public:
-    static constexpr int TickInterval = 250;
     // The process's exit code when the settings could not be saved at the exit.
     static constexpr int ExitCodeSaveFailed = 1;
 
@@ -71,7 +73,10 @@ public:
     QuitState CurrentQuitState() const override { return quitState_; }
     std::uint32_t OpenWindowMask() const override { return windows_.OpenWindowMask(); }
     ClockMenu& Menu() const { return *menu_; }
-    QTimer& DrawTimer() { return drawTimer_; }
+    const TickTimer& DrawTimer() const { return drawTimer_; }
+    TickTimer& DrawTimer() { return drawTimer_; }
+    // Why the tick runs four times a second at the moment; none: once a second.
+    TickCadence::Reasons QuarterSecondReasons();
     std::uint32_t MailTickCount() const { return mailRun_.MailTickCount(); }
     const MailCheckRun& MailRun() const { return mailRun_; }
     std::uint32_t CorrectionTicks() const { return correction_.State().correctionTicks; }
@@ -128,10 +133,12 @@ protected:
     virtual QPoint CursorPosition() const;
 
 private:
-    // The timer's handler. The tick runs from a queued call rather than inside the timer's
-    // own handler: Qt does not fire a timer again while its handler runs, and the tick must
-    // go on inside every window and network wait that a tick step opens.
-    void DrawTimerTimer();
+    // The timer's handler.
+    void DrawTimerTimer(int elapsedQuarterSeconds);
+    // Sets the tick's rate from what needs the quick ticks now.
+    void UpdateTickCadence();
+    // The same, once the event being handled is done with.
+    void RequestCadenceUpdate();
     // The window's creation, in the order the rest of the program relies on.
     void FormCreate();
     void PlaceWindow();
@@ -142,13 +149,13 @@ private:
     void FollowWindowGeometry() override;
     void PaintButtonFace() override;
     void RequestRepaint() override;
-    void AdvanceTickCounters() override;
+    void AdvanceTickCounters(int elapsedQuarterSeconds) override;
     void MailCheckTick() override;
     void CheckCorrectionDue() override;
     // The exit has begun (QuitState past Running), or the window has been closed (TickSteps and
     // CorrectionHost).
     bool IsExiting() const override;
-    void HideUnderMouseStep() override;
+    void HideUnderMouseStep(int elapsedQuarterSeconds) override;
     void ReadClockTime() override;
     void FollowClockGeometry() override;
     void DrawFace() override;
@@ -233,7 +240,11 @@ private:
     CursorPresence::EventCoverage pointerEventCoverage_ =
         CursorPresence::EventCoverage::WholeRectangle; // of the shape alone
     WindowStacking windowStacking_;
-    QTimer drawTimer_;
+    TickTimer drawTimer_;
+    ClockJumpWatch clockJumps_;
+    // Between the window's enter and leave events.
+    bool pointerOverWindow_ = false;
+    bool cadenceUpdatePending_ = false;
     FaceRenderer face_;
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;

@@ -1,6 +1,6 @@
 #include "app/tick_sequencer.h"
 
-void TickSequencer::DrawTimerTimer() {
+void TickSequencer::DrawTimerTimer(int elapsedQuarterSeconds) {
     switch (phase_) {
     case Phase::BeforeFirstTick:
         phase_ = Phase::AfterFirstTick;
@@ -18,13 +18,13 @@ void TickSequencer::DrawTimerTimer() {
     case Phase::Running:
         break;
     }
-    steps_.AdvanceTickCounters();
+    steps_.AdvanceTickCounters(elapsedQuarterSeconds);
     steps_.MailCheckTick();
     steps_.CheckCorrectionDue();
     if (steps_.IsExiting()) {
         return;
     }
-    steps_.HideUnderMouseStep();
+    steps_.HideUnderMouseStep(elapsedQuarterSeconds);
     steps_.ReadClockTime();
     steps_.FollowClockGeometry();
     steps_.DrawFace();

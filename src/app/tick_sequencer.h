@@ -12,11 +12,12 @@ public:
     virtual void FollowWindowGeometry() = 0; // first tick: clock part, position and size
     virtual void PaintButtonFace() = 0;      // second tick: blank the window
     virtual void RequestRepaint() = 0;
-    virtual void AdvanceTickCounters() = 0; // MailTickCount and correctionTicks
+    // MailTickCount and correctionTicks, by the quarter seconds since the tick before.
+    virtual void AdvanceTickCounters(int elapsedQuarterSeconds) = 0;
     virtual void MailCheckTick() = 0;
     virtual void CheckCorrectionDue() = 0;
     virtual bool IsExiting() const = 0; // the exit has begun
-    virtual void HideUnderMouseStep() = 0;
+    virtual void HideUnderMouseStep(int elapsedQuarterSeconds) = 0;
     virtual void ReadClockTime() = 0;
     virtual void FollowClockGeometry() = 0; // centre and hand lengths from the client size
     virtual void DrawFace() = 0;
@@ -29,7 +30,8 @@ public:
 
     explicit TickSequencer(TickSteps& steps) : steps_(steps) {}
 
-    void DrawTimerTimer();
+    // One tick, `elapsedQuarterSeconds` after the one before.
+    void DrawTimerTimer(int elapsedQuarterSeconds);
     Phase StartupPhase() const { return phase_; }
     bool IsRunning() const { return phase_ == Phase::Running; }
 

@@ -36,8 +36,7 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
     if (bar.mailCheckRunning || bar.manualCorrectionRunning) {
         return true;
     }
-    // The blink phase turns on the ticks whose count is a multiple of four.
-    if ((bar.mailTickCount & 3u) == 0 && HasBlinkingCount(inputs)) {
+    if (IconBar::BlinkTurns(lastMailTickCount_, bar.mailTickCount) && HasBlinkingCount(inputs)) {
         return true;
     }
     return !(FrameOf(settings, time, inputs) == *last_);
@@ -46,4 +45,5 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
 void FaceRedrawPolicy::Remember(const ClockSettings& settings, const ClockTime& time,
                                 const FaceInputs& inputs) {
     last_ = FrameOf(settings, time, inputs);
+    lastMailTickCount_ = inputs.iconBar.mailTickCount;
 }

@@ -6,14 +6,15 @@
 #include "settings/clock_settings.h"
 
 #include <QSize>
+#include <cstdint>
 #include <optional>
 
 // Decides whether the tick's face would differ from the last one composed, so a clock left
 // running does not compose and copy the same picture four times a second. Everything the
 // picture depends on is compared: the second shown, every setting, the client size and
 // pixel density, the placement state and what the icon bar shows; while a mail check or a
-// correction runs the activity mark moves on every tick, and blinking counts change on every
-// fourth.
+// correction runs the activity mark moves on every tick, and blinking counts change once a
+// second.
 class FaceRedrawPolicy {
 public:
     bool NeedsCompose(const ClockSettings& settings, const ClockTime& time,
@@ -40,4 +41,5 @@ private:
     static bool HasBlinkingCount(const FaceInputs& inputs);
 
     std::optional<Frame> last_;
+    std::uint32_t lastMailTickCount_ = 0;
 };

@@ -110,9 +110,10 @@ IconBarFrame IconBar::NextFrame(const IconBarSources& sources) {
     frame.activityFrame = activityFrame_;
     const bool busy = sources.mailCheckRunning || sources.manualCorrectionRunning;
     activityFrame_ = busy ? (activityFrame_ + 1) % 3 : 0;
-    if ((sources.mailTickCount & 3u) == 0) {
+    if (BlinkTurns(blinkMailTickCount_, sources.mailTickCount)) {
         blinkPhase_ = -blinkPhase_;
     }
+    blinkMailTickCount_ = sources.mailTickCount;
     frame.blinkPhase = blinkPhase_;
     return frame;
 }

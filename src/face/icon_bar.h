@@ -17,6 +17,7 @@ struct IconBarSources {
     bool manualCorrectionRunning = false;
     bool correctionError = false;
     bool hasScheduleToday = false;
+    // Quarter seconds counted by the mail check; the blink turns as it passes each fourth.
     std::uint32_t mailTickCount = 0;
     const AccountTable* accounts = nullptr;
     int accountListCount = 0;
@@ -96,6 +97,11 @@ public:
     // equal results mean equal pictures: the activity mark shows only while a job runs, the
     // blink only on an account count that blinks.
     static IconBarFrame VisibleFrame(const IconBarFrame& frame, const IconBarSources& sources);
+    // Whether the blink turns between two readings of the mail check's count: it turns each
+    // time the count passes a multiple of four, one second however often the bar is drawn.
+    static bool BlinkTurns(std::uint32_t previousMailTickCount, std::uint32_t mailTickCount) {
+        return previousMailTickCount / 4 != mailTickCount / 4;
+    }
 
     int BlinkPhase() const { return blinkPhase_; }
     int ActivityFrame() const { return activityFrame_; }
@@ -116,5 +122,6 @@ private:
 
     QImage workImage_;
     int blinkPhase_ = 1;
+    std::uint32_t blinkMailTickCount_ = 0; // the count the blink last looked at
     int activityFrame_ = 0;
 };

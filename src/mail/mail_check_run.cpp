@@ -63,8 +63,8 @@ QString MailCheckRun::StopCaption() {
     return QStringLiteral("メールチェック強制終了(&C)");
 }
 
-void MailCheckRun::AdvanceTickCounter() {
-    ++mailTickCount_;
+void MailCheckRun::AdvanceTickCounter(int elapsedQuarterSeconds) {
+    mailTickCount_ += std::uint32_t(elapsedQuarterSeconds);
 }
 
 int MailCheckRun::ConfiguredCount() const {

@@ -42,6 +42,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MailRunFlags)
 class MailCheckRun {
 public:
     static constexpr int CheckTimeOut = 10000;
+    // MailTickCount counts quarter seconds, the length of the clock window's quickest tick.
     static constexpr int TicksPerSecond = 4;
 
     MailCheckRun(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
@@ -50,8 +51,8 @@ public:
     MailCheckRun(const MailCheckRun&) = delete;
     MailCheckRun& operator=(const MailCheckRun&) = delete;
 
-    // Step 1 of every tick: MailTickCount + 1.
-    void AdvanceTickCounter();
+    // Step 1 of every tick: MailTickCount + the quarter seconds since the tick before.
+    void AdvanceTickCounter(int elapsedQuarterSeconds);
     // The mail step of every running tick, right after AdvanceTickCounter.
     void MailCheckTick();
     // The popup menu command Menu_MailCheck: asks for a run on the next tick, or while a

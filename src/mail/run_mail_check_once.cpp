@@ -24,7 +24,7 @@ MailCheckReport RunMailCheckOnce(AccountTable& accounts, ClockSettings& settings
     QTimer tick;
     tick.setInterval(250);
     QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-        run.AdvanceTickCounter();
+        run.AdvanceTickCounter(1); // one quarter second a tick
         run.MailCheckTick();
         if (!started && run.MailCheckRunning()) {
             started = true;

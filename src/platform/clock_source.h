@@ -4,6 +4,7 @@
 #include "core/zone_offset_cache.h"
 
 #include <QDateTime>
+#include <cstdint>
 
 // The local date and time the clock reads once per tick. The real one asks the system;
 // tests and `--render --at` give a fixed instant.
@@ -11,6 +12,8 @@ class ClockSource {
 public:
     virtual ~ClockSource() = default;
     virtual QDateTime Now() const = 0;
+    // Now(), as milliseconds since the epoch: where the seconds begin.
+    virtual std::int64_t MillisecondsSinceEpoch() const { return Now().toMSecsSinceEpoch(); }
     // Now(), decoded for the tick.
     virtual ClockTime ReadClockTime() const { return ClockTime::FromDateTime(Now()); }
 };
@@ -18,7 +21,10 @@ public:
 class SystemClockSource : public ClockSource {
 public:
     QDateTime Now() const override { return QDateTime::currentDateTime(); }
-    // Four times a second: the UTC time and a zone offset kept for the minute.
+    std::int64_t MillisecondsSinceEpoch() const override {
+        return QDateTime::currentMSecsSinceEpoch();
+    }
+    // On every tick: the UTC time and a zone offset kept for the minute.
     ClockTime ReadClockTime() const override {
         return zone_.LocalTime(QDateTime::currentMSecsSinceEpoch());
     }

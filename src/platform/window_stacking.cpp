@@ -20,7 +20,8 @@
 // substructure) and answers, once after each, whether a window lies over ours.
 class WindowStacking::X11Watch : public QAbstractNativeEventFilter {
 public:
-    explicit X11Watch(xcb_connection_t* connection) : connection_(connection) {
+    X11Watch(xcb_connection_t* connection, std::function<void()> changed)
+        : connection_(connection), changed_(std::move(changed)) {
         for (auto screen = xcb_setup_roots_iterator(xcb_get_setup(connection)); screen.rem;
              xcb_screen_next(&screen)) {
             roots_.push_back(screen.data->root);
@@ -53,8 +54,11 @@ public:
         case XCB_GRAVITY_NOTIFY: {
             // These events name the window they were selected on in the same place.
             const auto* notify = reinterpret_cast<const xcb_map_notify_event_t*>(event);
-            if (std::find(roots_.begin(), roots_.end(), notify->event) != roots_.end()) {
+            if (known_ && std::find(roots_.begin(), roots_.end(), notify->event) != roots_.end()) {
                 known_ = false;
+                if (changed_) {
+                    changed_();
+                }
             }
             break;
         }
@@ -136,6 +140,7 @@ private:
     }
 
     xcb_connection_t* connection_;
+    std::function<void()> changed_;
     std::vector<xcb_window_t> roots_;
     bool known_ = false;
     bool covered_ = true;
@@ -144,15 +149,17 @@ private:
 class WindowStacking::X11Watch {};
 #endif
 
-WindowStacking::WindowStacking() {
+WindowStacking::WindowStacking(std::function<void()> changed) {
     const QString platform = QGuiApplication::platformName();
     offScreen_ = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 #ifdef ZORBEL_X11_STACKING
     // The off-screen platform answers for X11 too, without a connection.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (platform == QLatin1String("xcb") && x11 != nullptr && x11->connection() != nullptr) {
-        x11_ = std::make_unique<X11Watch>(x11->connection());
+        x11_ = std::make_unique<X11Watch>(x11->connection(), std::move(changed));
     }
+#else
+    Q_UNUSED(changed);
 #endif
 }
 

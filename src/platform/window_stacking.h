@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QWindow;
@@ -12,7 +13,8 @@ class QWindow;
 // the other windows, it may always be covered.
 class WindowStacking {
 public:
-    WindowStacking();
+    // `changed` is called when the answer may have changed since it was last asked for.
+    explicit WindowStacking(std::function<void()> changed = {});
     ~WindowStacking();
     WindowStacking(const WindowStacking&) = delete;
     WindowStacking& operator=(const WindowStacking&) = delete;

@@ -10,8 +10,8 @@ CorrectionScheduler::CorrectionScheduler(TimeServerSettings& settings, const Clo
     : settings_(settings), lastTick_(lastTick), host_(host), dialUp_(dialUp),
       correction_(correction) {}
 
-void CorrectionScheduler::AdvanceTickCounter() {
-    ++correction_.State().correctionTicks;
+void CorrectionScheduler::AdvanceTickCounter(int elapsedQuarterSeconds) {
+    correction_.State().correctionTicks += std::uint32_t(elapsedQuarterSeconds);
 }
 
 void CorrectionScheduler::CheckCorrectionDue() {

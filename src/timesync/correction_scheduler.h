@@ -8,14 +8,14 @@
 
 // The tick's decision whether an automatic correction is due, by the stored pattern, and
 // its start. Patterns 0 to 2 run at most once per program run (correctionDone); patterns 3
-// and 4 repeat, measured in ticks from the last time they fired or a run succeeded.
+// and 4 repeat, measured in quarter seconds from the last time they fired or a run succeeded.
 class CorrectionScheduler {
 public:
     CorrectionScheduler(TimeServerSettings& settings, const ClockTime& lastTick,
                         CorrectionHost& host, DialUpMonitor& dialUp, ClockCorrection& correction);
 
-    // Called first in every tick.
-    void AdvanceTickCounter();
+    // Called first in every tick, with the quarter seconds since the tick before.
+    void AdvanceTickCounter(int elapsedQuarterSeconds);
     // Called in every tick after the mail check's step; reads the previous tick's time.
     void CheckCorrectionDue();
 

@@ -9,8 +9,8 @@ enum class CorrectionError { None = 0, Failed = -1 };
 // The run-time state of the clock correction, kept for the whole program run. The result
 // window reads the texts; the icon bar shows its error mark while correctionError is Failed.
 struct CorrectionState {
-    // Ticks of the clock window since the last interval run, successful run or confirmed
-    // settings dialog; four ticks are a second.
+    // Quarter seconds of the clock window's ticks since the last interval run, successful run
+    // or confirmed settings dialog; four are a second.
     std::uint32_t correctionTicks = 0;
     bool autoCorrectionRunning = false;
     bool manualCorrectionRunning = false;

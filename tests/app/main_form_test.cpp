@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -120,7 +121,7 @@ TEST_F(MainFormFixture, CreationLoadsSettingsAndPlacesTheWindow) {
     EXPECT_EQ(persistence.ensureCalls, 1);
     EXPECT_EQ(form->ClientSize(), QSize(300, 150));
     EXPECT_EQ(form->size(), QSize(308, 158)) << "the sizing frame is around the client area";
-    EXPECT_EQ(form->DrawTimer().interval(), TMainForm::TickInterval);
+    EXPECT_TRUE(form->DrawTimer().IsRunning());
     EXPECT_TRUE(form->Menu().WinHide->isChecked())
         << "the default display mode hides under the mouse";
     EXPECT_FALSE(form->Menu().Menu_MailCheck->isEnabled()) << "no accounts";
@@ -237,13 +238,13 @@ TEST_F(MainFormFixture, DoubleClickOnTheClockCentrePlacesTheClock) {
     QCursor::setPos(centre);
     QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre));
     EXPECT_EQ(form->CurrentPlacementMode(), PlacementAnalog);
-    EXPECT_FALSE(form->DrawTimer().isActive()) << "the tick stops while a part is placed";
+    EXPECT_FALSE(form->DrawTimer().IsRunning()) << "the tick stops while a part is placed";
 
     QCursor::setPos(centre + QPoint(10, 5));
     QTest::mouseMove(form.get(), form->mapFromGlobal(centre + QPoint(10, 5)));
     QTest::mouseDClick(form.get(), Qt::LeftButton, {}, form->mapFromGlobal(centre + QPoint(10, 5)));
     EXPECT_EQ(form->CurrentPlacementMode(), PlacementNone);
-    EXPECT_TRUE(form->DrawTimer().isActive());
+    EXPECT_TRUE(form->DrawTimer().IsRunning());
 }
 
 TEST_F(MainFormFixture, DroppedPictureJoinsTheListAndShowsAtOnce) {
@@ -501,7 +502,7 @@ TEST_F(MainFormFixture, ExitSavesPositionAndTheResizedClientSize) {
     EXPECT_EQ(persistence.stored.clock.Height, 170);
     EXPECT_EQ(persistence.stored.clock.Left, form->frameGeometry().left());
     EXPECT_EQ(form->CurrentQuitState(), QuitState::MailStopped) << "the mail machinery has stopped";
-    EXPECT_FALSE(form->DrawTimer().isActive());
+    EXPECT_FALSE(form->DrawTimer().IsRunning());
 }
 
 TEST_F(MainFormFixture, SessionEndSavesLikeTheMenuExit) {
@@ -659,45 +660,69 @@ TEST_F(MainFormFixture, AShapeChosenInTheDisplayDialogMovesTheMenuCheckAndFitsTh
         << "the ellipse is cut to the size the window has now";
 }
 
-TEST_F(MainFormFixture, HideUnderMouseAsksForThePointerOnlyWhenEventsCannotTell) {
+// The tick wakes once a second while nothing needs more; the pointer coming brings back four
+// ticks a second until the clock has dropped, the pointer has gone and the hide delay has
+// run out. The counters and the delay keep to the real time either way.
+TEST_F(MainFormFixture, ThePointerBringsQuickTicksUntilTheClockIsBackAndTimeCountsEitherWay) {
+    using Rate = TickCadence::Rate;
+    using Reason = TickCadence::Reason;
     persistence.stored.clock.WindowHideInterval = 1;
     auto form = StartWithPointer();
     const HideUnderMouse& hide = form->HideUnderMouseState();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hide.Raised(); }, 3000));
-    const auto waitTicks = [&](std::uint32_t ticks) {
-        const std::uint32_t until = form->MailTickCount() + ticks;
-        return QTest::qWaitFor([&] { return form->MailTickCount() >= until; }, 5000);
+    const TickTimer& timer = form->DrawTimer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.Rate() == Rate::EverySecond; }, 5000));
+    EXPECT_TRUE(hide.Raised());
+    // Quarter seconds counted against the time that passed, over `milliseconds`; the count
+    // moves at the ticks, so it may trail by one tick.
+    const auto countsTime = [&](int milliseconds, int slack) {
+        QElapsedTimer watch;
+        watch.start();
+        const std::uint32_t before = form->MailTickCount();
+        QTest::qWait(milliseconds);
+        const double passed = watch.elapsed() / 250.0;
+        const std::uint32_t counted = form->MailTickCount() - before;
+        EXPECT_NEAR(double(counted), passed, slack) << "over " << milliseconds << " ms";
     };
-    ASSERT_TRUE(waitTicks(2));
-    const int asked = form->questions;
-    ASSERT_TRUE(waitTicks(4));
-    EXPECT_EQ(form->questions, asked) << "in front with the cursor away: no questions";
+    countsTime(2500, 5);
+    // Raised, the clock asked once more where the cursor is; since then it has known.
+    const int askedInFront = form->questions;
+    QTest::qWait(1500);
+    EXPECT_EQ(form->questions, askedInFront) << "in front with the cursor away: no questions";
 
-    // The cursor enters: the next tick asks and drops the clock.
+    // The cursor enters: quick ticks at once, and the clock drops.
     const QRect outer = form->frameGeometry();
     form->pointer = outer.center();
     const QPointF local = form->mapFromGlobal(outer.center());
     QEnterEvent enter(local, local, QPointF(outer.center()));
     QCoreApplication::sendEvent(form.get(), &enter);
-    const std::uint32_t entered = form->MailTickCount();
+    EXPECT_TRUE(form->QuarterSecondReasons().testFlag(Reason::PointerOverWindow));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !hide.Raised(); }, 3000));
-    EXPECT_EQ(form->MailTickCount(), entered + 1) << "dropped on the first tick inside";
+    EXPECT_EQ(timer.Rate(), Rate::EveryQuarterSecond);
 
     // Dropped, it asks on every tick; the corner just beyond the window still counts.
     form->pointer = outer.topLeft() + QPoint(outer.width(), outer.height());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.get(), &leave);
     const int droppedAsked = form->questions;
-    ASSERT_TRUE(waitTicks(6));
-    EXPECT_GE(form->questions - droppedAsked, 6);
+    countsTime(1500, 2);
+    EXPECT_GE(form->questions - droppedAsked, 4) << "about six quarter-second ticks";
     EXPECT_FALSE(hide.Raised());
+    EXPECT_EQ(form->QuarterSecondReasons(), TickCadence::Reasons(Reason::DroppedUnderMouse));
 
-    // Four ticks outside count the second down; the fifth raises the clock.
+    // A second outside, then back on top and once a second again.
     form->pointer = outer.bottomRight() + QPoint(2, 2);
-    const std::uint32_t left = form->MailTickCount();
+    QElapsedTimer outside;
+    outside.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hide.DelayRunning(); }, 3000));
+    EXPECT_TRUE(form->QuarterSecondReasons().testFlag(Reason::HideDelayRunning));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hide.Raised(); }, 5000));
-    EXPECT_EQ(form->MailTickCount(), left + 5);
-    ASSERT_TRUE(waitTicks(2));
+    // To a quarter second: the first tick outside counts the time since the tick before.
+    EXPECT_GE(outside.elapsed(), 750) << "the hide delay lasts its second";
+    EXPECT_LT(outside.elapsed(), 2500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.Rate() == Rate::EverySecond; }, 3000));
+    QTest::qWait(1200);
     const int raisedAsked = form->questions;
-    ASSERT_TRUE(waitTicks(4));
+    QTest::qWait(1500);
     EXPECT_EQ(form->questions, raisedAsked) << "in front again";
 }
 

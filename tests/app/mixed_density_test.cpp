@@ -46,7 +46,7 @@ TEST_F(MixedDensityFixture, MovingToADenserScreenDrawsTheFaceForIt) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->FaceDrawCount() >= 2; }, 3000));
     EXPECT_EQ(form->Face().Image().devicePixelRatio(), 1);
 
-    form->DrawTimer().stop();
+    form->DrawTimer().Stop();
     form->move(Dense()->geometry().topLeft() + QPoint(100, 100));
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return form->Face().Image().devicePixelRatio() == 2; }, 3000));

@@ -14,11 +14,15 @@ public:
     void FollowWindowGeometry() override { calls.push_back("geometry"); }
     void PaintButtonFace() override { calls.push_back("blank"); }
     void RequestRepaint() override { calls.push_back("repaint"); }
-    void AdvanceTickCounters() override { calls.push_back("counters"); }
+    void AdvanceTickCounters(int quarters) override {
+        calls.push_back("counters+" + std::to_string(quarters));
+    }
     void MailCheckTick() override { calls.push_back("mail"); }
     void CheckCorrectionDue() override { calls.push_back("correction"); }
     bool IsExiting() const override { return exiting; }
-    void HideUnderMouseStep() override { calls.push_back("hide"); }
+    void HideUnderMouseStep(int quarters) override {
+        calls.push_back("hide+" + std::to_string(quarters));
+    }
     void ReadClockTime() override { calls.push_back("time"); }
     void FollowClockGeometry() override { calls.push_back("clock-geometry"); }
     void DrawFace() override { calls.push_back("face"); }
@@ -34,12 +38,12 @@ TEST(TickSequencer, FirstTwoTicksOnlyPrepareTheWindow) {
     TickSequencer tick(steps);
     EXPECT_EQ(tick.StartupPhase(), TickSequencer::Phase::BeforeFirstTick);
 
-    tick.DrawTimerTimer();
+    tick.DrawTimerTimer(1);
     EXPECT_EQ(steps.calls, (Calls{"geometry", "repaint"}));
     EXPECT_EQ(tick.StartupPhase(), TickSequencer::Phase::AfterFirstTick);
 
     steps.calls.clear();
-    tick.DrawTimerTimer();
+    tick.DrawTimerTimer(1);
     EXPECT_EQ(steps.calls, (Calls{"blank", "time", "repaint"}))
         << "the first running tick's correction step needs today's date";
     EXPECT_TRUE(tick.IsRunning());
@@ -48,23 +52,24 @@ TEST(TickSequencer, FirstTwoTicksOnlyPrepareTheWindow) {
 TEST(TickSequencer, RunningTickCallsEveryStepInOrder) {
     RecordingSteps steps;
     TickSequencer tick(steps);
-    tick.DrawTimerTimer();
-    tick.DrawTimerTimer();
+    tick.DrawTimerTimer(1);
+    tick.DrawTimerTimer(1);
     steps.calls.clear();
 
-    tick.DrawTimerTimer();
-    EXPECT_EQ(steps.calls, (Calls{"counters", "mail", "correction", "hide", "time",
-                                  "clock-geometry", "face", "schedules"}));
+    tick.DrawTimerTimer(4);
+    EXPECT_EQ(steps.calls, (Calls{"counters+4", "mail", "correction", "hide+4", "time",
+                                  "clock-geometry", "face", "schedules"}))
+        << "a tick a second later counts four quarters";
 }
 
 TEST(TickSequencer, ExitingStopsAfterTheBackgroundJobs) {
     RecordingSteps steps;
     TickSequencer tick(steps);
-    tick.DrawTimerTimer();
-    tick.DrawTimerTimer();
+    tick.DrawTimerTimer(1);
+    tick.DrawTimerTimer(1);
     steps.calls.clear();
     steps.exiting = true;
 
-    tick.DrawTimerTimer();
-    EXPECT_EQ(steps.calls, (Calls{"counters", "mail", "correction"}));
+    tick.DrawTimerTimer(1);
+    EXPECT_EQ(steps.calls, (Calls{"counters+1", "mail", "correction"}));
 }

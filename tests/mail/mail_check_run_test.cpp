@@ -28,7 +28,7 @@ protected:
     // One clock tick as the clock window runs it.
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            run_.AdvanceTickCounter();
+            run_.AdvanceTickCounter(1);
             run_.MailCheckTick();
         }
     }

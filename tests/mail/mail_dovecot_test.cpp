@@ -224,7 +224,7 @@ TEST_F(MailDovecotTls, ImapCountsUnseenMailAndJudgesNewMailAcrossRuns) {
     const auto tickUntil = [&run](const std::function<bool()>& done) {
         return QTest::qWaitFor(
             [&] {
-                run.AdvanceTickCounter();
+                run.AdvanceTickCounter(1);
                 run.MailCheckTick();
                 return done();
             },

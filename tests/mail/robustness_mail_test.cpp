@@ -35,7 +35,7 @@ TEST(RobustnessMailRun, StoredIntervalsAndCountsAtTheirExtremes) {
             KeyringPasswords keyring(accounts);
             MailCheckRun run(accounts, settings, pop3, keyring.passwords, dialUp, host);
             for (int tick = 0; tick < 20; ++tick) {
-                run.AdvanceTickCounter();
+                run.AdvanceTickCounter(1);
                 run.MailCheckTick();
             }
             const std::string where = std::to_string(interval) + " " + std::to_string(count);

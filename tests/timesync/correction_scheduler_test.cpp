@@ -27,7 +27,7 @@ struct Tick {
         lastTick = At(2002, 12, 6, 12, 0); // a Friday
     }
     void Once() {
-        scheduler.AdvanceTickCounter();
+        scheduler.AdvanceTickCounter(1);
         scheduler.CheckCorrectionDue();
     }
     void Repeat(std::int64_t ticks) {
@@ -53,7 +53,7 @@ TEST(TimesyncSchedule, EveryTwoHoursCountsFromTheEndOfEachRun) {
     tick.settings.Interval_Hour = 2;
     const std::int64_t twoHours = 2 * 3600 * TicksPerSecond;
     // The clock keeps ticking while a run waits for the server; those ticks do not count.
-    tick.clock.onSet = [&] { tick.scheduler.AdvanceTickCounter(); };
+    tick.clock.onSet = [&] { tick.scheduler.AdvanceTickCounter(1); };
 
     tick.Repeat(twoHours - 1);
     EXPECT_EQ(tick.Runs(), 0);

@@ -36,7 +36,7 @@ TEST(RobustnessCorrectionSchedule, StoredNumbersAtTheirExtremes) {
             ClockCorrection correction{settings, host, prompt, dialUp, clock};
             CorrectionScheduler scheduler{settings, lastTick, host, dialUp, correction};
             for (int tick = 0; tick < ticks; ++tick) {
-                scheduler.AdvanceTickCounter();
+                scheduler.AdvanceTickCounter(1);
                 scheduler.CheckCorrectionDue();
             }
             EXPECT_LE(server.Connections(), ticks) << pattern << " " << value;

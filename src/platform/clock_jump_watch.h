@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+// Tells when the system clock jumps: set by hand or by a correction, or carried forward by a
+// resume from suspend. The clock window then realigns its tick to the new seconds at once
+// instead of at its next tick. Where the system cannot tell, it never reports.
+class ClockJumpWatch : public QObject {
+    Q_OBJECT
+public:
+    explicit ClockJumpWatch(QObject* parent = nullptr);
+    ~ClockJumpWatch() override;
+
+Q_SIGNALS:
+    void Jumped();
+
+private:
+    class Watcher;
+    std::unique_ptr<Watcher> watcher_;
+};
