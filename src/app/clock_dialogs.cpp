@@ -15,9 +15,9 @@
 
 ClockDialogs::ClockDialogs(SettingsRecords& records, const ClockServices& services,
                            UserPrompt& prompt, const ClockTime& lastTick, MailCheckRun& mailRun,
-                           ClockCorrection& correction, Hosts hosts)
+                           MailPasswords& passwords, ClockCorrection& correction, Hosts hosts)
     : records_(records), services_(services), prompt_(prompt), lastTick_(lastTick),
-      mailRun_(mailRun), correction_(correction), hosts_(hosts) {}
+      mailRun_(mailRun), passwords_(passwords), correction_(correction), hosts_(hosts) {}
 
 QDialog* ClockDialogs::NewDisplaySettings() const {
     return new TOptionForm(hosts_.display, services_.choosers, prompt_, services_.help,
@@ -35,8 +35,8 @@ QDialog* ClockDialogs::NewAlarm() const {
 }
 
 QDialog* ClockDialogs::NewMailSettings() const {
-    return new TPop3Form(records_.accounts, records_.clock, hosts_.mailSettings, hosts_.saver,
-                         prompt_, services_.help, services_.sound, services_.choosers,
+    return new TPop3Form(records_.accounts, records_.clock, passwords_, hosts_.mailSettings,
+                         hosts_.saver, prompt_, services_.help, services_.sound, services_.choosers,
                          [] { return std::make_unique<TPop3Client>(); });
 }
 

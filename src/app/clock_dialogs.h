@@ -5,6 +5,7 @@
 class ClockCorrection;
 class CorrectionHost;
 class MailCheckRun;
+class MailPasswords;
 class MailSettingsHost;
 class OptionFormHost;
 class QDialog;
@@ -27,8 +28,8 @@ public:
 
     // `prompt` stands in for the services' own, so the windows fall silent when the clock closes.
     ClockDialogs(SettingsRecords& records, const ClockServices& services, UserPrompt& prompt,
-                 const ClockTime& lastTick, MailCheckRun& mailRun, ClockCorrection& correction,
-                 Hosts hosts);
+                 const ClockTime& lastTick, MailCheckRun& mailRun, MailPasswords& passwords,
+                 ClockCorrection& correction, Hosts hosts);
 
     QDialog* NewDisplaySettings() const;
     QDialog* NewScheduleSettings() const;
@@ -50,6 +51,7 @@ private:
     UserPrompt& prompt_;
     const ClockTime& lastTick_;
     MailCheckRun& mailRun_;
+    MailPasswords& passwords_;
     ClockCorrection& correction_;
     Hosts hosts_;
 };

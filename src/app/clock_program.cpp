@@ -8,6 +8,7 @@
 #include "core/program_version.h"
 #include "dialogs/standard_choosers.h"
 #include "face/face_snapshot.h"
+#include "mail/mail_passwords.h"
 #include "mail/run_mail_check_once.h"
 #include "net/pop3_client.h"
 #include "platform/app_launcher.h"
@@ -17,6 +18,7 @@
 #include "platform/dial_up.h"
 #include "platform/font_substitution.h"
 #include "platform/login_start.h"
+#include "platform/password_keyring.h"
 #include "platform/single_instance.h"
 #include "platform/sound_player.h"
 #include "platform/system_clock.h"
@@ -76,12 +78,12 @@ int RunClock(QApplication& application, const CommandLine& command) {
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SystemClockSetter> clockSetter = CreateSystemClockSetter();
     StandardChoosers choosers;
-    const std::unique_ptr<LoginStart> loginStart =
-        // A clock started on its own settings file comes back on it at the next login.
-        CreateSystemLoginStart(QCoreApplication::applicationFilePath(),
-                               command.SettingsArguments());
+    // A clock started on its own settings file comes back on it at the next login.
+    const std::unique_ptr<LoginStart> loginStart = CreateSystemLoginStart(
+        QCoreApplication::applicationFilePath(), command.SettingsArguments());
+    const std::unique_ptr<PasswordKeyring> keyring = CreateDesktopKeyring();
     TMainForm form(ClockServices{prompt, help, clock, *settings, *sound, *launcher, *dialUp,
-                                 *clockSetter, choosers, *loginStart, DataFolder()});
+                                 *clockSetter, choosers, *loginStart, *keyring, DataFolder()});
 
     // Shutdown and log-off close the clock as the menu's exit does, so nothing is lost.
     TerminationSignals termination;
@@ -91,7 +93,10 @@ int RunClock(QApplication& application, const CommandLine& command) {
                      [&form](QSessionManager&) { form.close(); });
 
     form.show();
-    return application.exec();
+    const int exitCode = application.exec();
+    // The exit's save may have started moving passwords into the keyring.
+    form.FinishKeyringCalls();
+    return exitCode;
 }
 
 // Starts up as the clock does, composes the face the third tick would show and writes it
@@ -160,10 +165,12 @@ int CheckMail(const CommandLine& command) {
     StderrPrompt prompt;
     SettingsRecords records = ReadStoredRecords(command, prompt);
     TPop3Client pop3;
+    const std::unique_ptr<PasswordKeyring> keyring = CreateDesktopKeyring();
+    MailPasswords passwords(*keyring, records.accounts);
     const std::unique_ptr<DialUpMonitor> dialUp = CreateSystemDialUpMonitor();
     const std::unique_ptr<SoundPlayer> sound = CreateSystemSoundPlayer();
     const MailCheckReport report =
-        RunMailCheckOnce(records.accounts, records.clock, pop3, *dialUp, *sound, prompt);
+        RunMailCheckOnce(records.accounts, records.clock, pop3, passwords, *dialUp, *sound, prompt);
     if (!report.lines.isEmpty()) {
         Print(stdout, report.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }

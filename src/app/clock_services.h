@@ -8,6 +8,7 @@ class ClockSource;
 class DialUpMonitor;
 class HelpViewer;
 class LoginStart;
+class PasswordKeyring;
 class SettingsPersistence;
 class SoundPlayer;
 class SystemClockSetter;
@@ -26,6 +27,7 @@ struct ClockServices {
     SystemClockSetter& clockSetter; // sets the computer's clock for the correction
     Choosers& choosers;             // file, folder, colour and font choosers of the dialogs
     LoginStart& loginStart;         // the display dialog's start at login
+    PasswordKeyring& keyring;       // where the mail passwords are kept
     // Where relative picture paths are looked up when not found in the current directory.
     QString dataFolder;
 };

@@ -44,18 +44,22 @@ namespace {
 // ends in a tick, which no signal announces; between looks the wait sleeps.
 constexpr std::chrono::milliseconds MailRunLookInterval{50};
 
+// How long the end of the program waits for the keyring to take the passwords the last save
+// moves; those it has not taken by then stay in the settings file until the next run.
+constexpr std::chrono::milliseconds KeyringGraceAtExit{3000};
+
 } // namespace
 
 TMainForm::TMainForm(ClockServices services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), prompt_(services.prompt),
       services_(services), tick_(*this), windows_(*this, prompt_), face_(services.dataFolder),
-      scheduleChecker_(records_.schedules, *this),
-      mailRun_(records_.accounts, records_.clock, pop3_, services.dialUp, *this),
+      scheduleChecker_(records_.schedules, *this), passwords_(services.keyring, records_.accounts),
+      mailRun_(records_.accounts, records_.clock, pop3_, passwords_, services.dialUp, *this),
       correction_(records_.timeServer, *this, prompt_, services.dialUp, services.clockSetter),
       correctionScheduler_(records_.timeServer, clockTime_, *this, services.dialUp, correction_),
       placement_(records_.clock, [this] { return tick_.IsRunning(); }),
       pictureDrop_(records_.clock, prompt_), drag_(*this),
-      dialogs_(records_, services_, prompt_, clockTime_, mailRun_, correction_,
+      dialogs_(records_, services_, prompt_, clockTime_, mailRun_, passwords_, correction_,
                ClockDialogs::Hosts{*this, *this, *this, *this}),
       exit_(
           pop3_, [this] { return !pop3_.Connected() || quitState_ == QuitState::MailStopped; },
@@ -103,6 +107,7 @@ void TMainForm::FormCreate() {
     RemoveLegacyUninstallEntry();
     services_.settings.EnsureDefaults(records_);
     services_.settings.LoadSettings(records_);
+    passwords_.Probe();
 
     PlaceWindow();
     SetDisplayMode(DisplayModeFromAttrib());
@@ -798,7 +803,18 @@ void TMainForm::Menu_CloseClick() {
 }
 
 SaveResult TMainForm::SaveSettings() {
-    return services_.settings.SaveSettings(records_);
+    passwords_.BeforeSave();
+    const SaveResult saved = services_.settings.SaveSettings(records_);
+    if (saved.Ok()) {
+        // A failed save of the file without the moved passwords leaves them in the file, as
+        // before the move; the next save reports it.
+        passwords_.AfterSave([this] { SaveSettings(); });
+    }
+    return saved;
+}
+
+void TMainForm::FinishKeyringCalls() {
+    passwords_.Finish(KeyringGraceAtExit);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 #include "face/face_redraw_policy.h"
 #include "face/face_renderer.h"
 #include "mail/mail_check_run.h"
+#include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
 #include "mail/mail_settings_host.h"
 #include "net/pop3_client.h"
@@ -92,6 +93,8 @@ public:
     DisplayMode DisplayModeFromAttrib() const;
 
     SaveResult SaveSettings() override;
+    // Gives the keyring calls of the last save a short while to finish; for after the exit.
+    void FinishKeyringCalls();
 
     // Takes files dropped on the clock (local paths, in the order of the drop).
     void TakeDroppedFiles(const QStringList& paths);
@@ -232,6 +235,7 @@ private:
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
     TPop3Client pop3_;
+    MailPasswords passwords_;
     MailCheckRun mailRun_;
     std::vector<QImage> accountImages_; // the accounts' own icons, by MailAccount::ImageIndex
     ClockCorrection correction_;

@@ -7,6 +7,8 @@
 void WidgetPrompt::ShowMessage(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QStringLiteral("Zorbel") : caption,
                     text, QMessageBox::Ok, QApplication::activeWindow());
+    // Messages quote what servers and files say; none of it may be taken for markup.
+    box.setTextFormat(Qt::PlainText);
     if (!caption.isEmpty()) {
         box.setIcon(QMessageBox::Warning);
     }
@@ -17,6 +19,7 @@ UserPrompt::Answer WidgetPrompt::Ask(const QString& caption, const QString& text
                                      Answer defaultAnswer) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);

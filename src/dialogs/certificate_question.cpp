@@ -31,13 +31,42 @@ QString Moment(const QDateTime& moment) {
                             : QStringLiteral("-");
 }
 
+// Characters that are not seen but act: line breaks, tabs, direction overrides.
+bool Unseen(QChar character) {
+    switch (character.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QString CertificateQuestion::Caption() {
     return QStringLiteral("証明書の確認");
 }
 
-QString CertificateQuestion::Text(const ServerCertificate& certificate) {
+QString CertificateQuestion::Escaped(const QString& text) {
+    QString shown;
+    for (const QChar character : text) {
+        if (!Unseen(character)) {
+            shown += character;
+        } else if (character == QLatin1Char('\n')) {
+            shown += QStringLiteral("\\n");
+        } else if (character == QLatin1Char('\r')) {
+            shown += QStringLiteral("\\r");
+        } else {
+            shown += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return shown;
+}
+
+QString CertificateQuestion::Text(const ServerCertificate& certificate, const QString& server) {
     QStringList reasons;
     for (const CertificateProblem problem : certificate.problems) {
         reasons << ProblemText(problem);
@@ -49,10 +78,10 @@ QString CertificateQuestion::Text(const ServerCertificate& certificate) {
     if (!reasons.isEmpty()) {
         text += QStringLiteral("（%1）").arg(reasons.join(QStringLiteral("、")));
     }
-    text += QStringLiteral("。\n\n発行先: %1\n発行者: %2\n有効期間: %3 ～ %4\n"
-                           "SHA-256 フィンガープリント:\n%5\n\n"
-                           "この証明書を信頼して接続しますか?")
-                .arg(certificate.subject, certificate.issuer, Moment(certificate.validFrom),
-                     Moment(certificate.validUntil), fingerprint);
+    text += QStringLiteral("。\n\n接続先: %1\n発行先: %2\n発行者: %3\n有効期間: %4 ～ %5\n"
+                           "SHA-256 フィンガープリント:\n%6\n\n"
+                           "この接続先に限り、この証明書を信頼して接続しますか?")
+                .arg(Escaped(server), Escaped(certificate.subject), Escaped(certificate.issuer),
+                     Moment(certificate.validFrom), Moment(certificate.validUntil), fingerprint);
     return text;
 }

@@ -1,10 +1,12 @@
 #include "dialogs/pop3_form.h"
 
+#include "core/server_address.h"
 #include "dialogs/certificate_question.h"
 #include "dialogs/mail_icon_preview.h"
 #include "face/default_icons.h"
 #include "net/etls_error.h"
 #include "net/pop3_client.h"
+#include "net/pop3_reply.h"
 #include "ui_pop3_form.h"
 
 #include <QAction>
@@ -46,12 +48,13 @@ QString MailerFilter() {
 
 } // namespace
 
-TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
-                     SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
-                     Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent)
+TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailPasswords& passwords,
+                     MailSettingsHost& host, SettingsSaver& saver, UserPrompt& prompt,
+                     HelpViewer& help, SoundPlayer& sound, Choosers& choosers,
+                     Pop3ClientFactory testClient, QWidget* parent)
     : SettingsDialog(prompt, help, HelpContext, Border::CloseBox, parent), accounts_(accounts),
-      settings_(settings), host_(host), saver_(saver), sound_(sound), choosers_(choosers),
-      testClient_(std::move(testClient)), draft_(accounts, settings),
+      settings_(settings), passwords_(passwords), host_(host), saver_(saver), sound_(sound),
+      choosers_(choosers), testClient_(std::move(testClient)), draft_(accounts, settings),
       ui_(std::make_unique<Ui::Pop3Form>()) {
     ui_->setupUi(this);
     // Designer has no way to name the style's glyphs.
@@ -61,6 +64,7 @@ TPop3Form::TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettin
             button == ui_->BTN_MailSoundTest ? QStyle::SP_MediaPlay : QStyle::SP_DirOpenIcon));
     }
     ConnectControls();
+    ShowPasswordPlace();
     ClearEditor();
     TakeBaseline();
     FillList();
@@ -113,6 +117,7 @@ void TPop3Form::ConnectControls() {
     connect(ui_->PP_DelAll, &QAction::triggered, this, &TPop3Form::DeleteAll);
 
     connect(ui_->BTN_Pop3Refrect, &QPushButton::clicked, this, &TPop3Form::BTN_Pop3RefrectClick);
+    connect(&passwords_, &MailPasswords::Answered, this, &TPop3Form::ShowKeyringAnswer);
 }
 
 // ---- The editor ----
@@ -181,6 +186,8 @@ void TPop3Form::ClearEditor() {
     ShowSecurity(TlsSecurity);
     ui_->EDT_Port->setText(kTlsPort);
     EditTrustedCertificate.clear();
+    EditTrustedServer.clear();
+    awaitingPassword_ = false;
     EditTextColor = 0;
     EditTextBKColor = 0xFFFFFF;
     EditImageFile.clear();
@@ -219,8 +226,11 @@ void TPop3Form::LoadEditor(int slot) {
     ShowSecurity(KnownSecurity(account.Security));
     ui_->EDT_Port->setText(QString::number(account.Port));
     EditTrustedCertificate = account.TrustedCertificate;
+    EditTrustedServer = account.TrustedServer;
     ui_->EDT_UserID->setText(account.UserID);
-    ui_->EDT_Password->setText(account.PassWord);
+    const MailPasswords::Lookup password = passwords_.PasswordFor(account);
+    ui_->EDT_Password->setText(password.password);
+    awaitingPassword_ = password.state == MailPasswords::State::Pending;
     ui_->EDT_MailSound->setText(account.MailSound);
     ui_->EDT_MailIcon->setText(account.ImageFile);
     ui_->EDT_Mailer->setText(account.Mailer);
@@ -253,6 +263,45 @@ void TPop3Form::ShowSecurity(int security) {
     const QSignalBlocker block(ui_->CMB_Security);
     ui_->CMB_Security->setCurrentIndex(security);
     ui_->StaticText5->setText(PortCaption(security));
+    ui_->LBL_PlainText->setVisible(security == NoSecurity);
+}
+
+void TPop3Form::ShowKeyringAnswer() {
+    ShowPasswordPlace();
+    if (!awaitingPassword_ || EditIndex < 0 || EditIndex >= draft_.WorkCount) {
+        return;
+    }
+    const MailPasswords::Lookup password = passwords_.PasswordFor(draft_.WorkAccounts[EditIndex]);
+    if (password.state == MailPasswords::State::Pending) {
+        return;
+    }
+    awaitingPassword_ = false;
+    // What the user has typed meanwhile stays.
+    if (password.state == MailPasswords::State::Known && !Changed()) {
+        ui_->EDT_Password->setText(password.password);
+        TakeBaseline();
+    }
+}
+
+void TPop3Form::ShowPasswordPlace() {
+    QString place = QStringLiteral("確認中…");
+    QString explanation = QStringLiteral("キーリングが使えるかどうかを確認しています");
+    switch (passwords_.Where()) {
+    case MailPasswords::Keeping::Keyring:
+        place = QStringLiteral("キーリング");
+        explanation = QStringLiteral("パスワードはデスクトップのキーリングに保管され、"
+                                     "設定ファイルには書かれません");
+        break;
+    case MailPasswords::Keeping::SettingsFile:
+        place = QStringLiteral("設定ファイル");
+        explanation = QStringLiteral("キーリングが使えないため、"
+                                     "パスワードは設定ファイルに保管されます");
+        break;
+    case MailPasswords::Keeping::Unknown:
+        break;
+    }
+    ui_->LBL_PasswordPlace->setText(QStringLiteral("保管先: ") + place);
+    ui_->LBL_PasswordPlace->setToolTip(explanation);
 }
 
 void TPop3Form::CMB_SecurityChange(int security) {
@@ -299,7 +348,10 @@ bool TPop3Form::StoreEditor(int slot) {
     account.ImageFile = EditImageFile;
     account.Mailer = ui_->EDT_Mailer->text();
     account.Security = EditSecurity;
-    account.TrustedCertificate = EditTrustedCertificate;
+    // A certificate is trusted for the server that showed it: another server or port drops it.
+    const bool pinHolds = ServerAddress::Names(EditTrustedServer, account.POP3, account.Port);
+    account.TrustedCertificate = pinHolds ? EditTrustedCertificate : QString();
+    account.TrustedServer = pinHolds ? EditTrustedServer : QString();
     return true;
 }
 
@@ -322,6 +374,7 @@ TPop3Form::EditorFields TPop3Form::ReadEditor() const {
     fields.attribute = EditAttribute;
     fields.security = EditSecurity;
     fields.trusted = EditTrustedCertificate;
+    fields.trustedServer = EditTrustedServer;
     return fields;
 }
 
@@ -346,6 +399,12 @@ bool TPop3Form::Validate() {
     }
     if (ui_->EDT_Password->text().isEmpty()) {
         return fail(QStringLiteral("パスワードを設定してください"));
+    }
+    if (!Pop3Reply::IsSendable(ui_->EDT_UserID->text())) {
+        return fail(QStringLiteral("ユーザーIDに使えない文字(改行など)が含まれています"));
+    }
+    if (!Pop3Reply::IsSendable(ui_->EDT_Password->text())) {
+        return fail(QStringLiteral("パスワードに使えない文字(改行など)が含まれています"));
     }
     if (ui_->EDT_PopServer->text().isEmpty()) {
         return fail(QStringLiteral("POP3サーバーのアドレスを設定してください"));
@@ -457,7 +516,7 @@ void TPop3Form::BTN_Pop3ResetClick() {
     TakeBaseline();
 }
 
-void TPop3Form::TestConnection(int port, const QString& trusted) {
+void TPop3Form::TestConnection(int port, const CertificatePin& pin) {
     std::unique_ptr<TPop3Client> pop3 = testClient_();
     pop3->Host = ui_->EDT_PopServer->text();
     pop3->UserID = ui_->EDT_UserID->text();
@@ -465,7 +524,8 @@ void TPop3Form::TestConnection(int port, const QString& trusted) {
     pop3->Port = quint16(port);
     pop3->TimeOut = 10000;
     pop3->Security = Pop3Security(EditSecurity);
-    pop3->TrustedCertificate = trusted;
+    pop3->TrustedCertificate = pin.fingerprint;
+    pop3->TrustedServer = pin.server;
     pop3->Connect();
     if (pop3->Connected()) {
         pop3->Disconnect();
@@ -477,19 +537,24 @@ void TPop3Form::BTN_POP3TestClick() {
     if (!port) {
         return;
     }
+    const QString host = ui_->EDT_PopServer->text();
     bool connected = false;
     for (;;) {
         try {
-            TestConnection(*port, EditTrustedCertificate);
+            TestConnection(*port, {EditTrustedCertificate, EditTrustedServer});
             connected = true;
         } catch (const ETlsError& error) {
             const ServerCertificate& shown = error.Certificate();
             // Trusting the very certificate the user has just trusted cannot help.
+            const bool trustedAlready = shown.fingerprint == EditTrustedCertificate &&
+                                        ServerAddress::Names(EditTrustedServer, host, *port);
             if (error.Failure() == TlsFailure::CertificateUntrusted && !shown.IsNull() &&
-                shown.fingerprint != EditTrustedCertificate &&
-                prompt_.Ask(CertificateQuestion::Caption(), CertificateQuestion::Text(shown)) ==
+                !trustedAlready &&
+                prompt_.Ask(CertificateQuestion::Caption(),
+                            CertificateQuestion::Text(shown, ServerAddress::Of(host, *port))) ==
                     UserPrompt::Answer::Yes) {
                 EditTrustedCertificate = shown.fingerprint;
+                EditTrustedServer = ServerAddress::Of(host, *port);
                 continue;
             }
         } catch (...) {
@@ -560,12 +625,16 @@ void TPop3Form::BTN_Pop3RefrectClick() {
     if (!ConfirmDiscard()) {
         return;
     }
+    const QStringList entriesBefore = MailPasswords::EntriesInUse(accounts_);
     draft_.WriteBack(accounts_, settings_);
     host_.ReloadAccountIcons();
     host_.SetMailCheckEnabled(settings_.AccountListCount > 0 ? CommandState::Enabled
                                                              : CommandState::Disabled);
     host_.ResetMailTickCount();
     if (ConfirmSaved(saver_.SaveSettings())) {
+        // The keyring entries follow accounts that were renamed, moved or deleted; only once
+        // the file no longer names the old ones.
+        passwords_.ForgetUnused(entriesBefore);
         accept();
     }
 }

@@ -3,7 +3,9 @@
 #include "dialogs/choosers.h"
 #include "dialogs/settings_dialog.h"
 #include "mail/mail_account_draft.h"
+#include "mail/mail_passwords.h"
 #include "mail/mail_settings_host.h"
+#include "net/certificate_trust.h"
 #include "platform/help_viewer.h"
 #include "platform/sound_player.h"
 #include "platform/user_prompt.h"
@@ -27,12 +29,13 @@ class TPop3Form : public SettingsDialog {
 public:
     static constexpr int HelpContext = 303;
     static constexpr int ClientWidth = 463;
-    static constexpr int ClientHeight = 451;
+    static constexpr int ClientHeight = 487;
     using Pop3ClientFactory = std::function<std::unique_ptr<TPop3Client>()>;
 
-    TPop3Form(AccountTable& accounts, ClockSettings& settings, MailSettingsHost& host,
-              SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help, SoundPlayer& sound,
-              Choosers& choosers, Pop3ClientFactory testClient, QWidget* parent = nullptr);
+    TPop3Form(AccountTable& accounts, ClockSettings& settings, MailPasswords& passwords,
+              MailSettingsHost& host, SettingsSaver& saver, UserPrompt& prompt, HelpViewer& help,
+              SoundPlayer& sound, Choosers& choosers, Pop3ClientFactory testClient,
+              QWidget* parent = nullptr);
     ~TPop3Form() override;
 
     void ClearEditor();
@@ -53,7 +56,8 @@ private:
 
     // What the editor shows, compared with the baseline to tell whether it was changed.
     struct EditorFields {
-        QString name, server, port, user, password, sound, imageFile, mailer, trusted;
+        QString name, server, port, user, password, sound, imageFile, mailer, trusted,
+            trustedServer;
         Colour textColour = 0;
         Colour backgroundColour = 0;
         int attribute = 0;
@@ -73,9 +77,13 @@ private:
     void ApplyPeriodicCheck(bool checked);
     // Shows the security choice without the port following it.
     void ShowSecurity(int security);
+    // Shows the password of a loaded account that the settings file does not hold, once the
+    // keyring has handed it over; and where passwords are kept.
+    void ShowKeyringAnswer();
+    void ShowPasswordPlace();
     std::optional<int> PortNumber();
     // One connection test with the editor's values; raises what the connection raises.
-    void TestConnection(int port, const QString& trusted);
+    void TestConnection(int port, const CertificatePin& pin);
 
     void FillList();
     void CLBX_Pop3ListDblClick(QListWidgetItem* item);
@@ -100,6 +108,7 @@ private:
 
     AccountTable& accounts_;
     ClockSettings& settings_;
+    MailPasswords& passwords_;
     MailSettingsHost& host_;
     SettingsSaver& saver_;
     SoundPlayer& sound_;
@@ -113,7 +122,10 @@ private:
     QString EditImageFile;
     int EditSecurity = TlsSecurity;
     QString EditTrustedCertificate;
+    QString EditTrustedServer;
     int EditIndex = -1;
+    // The loaded account's password is still to come from the keyring.
+    bool awaitingPassword_ = false;
     EditorBaseline<EditorFields> baseline_;
     std::unique_ptr<Ui::Pop3Form> ui_;
 };

@@ -33,6 +33,9 @@ QString MailAccountDraft::AccountLine(const MailAccount& account) {
     if (account.Has(DialUpOnly)) {
         line += QStringLiteral(" ダイヤルアップ中のみチェック");
     }
+    if (KnownSecurity(account.Security) == NoSecurity) {
+        line += QStringLiteral(" 暗号化なし");
+    }
     return line;
 }
 

@@ -15,7 +15,8 @@ public:
 
     // What an unused slot of the working copy holds.
     static MailAccount EmptySlot();
-    // "[name]" with " サウンド通知有り" and " ダイヤルアップ中のみチェック" as they apply.
+    // "[name]" with " サウンド通知有り", " ダイヤルアップ中のみチェック" and, for an account
+    // that sends its password in the clear, " 暗号化なし", as they apply.
     static QString AccountLine(const MailAccount& account);
 
     std::array<MailAccount, AccountTable::Capacity> WorkAccounts;

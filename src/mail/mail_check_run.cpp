@@ -2,6 +2,7 @@
 
 #include "core/window_bits.h"
 #include "mail/mail_error.h"
+#include "mail/mail_passwords.h"
 #include "net/etls_error.h"
 #include "net/pop3_client.h"
 #include "platform/user_prompt.h"
@@ -29,8 +30,9 @@ Pop3Security SecurityOf(const MailAccount& account) {
 } // namespace
 
 MailCheckRun::MailCheckRun(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
-                           DialUpMonitor& dialUp, MailRunHost& host)
-    : accounts_(accounts), settings_(settings), pop3_(pop3), dialUp_(dialUp), host_(host) {
+                           MailPasswords& passwords, DialUpMonitor& dialUp, MailRunHost& host)
+    : accounts_(accounts), settings_(settings), pop3_(pop3), passwords_(passwords), dialUp_(dialUp),
+      host_(host) {
     pop3_.OnConnect = [this](TSocketClient&) { POP3Connect(); };
     pop3_.OnDisconnect = [this](TSocketClient&) { POP3Disconnect(); };
     pop3_.OnConnectionFailed = [this](TSocketClient&) { POP3ConnectionFailed(); };
@@ -146,8 +148,9 @@ void MailCheckRun::MailCheckStep() {
         CompareMailCounts();
         return;
     }
-    if (accounts_.entries[mailCheckIndex_].Has(CheckOn)) {
-        CheckMailAccount(mailCheckIndex_);
+    if (accounts_.entries[mailCheckIndex_].Has(CheckOn) &&
+        CheckMailAccount(mailCheckIndex_) == AccountCheck::WaitingForPassword) {
+        return; // the next tick visits the same account again
     }
     if (flags_.testFlag(MailRunFlag::StopRequested)) {
         // The conversation was cut short by the stop command; its result is not valid.
@@ -164,43 +167,53 @@ void MailCheckRun::EndAccountCheck() {
     flags_.setFlag(MailRunFlag::CheckBusy, false);
 }
 
-void MailCheckRun::CheckMailAccount(int slot) {
+MailCheckRun::AccountCheck MailCheckRun::CheckMailAccount(int slot) {
     if (flags_.testFlag(MailRunFlag::CheckBusy)) {
-        return;
+        return AccountCheck::Ended;
     }
     MailAccount& account = accounts_.entries[slot];
     if (!account.Has(CheckOn)) {
         EndAccountCheck();
-        return;
+        return AccountCheck::Ended;
     }
     if (account.Has(DialUpOnly) && !CheckDialUpConnected()) {
         SetMailError(NoDialUpWarning);
         account.ErrorCode = MailNoError; // a warning, not an error for the icon bar
-        return;
+        return AccountCheck::Ended;
+    }
+    const MailPasswords::Lookup password = passwords_.PasswordFor(account);
+    if (password.state == MailPasswords::State::Pending) {
+        return AccountCheck::WaitingForPassword;
+    }
+    if (password.state == MailPasswords::State::Unavailable) {
+        // Without the password no login is tried at all.
+        SetMailError(PasswordUnavailableError);
+        return AccountCheck::Ended;
     }
     flags_.setFlag(MailRunFlag::CheckBusy);
     pop3_.Host = account.POP3;
     pop3_.UserID = account.UserID;
-    pop3_.Password = account.PassWord;
+    pop3_.Password = password.password;
     pop3_.Port = quint16(ValidPort(account.Port) ? account.Port : 0);
     pop3_.TimeOut = CheckTimeOut;
     pop3_.Security = SecurityOf(account);
     pop3_.TrustedCertificate = account.TrustedCertificate;
+    pop3_.TrustedServer = account.TrustedServer;
     if (flags_.testFlag(MailRunFlag::SessionOpen)) {
         SetMailError(AlreadyConnectedWarning);
         EndAccountCheck();
-        return;
+        return AccountCheck::Ended;
     }
     if (!ValidPort(account.Port)) {
         // A port outside 1..65535 would otherwise be cut to some other port.
         SetMailError(ServerUnreachableError);
         EndAccountCheck();
-        return;
+        return AccountCheck::Ended;
     }
     if (host_.CurrentQuitState() == QuitState::ExitChosen) {
         EndAccountCheck();
         host_.SetQuitState(QuitState::MailStopped);
-        return;
+        return AccountCheck::Ended;
     }
     flags_.setFlag(MailRunFlag::SessionOpen);
     account.ErrorCode = MailNoError;
@@ -210,17 +223,17 @@ void MailCheckRun::CheckMailAccount(int slot) {
         SetMailError(error.Failure() == TlsFailure::CertificateUntrusted ? UntrustedCertificateError
                                                                          : EncryptionFailedError);
         EndAccountCheck();
-        return;
+        return AccountCheck::Ended;
     } catch (...) {
         SetMailError(ServerUnreachableError);
         EndAccountCheck();
-        return;
+        return AccountCheck::Ended;
     }
     if (host_.CurrentQuitState() != QuitState::Running) {
         // The program is ending: no logout, the socket closes with the program.
         EndAccountCheck();
         host_.SetQuitState(QuitState::MailStopped);
-        return;
+        return AccountCheck::Ended;
     }
     try {
         account.MessageCount = pop3_.MailCount();
@@ -230,10 +243,9 @@ void MailCheckRun::CheckMailAccount(int slot) {
         }
     } catch (...) {
         SetMailError(ServerUnreachableError);
-        EndAccountCheck();
-        return;
     }
     EndAccountCheck();
+    return AccountCheck::Ended;
 }
 
 void MailCheckRun::CompareMailCounts() {

@@ -8,6 +8,7 @@
 #include <QFlags>
 #include <cstdint>
 
+class MailPasswords;
 class TPop3Client;
 
 // The flags of the mail check run, read on every tick and by the menu and the notification.
@@ -28,14 +29,15 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(MailRunFlags)
 // tick, logs in with the POP3 component, reads the message count and logs out, and at the
 // end marks the accounts whose count grew. It runs on the clock window's tick and menu
 // handlers; a conversation waits in a nested event loop, so ticks arrive in the middle of
-// one and the run flags keep them from starting a second.
+// one and the run flags keep them from starting a second. An account whose password the
+// keyring has not handed over yet is visited again on the following ticks until it has.
 class MailCheckRun {
 public:
     static constexpr int CheckTimeOut = 10000;
     static constexpr int TicksPerSecond = 4;
 
     MailCheckRun(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
-                 DialUpMonitor& dialUp, MailRunHost& host);
+                 MailPasswords& passwords, DialUpMonitor& dialUp, MailRunHost& host);
     ~MailCheckRun();
     MailCheckRun(const MailCheckRun&) = delete;
     MailCheckRun& operator=(const MailCheckRun&) = delete;
@@ -65,8 +67,10 @@ public:
     static QString StopCaption();
 
 private:
+    enum class AccountCheck { Ended, WaitingForPassword };
+
     void MailCheckStep();
-    void CheckMailAccount(int slot);
+    AccountCheck CheckMailAccount(int slot);
     void CompareMailCounts();
     void SetMailError(int code);
     void StartRun();
@@ -91,6 +95,7 @@ private:
     AccountTable& accounts_;
     ClockSettings& settings_;
     TPop3Client& pop3_;
+    MailPasswords& passwords_;
     DialUpMonitor& dialUp_;
     MailRunHost& host_;
 

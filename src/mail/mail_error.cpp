@@ -24,6 +24,8 @@ QString MailErrorText(int code) {
         return QStringLiteral("Error:暗号化接続できない");
     case UntrustedCertificateError:
         return QStringLiteral("Error:サーバーの証明書を信頼できない");
+    case PasswordUnavailableError:
+        return QStringLiteral("Error:パスワードを取得できない");
     default:
         return QStringLiteral("Error:未知のエラー発生");
     }

@@ -16,6 +16,7 @@ enum MailErrorCode : int {
     NoDialUpWarning = 149,
     EncryptionFailedError = 150,
     UntrustedCertificateError = 151,
+    PasswordUnavailableError = 152,
 };
 
 // The text of a code; "Error:未知のエラー発生" for a code outside the table.

@@ -10,12 +10,13 @@
 #include <optional>
 
 MailCheckReport RunMailCheckOnce(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
-                                 DialUpMonitor& dialUp, SoundPlayer& sound, UserPrompt& prompt) {
+                                 MailPasswords& passwords, DialUpMonitor& dialUp,
+                                 SoundPlayer& sound, UserPrompt& prompt) {
     std::optional<MailNoticeContent> notice;
     MailCheckRun* runForNotice = nullptr;
     HeadlessMailHost host(
         prompt, [&] { notice = MailNotice(accounts, settings, *runForNotice, sound).Fill(); });
-    MailCheckRun run(accounts, settings, pop3, dialUp, host);
+    MailCheckRun run(accounts, settings, pop3, passwords, dialUp, host);
     runForNotice = &run;
 
     bool started = false;

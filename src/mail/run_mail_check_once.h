@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class DialUpMonitor;
+class MailPasswords;
 class SoundPlayer;
 class TPop3Client;
 class UserPrompt;
@@ -22,4 +23,5 @@ struct MailCheckReport {
 // notification has been collected. The records are changed as a run changes them; nothing
 // is saved.
 MailCheckReport RunMailCheckOnce(AccountTable& accounts, ClockSettings& settings, TPop3Client& pop3,
-                                 DialUpMonitor& dialUp, SoundPlayer& sound, UserPrompt& prompt);
+                                 MailPasswords& passwords, DialUpMonitor& dialUp,
+                                 SoundPlayer& sound, UserPrompt& prompt);

@@ -3,24 +3,11 @@
 #include "net/eabort_error.h"
 #include "net/etls_error.h"
 #include "net/net_error.h"
-#include "net/nth_word.h"
+#include "net/pop3_reply.h"
 
 namespace {
 
 const QString kAuthenticationFailed = QStringLiteral("Authentication failed");
-
-bool Accepted(const QString& reply) {
-    return NthWord(reply, QLatin1Char(' '), 1).contains(QLatin1String("+OK"));
-}
-
-// The word as a decimal number, 0 when it is not one. Trailing characters such as the CR LF
-// of a last word make it no number: "+OK 3" followed by CR LF counts 0 messages.
-int DecimalOrZero(const QString& word) {
-    bool ok = false;
-    const int value = word.toInt(&ok, 10);
-    const bool plain = !word.isEmpty() && !word.front().isSpace() && !word.back().isSpace();
-    return ok && plain ? value : 0;
-}
 
 } // namespace
 
@@ -50,6 +37,13 @@ void TPop3Client::EnsureCredentials() {
             throw ENetError(kAuthenticationFailed);
         }
     }
+    RequireSendableCredentials();
+}
+
+void TPop3Client::RequireSendableCredentials() const {
+    if (!Pop3Reply::IsSendable(UserID) || !Pop3Reply::IsSendable(Password)) {
+        throw ENetError(kAuthenticationFailed);
+    }
 }
 
 void TPop3Client::NegotiateStartTls() {
@@ -65,7 +59,7 @@ void TPop3Client::NegotiateStartTls() {
     if (reply.isEmpty()) {
         throw ETlsError(TlsFailure::EncryptionFailed, QStringLiteral("STLS not answered"));
     }
-    if (!Accepted(reply)) {
+    if (!Pop3Reply::IsPositive(reply)) {
         throw ETlsError(TlsFailure::EncryptionFailed, reply);
     }
     StartEncryption();
@@ -73,9 +67,11 @@ void TPop3Client::NegotiateStartTls() {
 
 void TPop3Client::LogIn() {
     for (int pass = 0;; ++pass) {
+        // The failure handler may have given other credentials for the second pass.
+        RequireSendableCredentials();
         bool loggedIn = false;
-        if (Accepted(Transaction(QStringLiteral("USER ") + UserID))) {
-            loggedIn = Accepted(Transaction(QStringLiteral("PASS ") + Password));
+        if (Pop3Reply::IsPositive(Transaction(QStringLiteral("USER ") + UserID))) {
+            loggedIn = Pop3Reply::IsPositive(Transaction(QStringLiteral("PASS ") + Password));
         }
         if (loggedIn) {
             return;
@@ -93,10 +89,14 @@ void TPop3Client::LogIn() {
 
 void TPop3Client::ReadMailCount() {
     const QString reply = Transaction(QStringLiteral("STAT"));
-    if (!Accepted(reply)) {
+    if (!Pop3Reply::IsPositive(reply)) {
         throw ENetError(reply);
     }
-    mailCount_ = DecimalOrZero(NthWord(reply, QLatin1Char(' '), 2));
+    const std::optional<int> count = Pop3Reply::MessageCount(reply);
+    if (!count) {
+        throw ENetError(reply);
+    }
+    mailCount_ = *count;
 }
 
 void TPop3Client::Connect() {
@@ -134,7 +134,9 @@ void TPop3Client::Connect() {
     TSocketClient::Connect();
     try {
         const QString greeting = ReadLn();
-        if (!Accepted(greeting)) {
+        if (!Pop3Reply::IsPositive(greeting)) {
+            // A server that refuses the session is owed no QUIT, and may not answer one.
+            TSocketClient::Disconnect();
             throw ENetError(greeting);
         }
         if (Security == Pop3Security::StartTls) {
@@ -170,7 +172,7 @@ void TPop3Client::Disconnect() {
         throw;
     }
     TSocketClient::Disconnect();
-    if (!Accepted(reply)) {
+    if (!Pop3Reply::IsPositive(reply)) {
         throw ENetError(reply);
     }
 }

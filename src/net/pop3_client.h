@@ -10,8 +10,9 @@ enum class Pop3Security {
 };
 
 // Logs in to a POP3 mailbox, reads the number of messages and logs out again. Failures are
-// exceptions: "Authentication failed", the server's own line when it refuses the greeting,
-// STAT or QUIT, ETlsError when Security asks for encryption that cannot be had, and
+// exceptions: "Authentication failed" (also for a user name or password holding CR, LF or NUL,
+// which is never sent), the server's own line when it refuses the greeting, STAT or QUIT or
+// sends a STAT without a count, ETlsError when Security asks for encryption that cannot be had, and
 // everything TSocketClient raises. With Security other than None the user name and the
 // password are sent only over an encrypted connection.
 class TPop3Client : public TSocketClient {
@@ -44,6 +45,8 @@ public:
 
 private:
     void EnsureCredentials();
+    // Raises "Authentication failed" for a user name or password that cannot be sent.
+    void RequireSendableCredentials() const;
     void NegotiateStartTls();
     void LogIn();
     void ReadMailCount();

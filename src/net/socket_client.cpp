@@ -1,6 +1,6 @@
 #include "socket_client.h"
 
-#include "core/certificate_fingerprint.h"
+#include "net/certificate_trust.h"
 #include "net/connection_attempts.h"
 #include "net/eabort_error.h"
 #include "net/esock_error.h"
@@ -392,11 +392,12 @@ void TSocketClient::SslErrors(const QList<QSslError>& errors) {
         return;
     }
     const QSslCertificate certificate = secure->peerCertificate();
-    const QString trusted = CertificateFingerprint::Normalised(TrustedCertificate);
-    if (!certificate.isNull() && !trusted.isEmpty() &&
-        CertificateFingerprint::OfDer(certificate.toDer()) == trusted) {
-        // The user has seen this very certificate and chose to trust it.
-        secure->ignoreSslErrors();
+    const std::optional<QList<QSslError>> pinned = CertificateTrust::ErrorsToIgnore(
+        {TrustedCertificate, TrustedServer},
+        {Host, Port, certificate, secure->peerCertificateChain(), errors});
+    if (pinned) {
+        // The user has seen this very certificate and chose to trust it for this server.
+        secure->ignoreSslErrors(*pinned);
         return;
     }
     certificateRefused_ = true;

@@ -26,7 +26,7 @@ enum class TlsFailure;
 // A host name may stand for several addresses, IPv6 and IPv4: they are all tried, and the
 // first that connects is used. With Tls other than Off the connection can be encrypted; the
 // server's certificate must be vouched for by the system's trust store for the host name as
-// given, or have the fingerprint TrustedCertificate.
+// given, or be the one pinned for this host and port (TrustedCertificate for TrustedServer).
 //
 // Events are std::function members, each optional. Handlers run inside the waits.
 // Text goes over the wire as UTF-8.
@@ -54,6 +54,9 @@ public:
     // The SHA-256 fingerprint of a certificate accepted without the trust store, in any form
     // CertificateFingerprint::Normalised reads; "" for none.
     QString TrustedCertificate;
+    // The "host:port" TrustedCertificate was trusted for; it counts only while Host and Port
+    // name that server.
+    QString TrustedServer;
 
     std::function<void(TSocketClient&)> OnConnect;
     std::function<void(TSocketClient&)> OnDisconnect;

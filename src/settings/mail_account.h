@@ -66,6 +66,9 @@ struct MailAccount {
     int Protocol = Pop3Protocol;
     // The IMAP folder watched, as the user names it.
     QString Mailbox = QStringLiteral("INBOX");
+    // The server that certificate was trusted for, as ServerAddress writes it; the trust holds
+    // only while the account names that server.
+    QString TrustedServer;
 
     bool operator==(const MailAccount&) const = default;
 

@@ -152,6 +152,7 @@ const AccountField AccountFields[] = {
      .member = &M::TrustedCertificate,
      .writing = DefaultWriting::Never,
      .readText = &CertificateFingerprint::Normalised},
+    {.name = u"TrustedServer", .member = &M::TrustedServer, .writing = DefaultWriting::Never},
     {.name = u"Protocol",
      .member = &M::Protocol,
      .integerDefault = Pop3Protocol,

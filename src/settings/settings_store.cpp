@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "core/server_address.h"
 #include "platform/registry_backend.h"
 #include "platform/user_prompt.h"
 #include "settings/settings_layout.h"
@@ -113,6 +114,10 @@ void SettingsStore::LoadAccounts() {
         if (auto key =
                 registry_.OpenKey(SettingsLayout::AccountKey(i), OpenMode::CreateIfMissing)) {
             SettingsLayout::AccountValues().Read(*key, context_, account);
+        }
+        // Older files trusted a certificate without saying where: where the account points now.
+        if (!account.TrustedCertificate.isEmpty() && account.TrustedServer.isEmpty()) {
+            account.TrustedServer = ServerAddress::Of(account.POP3, account.Port);
         }
         account.MessageCount = 0;
         account.PreviousCount = 0;

@@ -87,10 +87,11 @@ struct MainFormFixture : ::testing::Test {
     RecordingClock clockSetter;
     CancellingChoosers choosers;
     FakeLoginStart loginStart;
+    FakeKeyring keyring;
 
     ClockServices Services() {
-        return ClockServices{prompt, help,        clock,    persistence, sound,    launcher,
-                             dialUp, clockSetter, choosers, loginStart,  QString()};
+        return ClockServices{prompt, help,        clock,    persistence, sound,   launcher,
+                             dialUp, clockSetter, choosers, loginStart,  keyring, QString()};
     }
 
     template <typename Form = TMainForm> std::unique_ptr<Form> Start() {

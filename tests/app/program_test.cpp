@@ -40,6 +40,9 @@ struct ProgramFixture : ::testing::Test {
         // A clock setting must never reach the machine's own system bus.
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS",
                            "unix:path=" + folder.FilePath("no-system-bus"));
+        // Nor may the passwords of a test reach the user's keyring.
+        environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                           "unix:path=" + folder.FilePath("no-session-bus"));
         return environment;
     }
 

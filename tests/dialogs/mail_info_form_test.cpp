@@ -41,7 +41,8 @@ protected:
     FakePop3 pop3_;
     FakeDialUp dialUp_;
     FakeRunHost host_;
-    MailCheckRun run_{accounts_, settings_, pop3_, dialUp_, host_};
+    KeyringPasswords keyring_{accounts_};
+    MailCheckRun run_{accounts_, settings_, pop3_, keyring_.passwords, dialUp_, host_};
     RecordingSound sound_;
     RecordingLauncher launcher_;
 };

@@ -1,3 +1,4 @@
+#include "dialogs/certificate_question.h"
 #include "dialogs/pop3_form.h"
 #include "dovecot_server.h"
 #include "fake_choosers.h"
@@ -46,8 +47,9 @@ protected:
         });
     }
     std::unique_ptr<TPop3Form> MakeForm(TPop3Form::Pop3ClientFactory testClient) {
-        return std::make_unique<TPop3Form>(accounts_, settings_, host_, saver_, prompt_, help_,
-                                           sound_, choosers_, std::move(testClient));
+        return std::make_unique<TPop3Form>(accounts_, settings_, keyring_.passwords, host_, saver_,
+                                           prompt_, help_, sound_, choosers_,
+                                           std::move(testClient));
     }
     template <typename T> T* Find(TPop3Form& form, const char* name) {
         T* found = form.findChild<T*>(QString::fromLatin1(name));
@@ -80,6 +82,7 @@ protected:
 
     AccountTable accounts_;
     ClockSettings settings_;
+    KeyringPasswords keyring_{accounts_};
     RecordingSettingsHost host_;
     CountingSaver saver_;
     FakePrompt prompt_;
@@ -104,6 +107,8 @@ TEST_F(MailPop3FormTest, ValidateShowsTheFirstMissingField) {
         {"EDT_Password", {}, u"パスワードを設定してください"},
         {"EDT_PopServer", {}, u"POP3サーバーのアドレスを設定してください"},
         {"EDT_Port", {}, u"POP3サーバーのポートを指定してください"},
+        {"EDT_UserID", "alice\r\nDELE 1", u"ユーザーIDに使えない文字(改行など)が含まれています"},
+        {"EDT_Password", "sec\nret", u"パスワードに使えない文字(改行など)が含まれています"},
         {"EDT_MailSound", {}, u"サウンドファイルを指定してください"},
         {"EDT_MailSound", folder_.FilePath("gone.wav"), u"サウンドファイルが見つかりません"},
     };
@@ -197,12 +202,12 @@ TEST_F(MailPop3FormTest, LoadUpdateDeleteAndApply) {
     EXPECT_EQ(Find<QLineEdit>(*form, "EDT_AccountName")->text(), QStringLiteral("renamed"));
     list->item(1)->setCheckState(Qt::Unchecked);
     Click(*form, "BTN_Pop3Update");
-    EXPECT_EQ(Lines(*form)[1], QStringLiteral("[renamed] -"));
+    EXPECT_EQ(Lines(*form)[1], QStringLiteral("[renamed] 暗号化なし -"));
     EXPECT_FALSE(Find<QPushButton>(*form, "BTN_Pop3Update")->isEnabled());
 
     list->setCurrentRow(0);
     form->findChild<QAction*>("PP_DelOnce")->trigger();
-    EXPECT_EQ(Lines(*form), QStringList({"[renamed] -", "[box2] +"}));
+    EXPECT_EQ(Lines(*form), QStringList({"[renamed] 暗号化なし -", "[box2] 暗号化なし +"}));
 
     Click(*form, "BTN_Pop3Refrect");
     EXPECT_EQ(host_.calls, QStringList({"icons", "enable", "ticks"}));
@@ -300,34 +305,95 @@ TEST_F(MailPop3FormTest, SslTlsSwitchesTheStandardPortBothWays) {
         security->setCurrentIndex(test.to);
         EXPECT_EQ(port->text(), QString::fromLatin1(test.portAfter)) << test.from << test.port;
         EXPECT_EQ(Find<QLabel>(*form, "StaticText5")->text(), QString::fromUtf16(test.caption));
+        EXPECT_EQ(Find<QLabel>(*form, "LBL_PlainText")->isVisibleTo(form.get()),
+                  test.to == NoSecurity);
     }
 }
 
-TEST_F(MailPop3FormTest, SecurityAndTrustedCertificateTravelWithTheAccount) {
+// A trusted certificate belongs to the server it was trusted for: it travels with the
+// account until the account names another server or port.
+TEST_F(MailPop3FormTest, PinTravelsWithTheAccountUntilTheServerChanges) {
     const QString trusted(64, QLatin1Char('c'));
+    struct Case {
+        const char* field;
+        const char* text;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"EDT_AccountName", "renamed", true},
+        {"EDT_PopServer", "POP.Example", true},
+        {"EDT_PopServer", "other.example", false},
+        {"EDT_Port", "1110", false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.text);
+        MailAccount& stored = accounts_.entries[0];
+        stored.Attribute = InUse | CheckOn | DefaultIcon;
+        stored.Account = QStringLiteral("office");
+        stored.UserID = QStringLiteral("u");
+        stored.PassWord = QStringLiteral("p");
+        stored.POP3 = QStringLiteral("pop.example");
+        stored.Port = 110;
+        stored.Security = StartTlsSecurity;
+        stored.TrustedCertificate = trusted;
+        stored.TrustedServer = QStringLiteral("pop.example:110");
+        settings_.AccountListCount = 1;
+        auto form = MakeForm();
+        auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
+        emit list->itemDoubleClicked(list->item(0));
+        EXPECT_EQ(Find<QComboBox>(*form, "CMB_Security")->currentText(), "STARTTLS");
+        EXPECT_FALSE(form->Changed()) << "loading moves no port";
+        Find<QLineEdit>(*form, test.field)->setText(QString::fromLatin1(test.text));
+        Click(*form, "BTN_Pop3Update");
+        Click(*form, "BTN_Pop3Refrect");
+        EXPECT_EQ(accounts_.entries[0].Security, StartTlsSecurity);
+        EXPECT_EQ(accounts_.entries[0].TrustedCertificate, test.kept ? trusted : QString());
+        EXPECT_EQ(accounts_.entries[0].TrustedServer,
+                  test.kept ? QStringLiteral("pop.example:110") : QString());
+    }
+}
+
+TEST_F(MailPop3FormTest, KeyringPasswordIsShownAndItsEntryFollowsTheAccount) {
     MailAccount& stored = accounts_.entries[0];
     stored.Attribute = InUse | CheckOn | DefaultIcon;
-    stored.Account = QStringLiteral("office");
-    stored.Port = 110;
-    stored.Security = StartTlsSecurity;
-    stored.TrustedCertificate = trusted;
+    stored.Account = QStringLiteral("home");
+    stored.UserID = QStringLiteral("alice");
+    stored.POP3 = QStringLiteral("pop.example");
+    stored.Port = 995;
+    stored.Security = TlsSecurity;
     settings_.AccountListCount = 1;
+    keyring_.keyring.entries["alice@pop.example"] = "secret";
+    keyring_.keyring.delay = 50;
     auto form = MakeForm();
+    auto* place = Find<QLabel>(*form, "LBL_PasswordPlace");
+    EXPECT_EQ(place->text(), QStringLiteral("保管先: 確認中…"));
     auto* list = Find<QListWidget>(*form, "CLBX_Pop3List");
     emit list->itemDoubleClicked(list->item(0));
-    auto* security = Find<QComboBox>(*form, "CMB_Security");
-    EXPECT_EQ(security->currentText(), QStringLiteral("STARTTLS"));
-    EXPECT_EQ(Find<QLineEdit>(*form, "EDT_Port")->text(), QStringLiteral("110"));
-    EXPECT_FALSE(form->Changed()) << "loading moves no port";
-    security->setCurrentIndex(NoSecurity);
-    EXPECT_TRUE(form->Changed());
-    Find<QLineEdit>(*form, "EDT_UserID")->setText(QStringLiteral("u"));
-    Find<QLineEdit>(*form, "EDT_Password")->setText(QStringLiteral("p"));
-    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("h"));
+    auto* password = Find<QLineEdit>(*form, "EDT_Password");
+    EXPECT_TRUE(password->text().isEmpty()) << "the dialog does not wait for the keyring";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return password->text() == "secret"; }, 5000));
+    EXPECT_EQ(place->text(), QStringLiteral("保管先: キーリング"));
+    EXPECT_FALSE(form->Changed());
+
+    Find<QLineEdit>(*form, "EDT_PopServer")->setText(QStringLiteral("mail.example"));
     Click(*form, "BTN_Pop3Update");
     Click(*form, "BTN_Pop3Refrect");
-    EXPECT_EQ(accounts_.entries[0].Security, NoSecurity);
-    EXPECT_EQ(accounts_.entries[0].TrustedCertificate, trusted);
+    EXPECT_EQ(accounts_.entries[0].PassWord, QStringLiteral("secret")) << "for the save to move";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !keyring_.passwords.Busy(); }, 5000));
+    EXPECT_EQ(keyring_.keyring.calls,
+              QStringList({"read alice@pop.example", "remove alice@pop.example"}));
+}
+
+TEST(CertificateQuestion, ServerAndCertificateNamesStayOnTheirLines) {
+    ServerCertificate certificate;
+    certificate.subject = QStringLiteral("CN=mail.example.jp\nO=Your Bank\t\u202Egpj");
+    certificate.issuer = QStringLiteral("CN=Evil\r\n発行者: CN=Trusted Root");
+    const QString text = CertificateQuestion::Text(certificate, QStringLiteral("pop.example:995"));
+    for (const char16_t* line : {u"接続先: pop.example:995\n",
+                                 u"発行先: CN=mail.example.jp\\nO=Your Bank\\u0009\\u202egpj\n",
+                                 u"発行者: CN=Evil\\r\\n発行者: CN=Trusted Root\n"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf16(line))) << text.toStdString();
+    }
 }
 
 // The test button against a mailbox that takes TLS only, with the real POP3 component.
@@ -362,6 +428,7 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
     }
     grouped.chop(1);
     for (const QString& part : {QStringLiteral("自己署名の証明書です"),
+                                QStringLiteral("接続先: 127.0.0.2:%1").arg(server.TlsPort()),
                                 QStringLiteral("発行先: CN=localhost, O=Zorbel Test"),
                                 QStringLiteral("発行者: CN=localhost, O=Zorbel Test"),
                                 QStringLiteral("有効期間: "), grouped}) {
@@ -385,6 +452,8 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
 
     Click(*form, "BTN_Pop3Update");
     EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedCertificate, fingerprint);
+    EXPECT_EQ(form->Draft().WorkAccounts[0].TrustedServer,
+              QStringLiteral("127.0.0.2:%1").arg(server.TlsPort()));
     EXPECT_EQ(form->Draft().WorkAccounts[0].Security, TlsSecurity);
 }
 

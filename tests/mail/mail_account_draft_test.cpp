@@ -34,19 +34,23 @@ TEST(MailDraft, LoadsConfiguredSlotsAndEmptiesTheRest) {
     EXPECT_EQ(draft.Checkinterval, 0);
 }
 
-TEST(MailDraft, AccountLineNamesSoundAndDialUp) {
+TEST(MailDraft, AccountLineNamesSoundDialUpAndPlainText) {
     const struct {
         int attribute;
+        int security;
         const char16_t* line;
     } cases[] = {
-        {0, u"[home]"},
-        {SoundOn, u"[home] サウンド通知有り"},
-        {DialUpOnly, u"[home] ダイヤルアップ中のみチェック"},
-        {SoundOn | DialUpOnly | CheckOn, u"[home] サウンド通知有り ダイヤルアップ中のみチェック"},
+        {0, TlsSecurity, u"[home]"},
+        {SoundOn, StartTlsSecurity, u"[home] サウンド通知有り"},
+        {DialUpOnly, TlsSecurity, u"[home] ダイヤルアップ中のみチェック"},
+        {SoundOn | DialUpOnly | CheckOn, TlsSecurity,
+         u"[home] サウンド通知有り ダイヤルアップ中のみチェック"},
+        {SoundOn, NoSecurity, u"[home] サウンド通知有り 暗号化なし"},
     };
     for (const auto& test : cases) {
-        EXPECT_EQ(MailAccountDraft::AccountLine(Configured(QStringLiteral("home"), test.attribute)),
-                  QString::fromUtf16(test.line));
+        MailAccount account = Configured(QStringLiteral("home"), test.attribute);
+        account.Security = test.security;
+        EXPECT_EQ(MailAccountDraft::AccountLine(account), QString::fromUtf16(test.line));
     }
 }
 

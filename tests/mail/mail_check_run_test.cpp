@@ -2,6 +2,8 @@
 #include "mail/mail_check_run.h"
 #include "mail_fakes.h"
 
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,7 +48,8 @@ protected:
     FakePop3 pop3_;
     FakeDialUp dialUp_;
     FakeRunHost host_;
-    MailCheckRun run_{accounts_, settings_, pop3_, dialUp_, host_};
+    KeyringPasswords keyring_{accounts_};
+    MailCheckRun run_{accounts_, settings_, pop3_, keyring_.passwords, dialUp_, host_};
 };
 
 TEST_F(MailCheckRunTest, NewMailFollowsTheCountAcrossRuns) {
@@ -288,6 +291,7 @@ TEST_F(MailCheckRunTest, AccountSecurityReachesTheComponentAndItsFailuresHaveThe
         MailAccount account = Account(QStringLiteral("home"));
         account.Security = test.security;
         account.TrustedCertificate = test.trusted;
+        account.TrustedServer = QStringLiteral("pop.example:110");
         AddAccount(account);
         pop3_.answers.push_back({test.outcome, 2});
         ForcedRun();
@@ -300,6 +304,51 @@ TEST_F(MailCheckRunTest, AccountSecurityReachesTheComponentAndItsFailuresHaveThe
             EXPECT_FALSE(pop3_.Received().join(' ').contains("USER"));
         } else {
             EXPECT_EQ(pop3_.Received(), test.received);
+        }
+    }
+}
+
+// A password kept in the keyring comes from the event loop: the run waits at its account
+// while the clock ticks on, and without it no login is tried.
+TEST_F(MailCheckRunTest, KeyringPasswordComesWhileTheClockTicks) {
+    struct Case {
+        const char* user;
+        std::optional<PasswordKeyring::Outcome> failure;
+        const char16_t* text;
+        qsizetype connects;
+    };
+    const Case cases[] = {
+        {"slow", {}, u"", 1},
+        {"refused", PasswordKeyring::Outcome::NotFound, u"Error:パスワードを取得できない", 0},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.user);
+        accounts_ = {};
+        settings_.AccountListCount = 0;
+        MailAccount account = Account(QString::fromLatin1(test.user));
+        account.PassWord.clear();
+        AddAccount(account);
+        keyring_.keyring.entries[account.UserID + "@pop.example"] = "secret";
+        keyring_.keyring.failure = test.failure;
+        keyring_.keyring.delay = 400;
+        pop3_.connects.clear();
+        pop3_.answers.push_back({Outcome::Count, 3});
+        int ticks = 0;
+        int ticksAtConnect = -1;
+        pop3_.duringConnect = [&] { ticksAtConnect = ticks; };
+        run_.Menu_MailCheckClick();
+        QTimer clock;
+        clock.callOnTimeout([&] {
+            ++ticks;
+            Tick();
+        });
+        clock.start(50);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 2 && !run_.MailCheckRunning(); }, 5000));
+        EXPECT_EQ(accounts_.entries[0].ResultText, QString::fromUtf16(test.text));
+        EXPECT_EQ(pop3_.connects.size(), test.connects);
+        if (test.connects > 0) {
+            EXPECT_GE(ticksAtConnect, 4) << "the clock ticked while the keyring took its time";
+            EXPECT_EQ(pop3_.Received()[1], QStringLiteral("PASS secret"));
         }
     }
 }

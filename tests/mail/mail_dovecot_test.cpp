@@ -31,12 +31,14 @@ protected:
         settings_.AccountListCount = 1;
     }
     MailCheckReport Run() {
-        return RunMailCheckOnce(accounts_, settings_, pop3_, dialUp_, sound_, prompt_);
+        return RunMailCheckOnce(accounts_, settings_, pop3_, keyring_.passwords, dialUp_, sound_,
+                                prompt_);
     }
 
     AccountTable accounts_;
     ClockSettings settings_;
     TPop3Client pop3_;
+    KeyringPasswords keyring_{accounts_};
     FakeDialUp dialUp_;
     RecordingSound sound_;
     FakePrompt prompt_;
@@ -63,7 +65,7 @@ TEST_F(MailDovecot, ThreeMessagesReachTheLinesTheWindowAndTheIconBar) {
     EXPECT_EQ(accounts_.entries[0].NewMail, 0); // told through the collected lines
 
     FakeRunHost host;
-    MailCheckRun run(accounts_, settings_, pop3_, dialUp_, host);
+    MailCheckRun run(accounts_, settings_, pop3_, keyring_.passwords, dialUp_, host);
     RecordingLauncher launcher;
     TMailInfoForm form(accounts_, settings_, run, sound_, launcher);
     EXPECT_EQ(form.findChild<QPlainTextEdit*>("MM_Mail")->toPlainText(),
@@ -114,6 +116,7 @@ protected:
         account.POP3 = QStringLiteral("127.0.0.2");
         account.Security = security;
         account.TrustedCertificate = trusted;
+        account.TrustedServer = ServerAddress::Of(account.POP3, account.Port);
     }
 
     const TestCertificates* certificates_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/server_address.h"
+#include "mail/mail_passwords.h"
 #include "mail/mail_run_host.h"
 #include "net/net_error.h"
 #include "net/pop3_client.h"
@@ -43,6 +45,7 @@ public:
                 throw ENetError(QStringLiteral("Socket readln aborted"));
             }
         }
+        const bool pinned = ServerAddress::Names(TrustedServer, Host, Port);
         peer_ = std::make_unique<ScriptedPeer>();
         Host = QStringLiteral("127.0.0.1");
         Port = peer_->Port();
@@ -62,6 +65,10 @@ public:
             peer_->Expect("PASS " + Password.toUtf8()).Send("+OK\r\n");
             peer_->Expect("STAT").Send("+OK " + QByteArray::number(answer.count) + " 100\r\n");
             peer_->Expect("QUIT").Send("+OK bye\r\n");
+        }
+        // The scripted server stands in for the account's: a pin for that server holds for it.
+        if (pinned) {
+            TrustedServer = ServerAddress::Of(Host, Port);
         }
         TPop3Client::Connect();
     }
@@ -97,6 +104,14 @@ private:
     }
 
     std::unique_ptr<ScriptedPeer> peer_;
+};
+
+// Mail passwords kept in a keyring in memory; accounts with a password in their record never
+// reach it.
+struct KeyringPasswords {
+    explicit KeyringPasswords(AccountTable& accounts) : passwords(keyring, accounts) {}
+    FakeKeyring keyring;
+    MailPasswords passwords;
 };
 
 // The clock window as the run sees it: a mask, the menu's state and the windows it was

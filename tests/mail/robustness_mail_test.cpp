@@ -32,7 +32,8 @@ TEST(RobustnessMailRun, StoredIntervalsAndCountsAtTheirExtremes) {
                     account.NewMail = 0; // as the notification window does
                 }
             };
-            MailCheckRun run(accounts, settings, pop3, dialUp, host);
+            KeyringPasswords keyring(accounts);
+            MailCheckRun run(accounts, settings, pop3, keyring.passwords, dialUp, host);
             for (int tick = 0; tick < 20; ++tick) {
                 run.AdvanceTickCounter();
                 run.MailCheckTick();

@@ -1,3 +1,4 @@
+#include "core/server_address.h"
 #include "dovecot_server.h"
 #include "net/etls_error.h"
 #include "net/pop3_client.h"
@@ -61,6 +62,7 @@ TEST_F(NetDovecotTls, TrustedFingerprintCountsTheMessagesOverPop3sAndStls) {
         replies_.clear();
         Aim("127.0.0.2", security);
         client_.TrustedCertificate = SelfSignedFingerprint();
+        client_.TrustedServer = ServerAddress::Of(client_.Host, client_.Port);
         client_.Connect();
         EXPECT_TRUE(client_.Encrypted());
         EXPECT_EQ(client_.MailCount(), 3);
@@ -119,6 +121,7 @@ TEST_F(NetDovecotTls, ServerOnTheIPv6Loopback) {
     for (const char* host : {"::1", "[::1]"}) {
         Aim(host, Pop3Security::Tls);
         client_.TrustedCertificate = SelfSignedFingerprint();
+        client_.TrustedServer = ServerAddress::Of(client_.Host, client_.Port);
         client_.Connect();
         EXPECT_EQ(client_.MailCount(), 3) << host;
         EXPECT_EQ(client_.RemoteAddress(), QHostAddress(QHostAddress::LocalHostIPv6));

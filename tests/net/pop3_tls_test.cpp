@@ -1,4 +1,5 @@
 #include "core/certificate_fingerprint.h"
+#include "core/server_address.h"
 #include "net/etls_error.h"
 #include "net/pop3_client.h"
 #include "net_test_support.h"
@@ -96,6 +97,7 @@ TEST_F(NetPop3Tls, TrustedCertificateLetsTheSessionRunEncrypted) {
         client_.Port = peer.Port();
         client_.Security = test.security;
         client_.TrustedCertificate = test.trusted;
+        client_.TrustedServer = ServerAddress::Of(client_.Host, client_.Port);
         client_.Connect();
         EXPECT_TRUE(client_.Encrypted());
         EXPECT_EQ(client_.MailCount(), 3);
@@ -155,6 +157,7 @@ TEST_F(NetPop3Tls, CertificateTheTrustStoreRefusesEndsBeforeTheLogin) {
         client_.Host = QString::fromLatin1(test.host);
         client_.Security = Pop3Security::Tls;
         client_.TrustedCertificate = test.trusted;
+        client_.TrustedServer = ServerAddress::Of(client_.Host, client_.Port);
         EXPECT_EQ(Check(), "ETlsError: Server certificate not trusted");
         ASSERT_TRUE(failure_.has_value());
         EXPECT_EQ(failure_->Failure(), TlsFailure::CertificateUntrusted);
@@ -269,6 +272,7 @@ TEST_F(NetPop3Tls, BrokenEncryptionNeverSendsTheCredentials) {
     client_.Security = Pop3Security::Tls;
     client_.TrustedCertificate =
         TestCertificates::Fingerprint(certificates_->selfSigned.certificate);
+    client_.TrustedServer = ServerAddress::Of(client_.Host, client_.Port);
     EXPECT_EQ(Check(), "none");
 }
 

@@ -132,7 +132,7 @@ TEST(RobustnessPop3Server, EveryFaultEndsWithItsFailureWhileTheClockTicks) {
                  .Expect("PASS secret")
                  .Send("+OK \xc3\x28\r\n")
                  .Expect("STAT")
-                 .Send(QByteArray("+OK 2\0 \xff\r\n", 10))
+                 .Send(QByteArray("+OK 2 \0\xff\r\n", 10))
                  .Expect("QUIT")
                  .Send("+OK\r\n");
          },

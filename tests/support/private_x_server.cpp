@@ -46,6 +46,9 @@ QProcessEnvironment PrivateXServer::ClientEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
     environment.insert("QT_QPA_PLATFORM", "xcb");
+    // No session bus: nothing may reach the user's keyring, and none may be started for the
+    // display (as D-Bus does for an X client without one).
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zorbel-test-bus");
     RelaxStringChecksForX(environment);
     return environment;
 }

@@ -6,11 +6,16 @@
 #include "platform/app_launcher.h"
 #include "platform/dial_up.h"
 #include "platform/help_viewer.h"
+#include "platform/password_keyring.h"
 #include "platform/sound_player.h"
 #include "settings/settings_saver.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <map>
+#include <optional>
 #include <vector>
 
 class RecordingHelp : public HelpViewer {
@@ -67,4 +72,53 @@ public:
     }
     bool connected = false;
     int checks = 0;
+};
+
+// A keyring in memory that answers from the event loop `delay` ms after each call, or never
+// while `answering` is false. With `failure` set every call fails that way, as a keyring that
+// is missing (Failed) or locked with its unlock refused (NotFound) does. Calls are recorded.
+class FakeKeyring : public PasswordKeyring {
+public:
+    void Read(const QString& entry, ReadAnswer answer) override {
+        calls << "read " + entry;
+        Later([this, entry, answer] {
+            const auto found = entries.find(entry);
+            if (failure || found == entries.end()) {
+                answer(failure.value_or(Outcome::NotFound), {});
+            } else {
+                answer(Outcome::Done, found->second);
+            }
+        });
+    }
+    void Write(const QString& entry, const QString& password, Answer answer) override {
+        calls << "write " + entry;
+        Later([this, entry, password, answer] {
+            if (!failure) {
+                entries[entry] = password;
+            }
+            answer(failure.value_or(Outcome::Done));
+        });
+    }
+    void Remove(const QString& entry, Answer answer) override {
+        calls << "remove " + entry;
+        Later([this, entry, answer] {
+            answer(failure                    ? *failure
+                   : entries.erase(entry) > 0 ? Outcome::Done
+                                              : Outcome::NotFound);
+        });
+    }
+
+    std::map<QString, QString> entries;
+    std::optional<Outcome> failure;
+    int delay = 0;
+    bool answering = true;
+    QStringList calls;
+
+private:
+    void Later(std::function<void()> act) {
+        if (answering) {
+            QTimer::singleShot(delay, &context_, std::move(act));
+        }
+    }
+    QObject context_;
 };

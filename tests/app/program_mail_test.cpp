@@ -1,16 +1,20 @@
 #include "dovecot_server.h"
 #include "full_backlog_listener.h"
+#include "private_keyring.h"
 #include "temp_dir.h"
 #include "test_certificates.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
+#include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 
-// `zorbel --check-mail`, the real program, against mailboxes that take TLS only.
+// `zorbel --check-mail` and the clock, the real programs, against mailboxes that take TLS
+// only, with the passwords in the settings file or in a keyring.
 namespace {
 
 struct MailAccountLines {
@@ -19,6 +23,9 @@ struct MailAccountLines {
     // Without a value the lines leave Security and TrustedCertificate out, as older files do.
     std::optional<int> security;
     QString trusted;
+    // Without a value no TrustedServer line, as in the files of the last version.
+    std::optional<QString> trustedServer = std::nullopt;
+    QString password = QStringLiteral("secret");
 };
 
 QByteArray MailSettings(const MailAccountLines& account) {
@@ -29,15 +36,19 @@ QByteArray MailSettings(const MailAccountLines& account) {
                                   "\"Attribute\"=dword:00008009\r\n"
                                   "\"Account\"=\"alice\"\r\n"
                                   "\"UserID\"=\"alice\"\r\n"
-                                  "\"PassWord\"=\"secret\"\r\n"
+                                  "\"PassWord\"=\"%3\"\r\n"
                                   "\"POP3\"=\"%1\"\r\n"
                                   "\"Port\"=dword:%2\r\n")
                        .arg(account.host)
-                       .arg(account.port, 8, 16, QLatin1Char('0'));
+                       .arg(account.port, 8, 16, QLatin1Char('0'))
+                       .arg(account.password);
     if (account.security) {
         text += QStringLiteral("\"Security\"=dword:%1\r\n\"TrustedCertificate\"=\"%2\"\r\n")
                     .arg(*account.security, 8, 16, QLatin1Char('0'))
                     .arg(account.trusted);
+    }
+    if (account.trustedServer) {
+        text += QStringLiteral("\"TrustedServer\"=\"%1\"\r\n").arg(*account.trustedServer);
     }
     return text.toUtf8();
 }
@@ -66,15 +77,19 @@ protected:
         const QString failure = dovecot_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
-    // Runs the check, through `wrapper` (a program and its first arguments) if given.
-    CheckMailResult CheckMail(const QByteArray& settings, const QStringList& wrapper = {}) {
-        folder_.Write("zrbl.reg", settings);
+    // The program's environment: off screen, and on the keyring's session bus; without one on
+    // none, so that nothing reaches the user's own keyring.
+    QProcessEnvironment Environment() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_RUNTIME_DIR", folder_.Path());
         environment.insert("ZORBEL_PROMPTS_ON_STDERR", "1");
+        return keyring_.Environment(environment);
+    }
+    // Runs the check on the stored file, through `wrapper` (a program and its first
+    // arguments) if given.
+    CheckMailResult CheckMail(const QStringList& wrapper = {}) {
         QProcess check;
-        check.setProcessEnvironment(environment);
+        check.setProcessEnvironment(Environment());
         const QStringList arguments = {QStringLiteral(ZORBEL_PROGRAM), "--settings",
                                        folder_.FilePath("zrbl.reg"), "--check-mail"};
         if (wrapper.isEmpty()) {
@@ -91,11 +106,33 @@ protected:
         result.output = QString::fromUtf8(check.readAllStandardOutput());
         return result;
     }
+    CheckMailResult CheckMail(const QByteArray& settings, const QStringList& wrapper = {}) {
+        folder_.Write("zrbl.reg", settings);
+        return CheckMail(wrapper);
+    }
+    // Starts the clock on the stored file and ends it as a log-off does; the stored file after.
+    QString RunTheClock() {
+        QProcess clock;
+        clock.setProcessEnvironment(Environment());
+        clock.start(QStringLiteral(ZORBEL_PROGRAM), {"--settings", folder_.FilePath("zrbl.reg")});
+        // The first thing the clock does is to write the defaults the file lacks.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Stored().contains("\"Version\""); }, 20000));
+        QTest::qWait(500);
+        ::kill(pid_t(clock.processId()), SIGTERM);
+        EXPECT_TRUE(clock.waitForFinished(20000));
+        EXPECT_EQ(clock.exitCode(), 0) << clock.readAllStandardError().toStdString();
+        return Stored();
+    }
+    QString Stored() const {
+        QFile file(folder_.FilePath("zrbl.reg"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
 
     const TestCertificates* certificates_ = nullptr;
     QString fingerprint_;
     std::unique_ptr<DovecotServer> dovecot_;
     TestFolder folder_;
+    PrivateKeyring keyring_;
 };
 
 } // namespace
@@ -110,13 +147,23 @@ TEST_F(ProgramTls, CheckMailHonoursEachAccountsSecurity) {
     };
     // From 127.0.0.1 to 127.0.0.2, so that Dovecot does not take the connection as secure.
     const QString host = QStringLiteral("127.0.0.2");
+    const QString here = QStringLiteral("127.0.0.2:%1").arg(dovecot_->TlsPort());
+    const QString elsewhere = QStringLiteral("127.0.0.2:%1").arg(dovecot_->Port());
     const Case cases[] = {
-        {"SSL/TLS",
+        {"SSL/TLS, pinned for this server",
+         {host, dovecot_->TlsPort(), 2, fingerprint_, here},
+         0,
+         u"alice：3通のメールがあります\n"},
+        {"SSL/TLS, an older file that pinned without a server",
          {host, dovecot_->TlsPort(), 2, fingerprint_},
          0,
          u"alice：3通のメールがあります\n"},
+        {"SSL/TLS, pinned for another port",
+         {host, dovecot_->TlsPort(), 2, fingerprint_, elsewhere},
+         1,
+         u"alice：Error:サーバーの証明書を信頼できない\n"},
         {"STARTTLS",
-         {host, dovecot_->Port(), 1, fingerprint_.toUpper()},
+         {host, dovecot_->Port(), 1, fingerprint_.toUpper(), elsewhere},
          0,
          u"alice：3通のメールがあります\n"},
         {"certificate not trusted",
@@ -173,6 +220,52 @@ TEST_F(ProgramTls, NameWithADeadFirstAddressReachesTheNextOne) {
         }
         const CheckMailResult result = CheckMail(MailSettings(account), wrapper);
         EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.output.toStdString(), "alice：3通のメールがあります\n");
+    }
+}
+
+// With a keyring the clock moves the password out of the file at the latest when it ends, and
+// the check reads it there; a keyring locked and not unlocked gives no password, and then no
+// login is tried.
+TEST_F(ProgramTls, KeyringKeepsThePasswordTheCheckUses) {
+    if (!PrivateKeyring::Missing().isEmpty()) {
+        GTEST_SKIP() << "not installed: " << PrivateKeyring::Missing().toStdString();
+    }
+    ASSERT_EQ(keyring_.StartBus().toStdString(), "");
+    ASSERT_EQ(keyring_.StartKeyring().toStdString(), "");
+    StartDovecot({"127.0.0.1", "127.0.0.2"});
+    MailAccountLines account = {"127.0.0.2", dovecot_->TlsPort(), 2, fingerprint_};
+    folder_.Write("zrbl.reg", MailSettings(account));
+    const QString stored = RunTheClock();
+    EXPECT_TRUE(stored.contains("\"PassWord\"=\"\"")) << stored.toStdString();
+    EXPECT_FALSE(stored.contains("secret"));
+    EXPECT_EQ(keyring_.Lookup("alice@127.0.0.2"), QStringLiteral("secret"));
+    CheckMailResult result = CheckMail();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.output.toStdString(), "alice：3通のメールがあります\n");
+
+    QTcpServer listener;
+    ASSERT_TRUE(listener.listen(QHostAddress(QStringLiteral("127.0.0.2"))));
+    account.port = listener.serverPort();
+    account.password.clear();
+    ASSERT_EQ(keyring_.Lock().toStdString(), "");
+    result = CheckMail(MailSettings(account));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.output.toStdString(), "alice：Error:パスワードを取得できない\n");
+    EXPECT_FALSE(listener.waitForNewConnection(0)) << "no login was tried";
+}
+
+TEST_F(ProgramTls, WithoutAKeyringThePasswordStaysInTheFile) {
+    StartDovecot({"127.0.0.1", "127.0.0.2"});
+    const MailAccountLines account = {"127.0.0.2", dovecot_->TlsPort(), 2, fingerprint_};
+    for (const bool bus : {false, true}) {
+        SCOPED_TRACE(bus ? "a session bus without a keyring" : "no session bus");
+        if (bus) {
+            ASSERT_EQ(keyring_.StartBus().toStdString(), "");
+        }
+        folder_.Write("zrbl.reg", MailSettings(account));
+        EXPECT_TRUE(RunTheClock().contains("\"PassWord\"=\"secret\""));
+        const CheckMailResult result = CheckMail();
         EXPECT_EQ(result.output.toStdString(), "alice：3通のメールがあります\n");
     }
 }
