@@ -1,5 +1,6 @@
 # A Debian package of what `cmake --install` installs: `cpack -G DEB` in the build folder.
-# scripts/package makes one from a Release build for /usr.
+# scripts/package makes one from the Release build the tests use, built for /usr with
+# Debian's hardening flags (scripts/build-settings).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorbel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -10,8 +11,10 @@ set(CPACK_PACKAGE_DESCRIPTION
     "One borderless window shows a picture of your choice with an analog
 clock, the digital time and date and a small bar of icons painted over it.
 Beside the clock it runs up to 20 schedules (alarms with a message, a sound
-or a program to start), checks up to five POP3 mailboxes and corrects the
-computer's clock from a Daytime time server. The user interface is Japanese.")
+or a program to start), checks up to five POP3 and IMAP mailboxes over TLS
+(IMAP mailboxes are watched with IDLE) with the passwords kept in the
+desktop's keyring, and corrects the computer's clock from an SNTP or Daytime
+time server. The user interface is Japanese.")
 set(CPACK_STRIP_FILES ON)
 
 set(ZORBEL_PACKAGE_MAINTAINER "Zorbel maintainers <maintainers@zorbel.invalid>"
@@ -27,4 +30,23 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
 # Only needed when the user asks for a native Wayland window with QT_QPA_PLATFORM, or has
 # no X server at hand.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+
+# Debian wants the licence and the history of a native package in its doc folder.
+if(UNIX AND NOT APPLE AND ZORBEL_GZIP)
+    set(debian_doc "${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME}")
+    add_custom_command(OUTPUT changelog.gz
+        COMMAND ${ZORBEL_GZIP} -9 -n -c ${CMAKE_CURRENT_LIST_DIR}/debian/changelog > changelog.gz
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian/changelog)
+    add_custom_target(zorbel_changelog ALL DEPENDS changelog.gz)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${debian_doc})
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${debian_doc})
+endif()
+
+# Everything the package holds that is built; scripts/package builds only this.
+add_custom_target(zorbel_package_files)
+foreach(target zorbel zorbel_man_page zorbel_changelog)
+    if(TARGET ${target})
+        add_dependencies(zorbel_package_files ${target})
+    endif()
+endforeach()
 include(CPack)

@@ -1,6 +1,7 @@
 #include "platform/windows_registry.h"
 #include "platform/windows_registry_key.h"
 
+#include <QStringList>
 #include <windows.h>
 
 namespace {

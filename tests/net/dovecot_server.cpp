@@ -69,10 +69,15 @@ QString DovecotServer::Prepare() {
     }
     QDirIterator entries(root + QStringLiteral("/home"), QDir::AllEntries | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
-    ::chown(QFile::encodeName(root + QStringLiteral("/home")).constData(), mailUser->pw_uid,
-            mailUser->pw_gid);
+    // Dovecot reads the mail as its own user: a file left to root fails only later, at login.
+    QStringList mailFiles = {root + QStringLiteral("/home")};
     while (entries.hasNext()) {
-        ::chown(QFile::encodeName(entries.next()).constData(), mailUser->pw_uid, mailUser->pw_gid);
+        mailFiles << entries.next();
+    }
+    for (const QString& path : mailFiles) {
+        if (::chown(QFile::encodeName(path).constData(), mailUser->pw_uid, mailUser->pw_gid) != 0) {
+            return QStringLiteral("cannot give %1 to the mail user").arg(path);
+        }
     }
 
     QFile passwordFile(root + QStringLiteral("/passwd"));

@@ -118,6 +118,16 @@ TEST_F(DebianPackage, HoldsTheProgramItsDataAndTheDesktopFilesUnderUsr) {
     }
 }
 
+// Lintian speaks for Debian: an error or a warning fails, and so does any sign of a program
+// built without the hardening flags Debian's packages carry, which it reports as information.
+TEST_F(DebianPackage, PassesLintian) {
+    const ProgramRun lintian = RunProgram(
+        QStringLiteral("lintian"), {"--fail-on", "error,warning", "--display-info", *package_});
+    EXPECT_EQ(lintian.exitCode, 0) << lintian.output.toStdString() << lintian.errors.toStdString();
+    EXPECT_FALSE(lintian.output.contains(QLatin1String("hardening-")))
+        << lintian.output.toStdString();
+}
+
 // The program of the unpacked package finds the sample picture beside itself, not in the
 // build it came from.
 TEST_F(DebianPackage, UnpackedProgramDrawsTheSamplePicture) {
