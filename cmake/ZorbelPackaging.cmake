@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zorbel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package of what `cmake --install` installs: `cpack -G DEB` in the build folder.
 # scripts/package makes one from the Release build the tests use, built for /usr with
 # Debian's hardening flags (scripts/build-settings).

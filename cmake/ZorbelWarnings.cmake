@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Zorbel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # zorbel_warnings: the warnings the project's own code builds with, as errors. The toolkit's
 # and the test frameworks' headers come in through their imported targets as system headers
 # and are not held to them.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The time and date format pictures with any picture text, any format index and any
 // (also impossible) time fields.
 #include "face/date_time_format.h"

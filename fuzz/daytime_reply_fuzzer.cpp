@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Daytime reply parser: any text gives either a failure or a UTC date and time that the
 // clock can be set to.
 #include "fuzz_application.h"

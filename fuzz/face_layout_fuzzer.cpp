@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole face composed from settings filled with arbitrary values: sizes, positions,
 // lengths, format indices and colours at their extremes, on small client areas so that
 // each input stays quick.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The IMAP response parser and the session above it, fed arbitrary server bytes. The first
 // byte chooses how the input is cut into reads (so a response may arrive split anywhere)
 // and what the session was asked to protect. Every input must end in responses or an error,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background picture loader on JPEG and Windows bitmap bytes: a picture is either
 // decoded within the size limits or rejected with a reason, never a crash or a huge
 // allocation.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The POP3 client talking to a server that answers with arbitrary bytes: a peer on
 // 127.0.0.1 in the same process sends the input one line per line the client sends, then
 // closes. The client may ask for STLS after the greeting or for TLS from the first byte, so

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file parser: any bytes either parse or are refused, a parsed tree survives
 // being written and read again with every value intact, and the settings store can load
 // the records from it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The SNTP reply check: any datagram is either left aside, refused, or gives timestamps from
 // which the offset and delay are computed without overflow. The first 8 bytes of an input
 // are the nonce the request carried, the rest is the datagram.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the mail check's exchanges against a private Dovecot on 127.0.0.1, next to curl
 // reading the same mailbox, and prints the medians as "name value" lines for scripts/bench:
 // POP3 (connect, USER, PASS, STAT, QUIT) with TPop3Client in plain text, and over TLS from the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The CPU a read costs while the server stays silent until the time-out ends it: a wait
 // must sleep in the event loop, not poll. Prints "name value" lines for scripts/bench.
 //

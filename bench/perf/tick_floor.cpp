@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a Qt clock window can cost while it idles: a 320 x 200 window whose timer does
 // nothing, four times a second or once. scripts/bench runs it beside the clock and xclock, so the
 // idle figure can be read against what the toolkit itself costs. Options add what the clock's tick

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and reports how long it takes until the X server maps its first
 // top-level window, then ends the program with SIGTERM (as a log-off would).
 //

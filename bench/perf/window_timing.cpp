@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times what a clock window shows, from outside its process, through the X server.
 //
 // Usage:

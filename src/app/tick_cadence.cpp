@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/tick_cadence.h"
 
 TickCadence::Reasons TickCadence::ReasonsFor(const Facts& facts) {

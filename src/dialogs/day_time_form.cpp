@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/day_time_form.h"
 
 #include "timesync/clock_adjustment.h"

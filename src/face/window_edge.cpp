@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "face/window_edge.h"
 
 void DrawWindowEdge(Canvas& canvas, QSize clientSize, WindowShape shape, int roundSize) {

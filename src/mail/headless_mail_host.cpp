@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mail/headless_mail_host.h"
 
 #include "platform/user_prompt.h"

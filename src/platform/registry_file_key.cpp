@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/registry_file_key.h"
 
 RegistryFileKey::RegistryFileKey(RegistryTree& tree, QString path, bool& changed)

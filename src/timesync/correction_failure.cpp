@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "timesync/correction_failure.h"
 
 QString CorrectionFailureMessage(CorrectionFailure failure, qint64 differenceSeconds) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/clock_menu.h"
 #include "app/main_form.h"
 #include "app/tray_icon.h"

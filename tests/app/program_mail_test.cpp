@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dovecot_server.h"
 #include "full_backlog_listener.h"
 #include "private_keyring.h"

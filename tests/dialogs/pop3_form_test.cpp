@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/certificate_question.h"
 #include "dialogs/pop3_form.h"
 #include "dovecot_server.h"

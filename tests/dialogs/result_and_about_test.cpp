@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/about_form.h"
 #include "dialogs/day_time_info_form.h"
 #include "face/default_icons.h"

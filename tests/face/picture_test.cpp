@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "face/aspect_fit.h"
 #include "face/background_picture.h"
 #include "face/jpeg_decoder.h"

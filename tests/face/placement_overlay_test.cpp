@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "face/placement_overlay.h"
 #include "face_defaults.h"
 #include "recording_canvas.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mail/account_icons.h"
 #include "mail/mail_check_run.h"
 #include "mail/mail_notice.h"

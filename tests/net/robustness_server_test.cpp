@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "net/daytime_client.h"
 #include "net/daytime_reply.h"
 #include "net/pop3_client.h"

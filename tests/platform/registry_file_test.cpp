@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "full_disk.h"
 #include "platform/registry_file.h"
 #include "platform/registry_file_saver.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "schedule/cp932_length.h"
 #include "schedule/schedule_editing.h"
 #include "schedule/schedule_list_text.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the settings file over and over, alternating two record sets, until it is killed or
 // has saved COUNT times: settings_save_child FILE COUNT. Prints "ready" after the first save.
 #include "platform/registry_file.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "chrony_server.h"
 #include "correction_fakes.h"
 #include "nist_time_server.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "correction_fakes.h"
 #include "fake_prompt.h"
 #include "timesync/clock_adjustment.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for systemd-timedated on a private bus, for the tests of setting the clock: it
 // owns org.freedesktop.timedate1, shows the NTP property off and answers every SetTime with
 // success, without touching any clock.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws Zorbel's artwork. Every image is made here from shapes and gradients, so the
 // resources can be rebuilt and changed from source.
 #include <QDir>

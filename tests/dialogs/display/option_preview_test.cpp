@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zorbel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/display/option_form.h"
 #include "dialogs/display/option_preview.h"
 #include "display_fakes.h"
