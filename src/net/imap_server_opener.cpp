@@ -5,6 +5,7 @@
 #include "net/imap_server_opener.h"
 
 #include <QSslSocket>
+#include <memory>
 
 ImapServerOpener::ImapServerOpener(ConnectionTarget target, ImapSecurity security,
                                    std::chrono::milliseconds stepTimeOut)
@@ -57,9 +58,13 @@ void ImapServerOpener::Open(Opened opened) {
                      [this, &connector, opened = std::move(opened)] {
                          Remember(connector);
                          const ConnectFailure failure = connector.Failure();
-                         auto* socket = qobject_cast<QSslSocket*>(connector.TakeSocket());
-                         opened(failure == ConnectFailure::None ? socket : nullptr,
-                                OutcomeOf(failure), connector.FailureText());
+                         // A connection whose handshake failed is ours to close, not the caller's.
+                         std::unique_ptr<QTcpSocket> socket(connector.TakeSocket());
+                         QSslSocket* handedOver = nullptr;
+                         if (failure == ConnectFailure::None) {
+                             handedOver = qobject_cast<QSslSocket*>(socket.release());
+                         }
+                         opened(handedOver, OutcomeOf(failure), connector.FailureText());
                      });
     connector.Open(target_, stepTimeOut_);
 }
