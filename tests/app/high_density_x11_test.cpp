@@ -53,6 +53,11 @@ public:
         return found->split(QLatin1Char('\n')).value(0);
     }
 
+    // What the clock said, for a failure's message.
+    std::string Said() {
+        return QString::fromLocal8Bit(clock_.readAllStandardError()).toStdString();
+    }
+
 private:
     const PrivateXServer& server_;
     QProcess clock_;
@@ -100,7 +105,9 @@ TEST(HighDensityOnX11, TheWindowShowsWhatRenderDrawsAtItsScale) {
         const DeviceScale scale(factor.toDouble());
         ScaledClock clock(server, folder, factor);
         std::optional<QString> window;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (window = clock.Window()).has_value(); }, 10000));
+        // A loaded machine may take many seconds to show a new program's first window.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (window = clock.Window()).has_value(); }, 30000))
+            << clock.Said();
         // Past the first ticks, which show the button face and then only the colour.
         QTest::qWait(2500);
 
