@@ -213,7 +213,8 @@ TEST_F(HideUnderMouseOnX11, ADragOverTheClockOrAWindowCoveringItDropsItToo) {
     ASSERT_TRUE(display.WaitForClockAbove(false, 5000));
     QTest::qWait(500);
     display.MovePointer(Left + 250, Top + 100);
-    QTest::qWait(1000);
+    // Long enough for a clock slowed by a sanitizer and a busy machine to look and drop.
+    QTest::qWait(2500);
     display.MovePointer(900, 700);
     EXPECT_TRUE(display.WaitForClockAbove(true, 5000)) << "it dropped under the covering window";
 }

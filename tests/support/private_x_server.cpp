@@ -26,7 +26,7 @@ PrivateXServer::PrivateXServer(int firstNumber, QSize screen) {
             continue;
         }
         server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen", "0",
-                                               geometry, "-nolisten", "tcp"});
+                                               geometry, "-nolisten", "tcp", "-noreset"});
         const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
         if (server_.waitForStarted() &&
             QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000) &&

@@ -12,8 +12,9 @@
 #include <optional>
 
 // An Xvfb of a test's own, on the first free display number of the hundred from
-// `firstNumber` (tests that may run at the same time take different hundreds). Ended politely when
-// it goes, so that the server removes its lock file.
+// `firstNumber` (tests that may run at the same time take different hundreds). It never resets
+// when its last client leaves, which would refuse a program started just then. Ended politely
+// when it goes, so that the server removes its lock file.
 class PrivateXServer {
 public:
     PrivateXServer(int firstNumber, QSize screen);
