@@ -4,16 +4,12 @@
 
 #include "core/server_address.h"
 
-namespace {
-
-QString Unbracketed(const QString& host) {
+QString ServerAddress::Unbracketed(const QString& host) {
     if (host.size() > 2 && host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
         return host.mid(1, host.size() - 2);
     }
     return host;
 }
-
-} // namespace
 
 QString ServerAddress::Of(const QString& host, int port) {
     const QString bare = Unbracketed(host.trimmed()).toLower();

@@ -14,4 +14,6 @@ public:
     static QString Of(const QString& host, int port);
     // Whether `text` names this host (letters in either case, brackets or none) and port.
     static bool Names(const QString& text, const QString& host, int port);
+    // The host without the brackets an IPv6 address is typed in.
+    static QString Unbracketed(const QString& host);
 };

@@ -12,7 +12,7 @@
 #include "net/etls_error.h"
 #include "net/imap_check.h"
 #include "net/pop3_client.h"
-#include "net/pop3_reply.h"
+#include "net/sendable_text.h"
 #include "ui_pop3_form.h"
 
 #include <QAction>
@@ -321,8 +321,7 @@ void TPop3Form::FollowStandardPort(int previousProtocol, int previousSecurity) {
 }
 
 QString TPop3Form::EditedMailbox() const {
-    const QString mailbox = ui_->EDT_Mailbox->text().trimmed();
-    return mailbox.isEmpty() ? QStringLiteral("INBOX") : mailbox;
+    return MailboxOrInbox(ui_->EDT_Mailbox->text().trimmed());
 }
 
 void TPop3Form::ShowKeyringAnswer() {
@@ -463,10 +462,10 @@ bool TPop3Form::Validate() {
     if (ui_->EDT_Password->text().isEmpty()) {
         return fail(QStringLiteral("パスワードを設定してください"));
     }
-    if (!Pop3Reply::IsSendable(ui_->EDT_UserID->text())) {
+    if (!SendableInACommand(ui_->EDT_UserID->text())) {
         return fail(QStringLiteral("ユーザーIDに使えない文字(改行など)が含まれています"));
     }
-    if (!Pop3Reply::IsSendable(ui_->EDT_Password->text())) {
+    if (!SendableInACommand(ui_->EDT_Password->text())) {
         return fail(QStringLiteral("パスワードに使えない文字(改行など)が含まれています"));
     }
     const QString protocol =

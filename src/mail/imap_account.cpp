@@ -8,15 +8,13 @@ ImapAccess ImapAccessOf(const MailAccount& account, const QString& password) {
     return {.security = ImapSecurity(KnownSecurity(account.Security)),
             .user = account.UserID,
             .password = password,
-            .mailbox = account.Mailbox.isEmpty() ? QStringLiteral("INBOX") : account.Mailbox};
+            .mailbox = MailboxOrInbox(account.Mailbox)};
 }
 
 std::unique_ptr<ImapServerOpener> ImapOpenerFor(const MailAccount& account,
                                                 std::chrono::milliseconds stepTimeOut) {
-    // A port outside 1..65535 goes nowhere rather than to some other port.
-    const bool validPort = account.Port >= 1 && account.Port <= 65535;
     ConnectionTarget target{.host = account.POP3,
-                            .port = quint16(validPort ? account.Port : 0),
+                            .port = quint16(ValidPort(account.Port) ? account.Port : 0),
                             .pin = {account.TrustedCertificate, account.TrustedServer}};
     return std::make_unique<ImapServerOpener>(
         std::move(target), ImapSecurity(KnownSecurity(account.Security)), stepTimeOut);

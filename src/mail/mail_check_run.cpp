@@ -19,10 +19,6 @@
 
 namespace {
 
-bool ValidPort(int port) {
-    return port >= 1 && port <= 65535;
-}
-
 Pop3Security SecurityOf(const MailAccount& account) {
     switch (KnownSecurity(account.Security)) {
     case NoSecurity:

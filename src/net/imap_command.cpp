@@ -55,12 +55,6 @@ QList<QByteArray> ImapCommand::Parts() const {
     return parts;
 }
 
-bool ImapSendable(QStringView text) {
-    return std::none_of(text.begin(), text.end(), [](QChar character) {
-        return character == u'\r' || character == u'\n' || character == u'\0';
-    });
-}
-
 QByteArray ImapMailboxName(const QString& name) {
     if (name.compare(QLatin1String("INBOX"), Qt::CaseInsensitive) == 0) {
         return QByteArrayLiteral("INBOX");

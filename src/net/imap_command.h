@@ -33,9 +33,6 @@ private:
     ImapLiterals literals_;
 };
 
-// Whether text can go to the server at all: CR, LF and NUL would end or break the command.
-bool ImapSendable(QStringView text);
-
 // A mailbox name as it goes over the wire: INBOX in any letter case as INBOX, others in
 // IMAP's modified UTF-7 ("台北" as "&U,BTFw-").
 QByteArray ImapMailboxName(const QString& name);

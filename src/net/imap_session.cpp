@@ -5,6 +5,7 @@
 #include "net/imap_session.h"
 
 #include "net/imap_command.h"
+#include "net/sendable_text.h"
 
 #include <algorithm>
 
@@ -23,7 +24,8 @@ ImapSession::ImapSession(Purpose purpose, ImapSecurity security, QString user, Q
       encrypted_(security == ImapSecurity::Tls) {}
 
 bool ImapSession::CredentialsSendable(const QString& user, const QString& password) {
-    return !user.isEmpty() && !password.isEmpty() && ImapSendable(user) && ImapSendable(password);
+    return !user.isEmpty() && !password.isEmpty() && SendableInACommand(user) &&
+           SendableInACommand(password);
 }
 
 bool ImapSession::AwaitingServer() const {

@@ -5,6 +5,7 @@
 #include "net/pop3_reply.h"
 
 #include "net/nth_word.h"
+#include "net/sendable_text.h"
 
 #include <algorithm>
 
@@ -29,6 +30,5 @@ std::optional<int> Pop3Reply::MessageCount(const QString& line) {
 }
 
 bool Pop3Reply::IsSendable(const QString& credential) {
-    return !credential.contains(QLatin1Char('\r')) && !credential.contains(QLatin1Char('\n')) &&
-           !credential.contains(QChar(u'\0'));
+    return SendableInACommand(credential);
 }

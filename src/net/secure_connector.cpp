@@ -4,6 +4,7 @@
 
 #include "net/secure_connector.h"
 
+#include "core/server_address.h"
 #include "net/connection_attempts.h"
 #include "net/host_lookup.h"
 
@@ -13,9 +14,6 @@
 #include <QTcpSocket>
 
 namespace {
-
-// What Qt buffers of what a server sends; a peer that sends without end cannot take more.
-constexpr qint64 ReadBufferSize = 65536;
 
 bool Usable(const QHostAddress& address) {
     const QAbstractSocket::NetworkLayerProtocol family = address.protocol();
@@ -27,10 +25,7 @@ bool Usable(const QHostAddress& address) {
 } // namespace
 
 QString ConnectionTarget::HostName() const {
-    if (host.size() > 2 && host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
-        return host.mid(1, host.size() - 2);
-    }
-    return host;
+    return ServerAddress::Unbracketed(host);
 }
 
 SecureConnector::SecureConnector(QObject* parent) : QObject(parent) {

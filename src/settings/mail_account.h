@@ -44,6 +44,16 @@ inline MailAccountProtocol KnownProtocol(int protocol) {
     return protocol == ImapProtocol ? ImapProtocol : Pop3Protocol;
 }
 
+// An IMAP folder has a name; an empty one means the inbox.
+inline QString MailboxOrInbox(const QString& mailbox) {
+    return mailbox.isEmpty() ? QStringLiteral("INBOX") : mailbox;
+}
+
+// A port outside 1..65535 goes nowhere rather than to some other port.
+inline bool ValidPort(int port) {
+    return port >= 1 && port <= 65535;
+}
+
 // One mailbox. The fields from MessageCount to ResultText live only while the program runs.
 struct MailAccount {
     int ImageIndex = 0;

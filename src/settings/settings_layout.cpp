@@ -128,9 +128,8 @@ std::int32_t StoredProtocol(std::int32_t stored) {
     return KnownProtocol(stored);
 }
 
-// An IMAP folder has a name; an empty one means the inbox.
 QString StoredMailbox(const QString& stored) {
-    return stored.isEmpty() ? QStringLiteral("INBOX") : stored;
+    return MailboxOrInbox(stored);
 }
 
 const AccountField AccountFields[] = {
