@@ -97,9 +97,3 @@ bool ImapWatches::AllStopped() const {
     return std::all_of(watches_.begin(), watches_.end(),
                        [](const Watch& watch) { return watch.watch == nullptr || watch.stopped; });
 }
-
-int ImapWatches::IdlingCount() const {
-    return int(std::count_if(watches_.begin(), watches_.end(), [](const Watch& watch) {
-        return watch.watch != nullptr && watch.watch->Idling();
-    }));
-}

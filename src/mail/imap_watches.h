@@ -42,8 +42,6 @@ public:
     void StopAll(std::chrono::milliseconds limit);
     // No watch holds a connection any more.
     bool AllStopped() const;
-    // How many watches are idling now.
-    int IdlingCount() const;
 
 private:
     struct Watch {

@@ -31,7 +31,6 @@ public:
 
     bool Finished() const { return finished_; }
     const ImapResult& Result() const { return result_; }
-    ImapSocketOpener& Opener() const { return *opener_; }
 
 signals:
     void finished();

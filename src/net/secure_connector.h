@@ -66,6 +66,9 @@ class SecureConnector : public QObject {
     Q_OBJECT
 
 public:
+    // What Qt buffers of what a server sends; a peer that sends without end cannot take more.
+    static constexpr int ReadBufferSize = 65536;
+
     explicit SecureConnector(QObject* parent = nullptr);
     ~SecureConnector() override;
     SecureConnector(const SecureConnector&) = delete;

@@ -38,7 +38,7 @@ enum class TlsFailure;
 class TSocketClient {
 public:
     // The largest line ReadLn accepts and the most Read and ClearInput take at once.
-    static constexpr int BufferSize = 65536;
+    static constexpr int BufferSize = SecureConnector::ReadBufferSize;
 
     TSocketClient();
     virtual ~TSocketClient();
