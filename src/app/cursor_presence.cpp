@@ -4,10 +4,10 @@
 
 #include "app/cursor_presence.h"
 
-bool CursorPresence::Inside(Stacking stacking, const std::function<EventCoverage()>& coverage,
+bool CursorPresence::Inside(Stacking stacking, EventCoverage coverage,
                             const std::function<bool()>& ask) {
     if (outsideKnown_ && stacking == Stacking::InFront &&
-        coverage() == EventCoverage::WholeRectangle) {
+        coverage == EventCoverage::WholeRectangle) {
         return false;
     }
     const bool inside = ask();

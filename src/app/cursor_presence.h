@@ -25,10 +25,8 @@ public:
     // The next reading asks the server.
     void Forget() { outsideKnown_ = false; }
 
-    // `ask` queries the server and applies the inside rule to the answer; `coverage` is
-    // looked at only when the last answer may still hold.
-    bool Inside(Stacking stacking, const std::function<EventCoverage()>& coverage,
-                const std::function<bool()>& ask);
+    // `ask` queries the server and applies the inside rule to the answer.
+    bool Inside(Stacking stacking, EventCoverage coverage, const std::function<bool()>& ask);
 
 private:
     bool outsideKnown_ = false;

@@ -561,9 +561,8 @@ void TMainForm::HideUnderMouseStep(int elapsedQuarterSeconds) {
     if (active) {
         const auto stacking = hideUnderMouse_.Raised() ? CursorPresence::Stacking::InFront
                                                        : CursorPresence::Stacking::DroppedBehind;
-        inside = cursorPresence_.Inside(
-            stacking, [this] { return PointerEventCoverage(); },
-            [this] { return CursorInsideOuterRectangle(); });
+        inside = cursorPresence_.Inside(stacking, PointerEventCoverage(),
+                                        [this] { return CursorInsideOuterRectangle(); });
     } else {
         // Events are not followed meanwhile (a modal window blocks them).
         cursorPresence_.Forget();

@@ -6,16 +6,12 @@
 
 #include <algorithm>
 
-FaceRedrawPolicy::Frame FaceRedrawPolicy::FrameOf(const ClockSettings& settings,
-                                                  const ClockTime& time, const FaceInputs& inputs) {
+FaceRedrawPolicy::Moment FaceRedrawPolicy::MomentOf(const ClockTime& time,
+                                                    const FaceInputs& inputs) {
     ClockTime second = time;
     second.millisecond = 0;
-    return Frame{settings,
-                 second,
-                 inputs.clientSize,
-                 inputs.devicePixelRatio,
-                 inputs.placementMode,
-                 IconBarSnapshot::Of(inputs.iconBar)};
+    return Moment{second, inputs.clientSize, inputs.devicePixelRatio, inputs.placementMode,
+                  IconBarSnapshot::Of(inputs.iconBar)};
 }
 
 bool FaceRedrawPolicy::HasBlinkingCount(const FaceInputs& inputs) {
@@ -43,11 +39,11 @@ bool FaceRedrawPolicy::NeedsCompose(const ClockSettings& settings, const ClockTi
     if (IconBar::BlinkTurns(lastMailTickCount_, bar.mailTickCount) && HasBlinkingCount(inputs)) {
         return true;
     }
-    return !(FrameOf(settings, time, inputs) == *last_);
+    return !(MomentOf(time, inputs) == last_->moment) || !(settings == last_->settings);
 }
 
 void FaceRedrawPolicy::Remember(const ClockSettings& settings, const ClockTime& time,
                                 const FaceInputs& inputs) {
-    last_ = FrameOf(settings, time, inputs);
+    last_ = Frame{MomentOf(time, inputs), settings};
     lastMailTickCount_ = inputs.iconBar.mailTickCount;
 }

@@ -29,19 +29,23 @@ public:
     void Forget() { last_.reset(); }
 
 private:
-    // Everything one face is drawn from, to the second.
-    struct Frame {
-        ClockSettings settings;
+    // What changes from draw to draw, the second first: it is what usually differs.
+    struct Moment {
         ClockTime time; // without the milliseconds
         QSize clientSize;
         qreal devicePixelRatio = 1;
         PlacementMode placementMode = PlacementNone;
         IconBarSnapshot iconBar;
 
-        bool operator==(const Frame&) const = default;
+        bool operator==(const Moment&) const = default;
     };
-    static Frame FrameOf(const ClockSettings& settings, const ClockTime& time,
-                         const FaceInputs& inputs);
+    // Everything one face is drawn from, to the second. The settings are compared where they
+    // lie, not copied on every tick only to be compared.
+    struct Frame {
+        Moment moment;
+        ClockSettings settings;
+    };
+    static Moment MomentOf(const ClockTime& time, const FaceInputs& inputs);
     static bool HasBlinkingCount(const FaceInputs& inputs);
 
     std::optional<Frame> last_;

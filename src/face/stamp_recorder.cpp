@@ -7,7 +7,6 @@
 #include "core/device_scale.h"
 #include "platform/qimage_canvas.h"
 
-#include <QPolygon>
 #include <algorithm>
 
 namespace {
@@ -88,9 +87,6 @@ public:
     QSize TextExtent(const QString& text) const override { return target_.TextExtent(text); }
 
 private:
-    static QRect PointsBox(std::span<const QPoint> points) {
-        return QPolygon(QList<QPoint>(points.begin(), points.end())).boundingRect();
-    }
     static QRect Box(int left, int top, int right, int bottom) {
         return QRect(QPoint(left, top), QPoint(right, bottom)).normalized();
     }

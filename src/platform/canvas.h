@@ -11,10 +11,25 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <span>
 
 enum class PenStyle { Solid, Dash, Dot };
+
+// The smallest box holding every point (their bounding rectangle), without a copy of them.
+inline QRect PointsBox(std::span<const QPoint> points) {
+    if (points.empty()) {
+        return {};
+    }
+    QPoint least = points.front();
+    QPoint most = points.front();
+    for (const QPoint& point : points) {
+        least = QPoint(std::min(least.x(), point.x()), std::min(least.y(), point.y()));
+        most = QPoint(std::max(most.x(), point.x()), std::max(most.y(), point.y()));
+    }
+    return QRect(least, most);
+}
 
 // Copy replaces the pixels; Merge ORs the colour value of pen and brush into them.
 enum class MixMode { Copy, Merge };

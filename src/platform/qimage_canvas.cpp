@@ -5,7 +5,6 @@
 #include "platform/qimage_canvas.h"
 
 #include <QFontMetrics>
-#include <QPolygon>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -160,13 +159,11 @@ template <typename Draw> void QImageCanvas::DrawShape(const QRect& bounds, const
 }
 
 void QImageCanvas::Polygon(std::span<const QPoint> points) {
-    DrawShape(QPolygon(points.begin(), points.end()).boundingRect(),
-              [&] { painter_.drawPolygon(points.data(), int(points.size())); });
+    DrawShape(PointsBox(points), [&] { painter_.drawPolygon(points.data(), int(points.size())); });
 }
 
 void QImageCanvas::Polyline(std::span<const QPoint> points) {
-    DrawShape(QPolygon(points.begin(), points.end()).boundingRect(),
-              [&] { painter_.drawPolyline(points.data(), int(points.size())); });
+    DrawShape(PointsBox(points), [&] { painter_.drawPolyline(points.data(), int(points.size())); });
 }
 
 void QImageCanvas::Line(QPoint from, QPoint to) {
