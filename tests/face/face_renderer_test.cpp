@@ -283,30 +283,18 @@ FaceInputs DenseClient(int width, int height, qreal ratio) {
     return in;
 }
 
-// Whether a pixel of this colour lies at most one pixel from (x, y).
-bool ColourNear(const QImage& image, int x, int y, QRgb colour) {
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            const QPoint at(x + dx, y + dy);
-            if (image.rect().contains(at) && image.pixel(at) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 // On a dense screen the face has the device pixels of the client area and real detail in
-// them, where the face of ratio 1 has its pixels; everything it measures stays logical.
+// them; everything it measures stays logical. (That dense drawing lies where the plain one
+// does is the canvas's rule, tested there.)
 TEST(FaceRenderer, DrawsAtTheScreensDensity) {
     InstallFontSubstitutions();
     ClockSettings settings = HandsOnly();
     settings.Attrib |= SecondHandDisp | DigiTimeDisp;
     const ClockTime time = At(10, 8, 37);
     FaceRenderer plainRenderer;
-    const QImage plain = plainRenderer.Compose(settings, time, Client(320, 200)).copy();
+    plainRenderer.Compose(settings, time, Client(320, 200));
     for (const qreal ratio : {1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         FaceRenderer renderer;
@@ -314,18 +302,6 @@ TEST(FaceRenderer, DrawsAtTheScreensDensity) {
         EXPECT_EQ(dense.size(), DeviceScale(ratio).Size(QSize(320, 200)));
         EXPECT_EQ(dense.devicePixelRatio(), ratio);
         EXPECT_EQ(renderer.Layout(), plainRenderer.Layout());
-        // Around the centre the hands cover each other, by finer pixels on the dense face.
-        const QRect hub(160 - 8, 100 - 8, 17, 17);
-        int misplaced = 0;
-        for (int y = 0; y < dense.height(); ++y) {
-            for (int x = 0; x < dense.width(); ++x) {
-                const QPoint logical(int(x / ratio), int(y / ratio));
-                const QRgb colour = dense.pixel(x, y);
-                misplaced += colour != qRgb(0, 0, 0) && !hub.contains(logical) &&
-                             !ColourNear(plain, logical.x(), logical.y(), colour);
-            }
-        }
-        EXPECT_EQ(misplaced, 0) << "drawn where the plain face has that colour";
     }
 
     // A doubled image has four equal pixels in every aligned square of two; the second
