@@ -632,7 +632,10 @@ void TMainForm::ComposeFace(const FaceInputs& inputs) {
         redrawPolicy_.Remember(records_.clock, clockTime_, inputs);
     }
     // Only what changed is painted and sent to the display.
-    update(changed.translated(FrameThickness, FrameThickness));
+    const QRegion onWindow = changed.translated(FrameThickness, FrameThickness);
+    if (!presenter_.PresentNow(*this, face_.Image(), onWindow)) {
+        update(onWindow);
+    }
 }
 
 void TMainForm::CheckSchedules() {
@@ -673,23 +676,7 @@ void TMainForm::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRectF(client.topLeft(), shown.deviceIndependentSize()), shown);
         return;
     }
-    // Pixel for pixel onto the device pixels of the client area, where the face's edges lie
-    // at a fractional ratio too.
-    const DeviceScale scale(shown.devicePixelRatio());
-    const QPoint origin(scale.Edge(FrameThickness), scale.Edge(FrameThickness));
-    if (!scale.IsIdentity()) {
-        painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
-    }
-    // One plain copy per rectangle. Under a clip of several rectangles the painter would
-    // blend the picture span by span and hand tall regions to worker threads, and the wait
-    // for them would wake the clock once more each second.
-    for (const QRect& rectangle : event->region()) {
-        const QRect target = scale.Rect(rectangle) & QRect(origin, shown.size());
-        if (!target.isEmpty()) {
-            painter.setClipRect(target);
-            painter.drawImage(target, shown, target.translated(-origin));
-        }
-    }
+    presenter_.Paint(painter, shown, event->region());
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {

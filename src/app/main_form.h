@@ -8,6 +8,7 @@
 #include "app/clock_services.h"
 #include "app/cursor_presence.h"
 #include "app/exit_aware_prompt.h"
+#include "app/face_presenter.h"
 #include "app/hide_under_mouse.h"
 #include "app/orderly_exit.h"
 #include "app/picture_drop.h"
@@ -17,6 +18,7 @@
 #include "app/tick_sequencer.h"
 #include "app/tick_timer.h"
 #include "app/window_drag.h"
+#include "app/window_frame.h"
 #include "core/clock_time.h"
 #include "core/wheel_notches.h"
 #include "core/window_modes.h"
@@ -250,6 +252,7 @@ private:
     bool pointerOverWindow_ = false;
     bool cadenceUpdatePending_ = false;
     FaceRenderer face_;
+    FacePresenter presenter_{FrameThickness};
     FaceRedrawPolicy redrawPolicy_;
     ScheduleChecker scheduleChecker_;
     TPop3Client pop3_;
