@@ -9,7 +9,6 @@
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
 #include "app/window_shape.h"
-#include "core/device_scale.h"
 #include "core/event_wait.h"
 #include "dialogs/dialog_look.h"
 #include "face/aspect_fit.h"
