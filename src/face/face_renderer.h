@@ -107,8 +107,9 @@ private:
     };
     struct ShownRun {
         RunKey key{};
-        QRect area;
-        const PixelStamp* stamp = nullptr; // valid during the update that made it
+        // Valid during the update that made it and the next: a stamp stays kept for
+        // RecentUpdates after it was shown, and all go together only with shownValid_.
+        const PixelStamp* stamp = nullptr;
     };
 
     // Keeps the image at the face's device pixels and ratio.
