@@ -10,12 +10,16 @@
 //   --queued         reach the tick through a queued call, as the clock does so that it
 //                    goes on inside modal windows
 //   --repaint        once a second, repaint a 64 x 64 square of the window from an image
+//                    through Qt's widget repaint (an update request and a paint event)
+//   --present        the same square copied straight into the window's backing store and
+//                    sent at once, as the clock presents its second
 //   --every-second   tick once a second instead, from a precise single-shot timer armed for
 //                    just after the next second of the system clock, as the idle clock does
 //
-// Usage: tick_floor [--query-pointer] [--queued] [--repaint] [--every-second]
+// Usage: tick_floor [--query-pointer] [--queued] [--repaint | --present] [--every-second]
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCursor>
 #include <QDateTime>
 #include <QImage>
@@ -33,10 +37,12 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         face_.fill(Qt::darkBlue);
     }
-    void Advance(bool immediate) {
+    void Advance(bool immediate, bool present) {
         ++seconds_;
         face_.fill(seconds_ % 2 == 0 ? Qt::darkBlue : Qt::darkGreen);
-        if (immediate) {
+        if (present) {
+            Present();
+        } else if (immediate) {
             repaint(QRect(QPoint(128, 68), face_.size()));
         } else {
             update(QRect(QPoint(128, 68), face_.size()));
@@ -44,6 +50,21 @@ public:
     }
 
 protected:
+    // Both images hold opaque 32-bit pixels, so a row copy is the drawing.
+    void Present() {
+        const QRect square(QPoint(128, 68), face_.size());
+        QBackingStore* store = backingStore();
+        store->beginPaint(QRegion(square));
+        auto* pixels = static_cast<QImage*>(store->paintDevice());
+        uchar* const bits = pixels->bits();
+        for (int y = 0; y < square.height(); ++y) {
+            std::memcpy(bits + (square.top() + y) * pixels->bytesPerLine() + square.left() * 4,
+                        face_.constScanLine(y), std::size_t(square.width()) * 4);
+        }
+        store->endPaint();
+        store->flush(QRegion(square), windowHandle());
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         if (!QRect(QPoint(128, 68), face_.size()).contains(event->rect())) {
@@ -72,7 +93,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const bool queryPointer = Has(argc, argv, "--query-pointer");
     const bool queued = Has(argc, argv, "--queued");
-    const bool repaint = Has(argc, argv, "--repaint");
+    const bool present = Has(argc, argv, "--present");
+    const bool repaint = present || Has(argc, argv, "--repaint");
     const bool immediate = Has(argc, argv, "--immediate");
     const bool everySecond = Has(argc, argv, "--every-second");
     FloorWindow window;
@@ -94,7 +116,7 @@ int main(int argc, char** argv) {
             lastX = QCursor::pos().x();
         }
         if (repaint && (everySecond || ++ticks % 4 == 0)) {
-            window.Advance(immediate);
+            window.Advance(immediate, present);
         }
     };
     QObject::connect(&tick, &QTimer::timeout, &window, onTick,
