@@ -84,12 +84,6 @@ void AddChangedArea(std::vector<QRect>& areas, QRect area) {
     areas.push_back(area);
 }
 
-void AddChangedBands(std::vector<QRect>& areas, const PixelStamp& stamp) {
-    for (const QRect& band : stamp.Bands()) {
-        AddChangedArea(areas, band);
-    }
-}
-
 } // namespace
 
 struct FaceRenderer::Drawing {
@@ -396,7 +390,7 @@ QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const Clock
             if (stamp == nullptr) {
                 break;
             }
-            shown_.push_back(ShownRun{run.key, stamp});
+            shown_.push_back(ShownRun{run.key, stamp->Area(), stamp});
         }
     }
     if (!stampable || shown_.size() != runs_.size()) {
@@ -414,12 +408,12 @@ QRegion FaceRenderer::ReplayUpperRuns(const ClockSettings& settings, const Clock
         // Only the pixels of runs that came or went can differ.
         for (std::size_t i = 0; i < shown_.size(); ++i) {
             if (!Holds(shownBefore_, i, shown_[i].key)) {
-                AddChangedBands(changed_, *shown_[i].stamp);
+                AddChangedArea(changed_, shown_[i].area);
             }
         }
         for (std::size_t i = 0; i < shownBefore_.size(); ++i) {
             if (!Holds(shown_, i, shownBefore_[i].key)) {
-                AddChangedBands(changed_, *shownBefore_[i].stamp);
+                AddChangedArea(changed_, shownBefore_[i].area);
             }
         }
     }

@@ -107,9 +107,8 @@ private:
     };
     struct ShownRun {
         RunKey key{};
-        // Valid during the update that made it and the next: a stamp stays kept for
-        // RecentUpdates after it was shown, and all go together only with shownValid_.
-        const PixelStamp* stamp = nullptr;
+        QRect area;
+        const PixelStamp* stamp = nullptr; // valid during the update that made it
     };
 
     // Keeps the image at the face's device pixels and ratio.

@@ -15,10 +15,6 @@ constexpr QRgb White = 0xFFFFFFFFu;
 // which costs less than starting a new run.
 constexpr int JoinedGap = 8;
 
-// The rows of one band of Bands(): fewer rows follow a slanted run more closely, at the cost
-// of more rectangles for the display to take.
-constexpr int BandRows = 8;
-
 constexpr quint64 TwoBlack = 0xFF000000FF000000ull;
 constexpr quint64 TwoWhite = 0xFFFFFFFFFFFFFFFFull;
 
@@ -95,20 +91,7 @@ PixelStamp PixelStamp::ReadRuns(const QImage& overBlack, const QImage* overWhite
     if (top >= 0) {
         stamp.area_ = QRect(QPoint(left, top), QPoint(right, bottom));
     }
-    stamp.MakeBands();
     return stamp;
-}
-
-void PixelStamp::MakeBands() {
-    for (const Run& run : runs_) {
-        const QRect pixels(run.x, run.y, run.length, 1);
-        const int band = (run.y - area_.top()) / BandRows;
-        if (bands_.empty() || (bands_.back().top() - area_.top()) / BandRows != band) {
-            bands_.push_back(pixels);
-        } else {
-            bands_.back() |= pixels;
-        }
-    }
 }
 
 PixelStamp PixelStamp::Read(const QImage& overBlack, const QImage& overWhite, const QRect& area) {

@@ -25,10 +25,6 @@ public:
 
     // The smallest rectangle holding every pixel the run changes; empty when it changes none.
     QRect Area() const { return area_; }
-    // Rectangles that together hold every pixel the run changes, each the width of the
-    // changed pixels in a few rows: a slanted hand fills a fraction of its Area(), and a
-    // second's repaint that follows the bands sends that fraction.
-    const std::vector<QRect>& Bands() const { return bands_; }
     // Replays the run on the pixels of a Format_RGB32 image that lie in `clip`.
     void ApplyTo(QImage& image, const QRect& clip) const;
 
@@ -43,11 +39,9 @@ private:
 
     // Without a white copy the stamp is ORed.
     static PixelStamp ReadRuns(const QImage& overBlack, const QImage* overWhite, const QRect& area);
-    void MakeBands();
 
     std::vector<Run> runs_;
     std::vector<QRgb> keep_; // empty for an ORed stamp
     std::vector<QRgb> set_;
     QRect area_;
-    std::vector<QRect> bands_;
 };
