@@ -28,17 +28,22 @@ QPoint FacePresenter::DeviceOrigin(const QImage& face) const {
     return {scale.Edge(frameThickness_), scale.Edge(frameThickness_)};
 }
 
+QRect FacePresenter::DeviceTarget(const QRect& logical, const QImage& face) const {
+    return DeviceScale(face.devicePixelRatio()).Rect(logical) &
+           QRect(DeviceOrigin(face), face.size());
+}
+
 void FacePresenter::Paint(QPainter& painter, const QImage& face, const QRegion& region) const {
     const DeviceScale scale(face.devicePixelRatio());
-    const QPoint origin = DeviceOrigin(face);
     if (!scale.IsIdentity()) {
         painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
     }
+    const QPoint origin = DeviceOrigin(face);
     // Under a clip of several rectangles the painter would blend the picture span by span and
     // hand tall regions to worker threads, and the wait for them would wake the clock once
     // more each second.
     for (const QRect& rectangle : region) {
-        const QRect target = scale.Rect(rectangle) & QRect(origin, face.size());
+        const QRect target = DeviceTarget(rectangle, face);
         if (!target.isEmpty()) {
             painter.setClipRect(target);
             painter.drawImage(target, face, target.translated(-origin));
@@ -63,12 +68,14 @@ bool FacePresenter::PresentNow(QWidget& window, const QImage& face, const QRegio
         store->endPaint();
         return false;
     }
-    const DeviceScale scale(face.devicePixelRatio());
     const QPoint origin = DeviceOrigin(face);
     uchar* const bits = pixels->bits();
     const qsizetype bytesPerLine = pixels->bytesPerLine();
     for (const QRect& rectangle : region) {
-        const QRect target = scale.Rect(rectangle) & QRect(origin, face.size()) & pixels->rect();
+        const QRect target = DeviceTarget(rectangle, face) & pixels->rect();
+        if (target.isEmpty()) {
+            continue;
+        }
         const std::size_t rowBytes = std::size_t(target.width()) * 4;
         for (int y = target.top(); y <= target.bottom(); ++y) {
             std::memcpy(bits + y * bytesPerLine + target.left() * 4,

@@ -32,6 +32,8 @@ public:
 
 private:
     QPoint DeviceOrigin(const QImage& face) const;
+    // The device pixels of the window that show `face` within a logical rectangle of it.
+    QRect DeviceTarget(const QRect& logical, const QImage& face) const;
 
     int frameThickness_;
 };
