@@ -8,6 +8,7 @@
 #include "net/etls_error.h"
 #include "net/net_error.h"
 #include "net/pop3_reply.h"
+#include "net/sendable_text.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void TPop3Client::EnsureCredentials() {
 }
 
 void TPop3Client::RequireSendableCredentials() const {
-    if (!Pop3Reply::IsSendable(UserID) || !Pop3Reply::IsSendable(Password)) {
+    if (!SendableInACommand(UserID) || !SendableInACommand(Password)) {
         throw ENetError(kAuthenticationFailed);
     }
 }

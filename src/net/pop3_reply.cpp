@@ -5,7 +5,6 @@
 #include "net/pop3_reply.h"
 
 #include "net/nth_word.h"
-#include "net/sendable_text.h"
 
 #include <algorithm>
 
@@ -27,8 +26,4 @@ std::optional<int> Pop3Reply::MessageCount(const QString& line) {
     bool fits = false;
     const int count = word.toInt(&fits, 10);
     return fits ? std::optional<int>(count) : std::nullopt;
-}
-
-bool Pop3Reply::IsSendable(const QString& credential) {
-    return SendableInACommand(credential);
 }

@@ -15,7 +15,4 @@ public:
     // The message count of a positive STAT reply ("+OK 3 4512"): a decimal number of digits
     // only; nothing when the server sent no count, a negative one or one too large.
     static std::optional<int> MessageCount(const QString& line);
-    // Whether a user name or password can go into a command line: one with CR, LF or NUL would
-    // end the command early and start another of the sender's making.
-    static bool IsSendable(const QString& credential);
 };

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "net/pop3_reply.h"
+#include "net/sendable_text.h"
 
 #include <gtest/gtest.h>
 
@@ -32,10 +33,10 @@ TEST(NetPop3Reply, MessageCountIsADecimalOfDigitsOnly) {
 }
 
 TEST(NetPop3Reply, CredentialsWithLineBreaksOrNulCannotBeSent) {
-    EXPECT_TRUE(Pop3Reply::IsSendable(QStringLiteral("alice@example.jp pass word")));
+    EXPECT_TRUE(SendableInACommand(QStringLiteral("alice@example.jp pass word")));
     for (const QString& credential :
          {QStringLiteral("alice\r\nDELE 1"), QStringLiteral("alice\n"), QStringLiteral("\ralice"),
           QString::fromLatin1("ali\0ce", 6)}) {
-        EXPECT_FALSE(Pop3Reply::IsSendable(credential)) << credential.toStdString();
+        EXPECT_FALSE(SendableInACommand(credential)) << credential.toStdString();
     }
 }
