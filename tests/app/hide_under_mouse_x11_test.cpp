@@ -114,7 +114,7 @@ public:
     }
 
 private:
-    PrivateXServer server_{200, QSize(1024, 768)};
+    PrivateXServer server_{QSize(1024, 768)};
     QProcess clock_;
     QProcess other_;
     QProcess dragSource_;

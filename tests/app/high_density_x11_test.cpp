@@ -88,7 +88,7 @@ TEST(HighDensityOnX11, TheWindowShowsWhatRenderDrawsAtItsScale) {
             GTEST_SKIP() << tool << " is not installed";
         }
     }
-    PrivateXServer server(500, QSize(1024, 768));
+    PrivateXServer server(QSize(1024, 768));
     ASSERT_FALSE(server.Display().isEmpty());
     TestFolder folder;
     QDir(folder.Path()).mkdir("run");

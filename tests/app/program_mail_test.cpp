@@ -315,7 +315,7 @@ TEST_F(ProgramTls, ClockShowsNewImapMailWithinSecondsAndEndsAtOnceWhileIdling) {
         GTEST_SKIP() << "needs Xvfb and xwininfo (xvfb, x11-utils)";
     }
     StartDovecot({"127.0.0.1", "127.0.0.2"});
-    PrivateXServer x(391, QSize(800, 600));
+    PrivateXServer x(QSize(800, 600));
     ASSERT_FALSE(x.Display().isEmpty());
     const quint16 port = dovecot_->ImapTlsPort();
     folder_.Write("zrbl.reg",

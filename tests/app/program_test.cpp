@@ -391,7 +391,7 @@ TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
         QStandardPaths::findExecutable("xwininfo").isEmpty()) {
         GTEST_SKIP() << "needs Xvfb and xwininfo (xvfb, x11-utils)";
     }
-    PrivateXServer x(91, QSize(800, 600));
+    PrivateXServer x(QSize(800, 600));
     ASSERT_FALSE(x.Display().isEmpty());
     // A stored picture count that does not match the list is reported in a message box
     // while the clock window is created.

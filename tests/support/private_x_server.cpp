@@ -6,36 +6,23 @@
 
 #include "x_client_environment.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
-namespace {
-
-// A lock file that a killed server left behind keeps its number taken, so the search goes on
-// well past the first few.
-constexpr int NumbersTried = 100;
-
-} // namespace
-
-PrivateXServer::PrivateXServer(int firstNumber, QSize screen) {
+PrivateXServer::PrivateXServer(QSize screen) {
+    // The server takes the first free number itself and writes it out once clients can
+    // connect: tests running at the same time never pick the same display, as they could by
+    // looking for a free lock file first and starting a server on it after.
     const QString geometry = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    for (int number = firstNumber; number < firstNumber + NumbersTried && display_.isEmpty();
-         ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
-            continue;
-        }
-        server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen", "0",
-                                               geometry, "-nolisten", "tcp", "-noreset"});
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        if (server_.waitForStarted() &&
-            QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000) &&
-            server_.state() == QProcess::Running) {
-            display_ = QStringLiteral(":%1").arg(number);
-        } else {
-            server_.kill();
-            server_.waitForFinished(5000);
-        }
+    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-screen", "0", geometry, "-nolisten", "tcp", "-noreset"});
+    const bool answered = QTest::qWaitFor(
+        [this] { return server_.canReadLine() || server_.state() == QProcess::NotRunning; }, 10000);
+    bool isNumber = false;
+    const int number = answered ? server_.readLine().trimmed().toInt(&isNumber) : 0;
+    if (isNumber && server_.state() == QProcess::Running) {
+        display_ = QStringLiteral(":%1").arg(number);
     }
 }
 

@@ -11,13 +11,12 @@
 #include <QStringList>
 #include <optional>
 
-// An Xvfb of a test's own, on the first free display number of the hundred from
-// `firstNumber` (tests that may run at the same time take different hundreds). It never resets
+// An Xvfb of a test's own, on a display number no other server holds. It never resets
 // when its last client leaves, which would refuse a program started just then. Ended politely
 // when it goes, so that the server removes its lock file.
 class PrivateXServer {
 public:
-    PrivateXServer(int firstNumber, QSize screen);
+    explicit PrivateXServer(QSize screen);
     ~PrivateXServer();
     PrivateXServer(const PrivateXServer&) = delete;
     PrivateXServer& operator=(const PrivateXServer&) = delete;
