@@ -158,7 +158,11 @@ void TMainForm::FormCreate() {
     RemoveLegacyUninstallEntry();
     services_.settings.EnsureDefaults(records_);
     services_.settings.LoadSettings(records_);
-    passwords_.Probe();
+    // Only a clock that checks mail asks about the keyring at start: one without accounts
+    // never loads the keyring's libraries nor keeps their threads and bus connection.
+    if (!MailPasswords::EntriesInUse(records_.accounts).isEmpty()) {
+        passwords_.Probe();
+    }
 
     PlaceWindow();
     SetDisplayMode(DisplayModeFromAttrib());

@@ -149,6 +149,8 @@ void TPop3Form::ConnectControls() {
 
     connect(ui_->BTN_Pop3Refrect, &QPushButton::clicked, this, &TPop3Form::BTN_Pop3RefrectClick);
     connect(&passwords_, &MailPasswords::Answered, this, &TPop3Form::ShowKeyringAnswer);
+    // The dialog says where a typed password will be kept.
+    passwords_.Probe();
 }
 
 // ---- The editor ----

@@ -35,7 +35,10 @@ QStringList MailPasswords::EntriesInUse(const AccountTable& accounts) {
 }
 
 void MailPasswords::Probe() {
-    Enqueue({Call::Kind::Probe, kProbeEntry, {}});
+    // Any call on its way settles the answer as well.
+    if (keyringState_ == KeyringState::Unknown && !Busy()) {
+        Enqueue({Call::Kind::Probe, kProbeEntry, {}});
+    }
 }
 
 MailPasswords::Keeping MailPasswords::Where() const {

@@ -49,7 +49,8 @@ public:
     static QStringList EntriesInUse(const AccountTable& accounts);
 
     // Learns whether there is a keyring, by reading an entry that never exists: no unlock
-    // prompt comes of it.
+    // prompt comes of it. Nothing is asked once the answer is known or while a call that
+    // gives it is on its way.
     void Probe();
     // Where a password typed now is kept after the next save.
     Keeping Where() const;

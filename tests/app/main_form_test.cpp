@@ -131,6 +131,15 @@ TEST_F(MainFormFixture, CreationLoadsSettingsAndPlacesTheWindow) {
     EXPECT_FALSE(form->Menu().Menu_MailCheck->isEnabled()) << "no accounts";
 }
 
+TEST_F(MainFormFixture, OnlyAClockWithMailAccountsAsksAboutTheKeyringAtStart) {
+    Start().reset();
+    QTest::qWait(50);
+    EXPECT_TRUE(keyring.calls.isEmpty()) << keyring.calls.join(", ").toStdString();
+    AddMailAccount(110);
+    auto form = Start();
+    EXPECT_EQ(keyring.calls, QStringList({"read keyring-check"}));
+}
+
 TEST_F(MainFormFixture, AlwaysOnTopWinWhenBothModesAreStored) {
     persistence.stored.clock.Attrib |= TopMost | MouseHide;
     auto form = Start();

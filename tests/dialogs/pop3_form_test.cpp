@@ -432,8 +432,9 @@ TEST_F(MailPop3FormTest, KeyringPasswordIsShownAndItsEntryFollowsTheAccount) {
     Click(*form, "BTN_Pop3Refrect");
     EXPECT_EQ(accounts_.entries[0].PassWord, QStringLiteral("secret")) << "for the save to move";
     EXPECT_TRUE(QTest::qWaitFor([this] { return !keyring_.passwords.Busy(); }, 5000));
-    EXPECT_EQ(keyring_.keyring.calls,
-              QStringList({"read alice@pop.example", "remove alice@pop.example"}));
+    EXPECT_EQ(keyring_.keyring.calls, QStringList({"read keyring-check", "read alice@pop.example",
+                                                   "remove alice@pop.example"}))
+        << "the dialog asks where a typed password will go";
 }
 
 TEST(CertificateQuestion, ServerAndCertificateNamesStayOnTheirLines) {

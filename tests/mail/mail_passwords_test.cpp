@@ -103,6 +103,17 @@ TEST(MailPasswords, FileFirstThenTheKeyringWhichIsAskedOnce) {
     }
 }
 
+TEST(MailPasswords, AProbeAsksOnlyWhileNoAnswerIsKnownOrOnItsWay) {
+    Keeper keeper;
+    keeper.passwords.Probe();
+    keeper.passwords.Probe();
+    WaitUntilIdle(keeper.passwords);
+    EXPECT_EQ(keeper.passwords.Where(), Keeping::Keyring);
+    keeper.passwords.Probe();
+    WaitUntilIdle(keeper.passwords);
+    EXPECT_EQ(keeper.keyring.calls, QStringList({"read keyring-check"}));
+}
+
 TEST(MailPasswords, AfterARefusalNothingElseAsksTheKeyring) {
     Keeper keeper(Outcome::NotFound);
     EXPECT_EQ(Settled(keeper.passwords, Configured("alice", "a.example")).state,
