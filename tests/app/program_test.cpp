@@ -386,6 +386,15 @@ TEST_F(ProgramFixture, TerminationDuringAPendingNetworkWaitEndsAtOnceWithoutSpin
     }
 }
 
+TEST(ProgramLibraries, QtMultimediaWaitsForTheFirstSound) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(ZORBEL_PROGRAM)});
+    ASSERT_TRUE(ldd.waitForFinished(10000));
+    const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+    ASSERT_TRUE(libraries.contains(QStringLiteral("libQt6Widgets"))) << "ldd listed nothing";
+    EXPECT_FALSE(libraries.contains(QStringLiteral("libQt6Multimedia"))) << libraries.toStdString();
+}
+
 TEST_F(ProgramFixture, WindowTitlesAreExactlyTheirCaptions) {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
         QStandardPaths::findExecutable("xwininfo").isEmpty()) {

@@ -104,6 +104,7 @@ TEST_F(DebianPackage, HoldsTheProgramItsDataAndTheDesktopFilesUnderUsr) {
         "./usr/share/zorbel/sample.jpg",
         "./usr/share/zorbel/help/100.html",
         "./usr/share/zorbel/help/301.html",
+        ZORBEL_PACKAGED_SOUND_MODULE,
     };
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         expected << QStringLiteral("./usr/share/icons/hicolor/%1x%1/apps/zorbel.png").arg(size);

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/sound_effect_module.h"
 #include "platform/sound_player.h"
 #include "temp_dir.h"
 
@@ -36,6 +37,14 @@ TEST(SchedulePlatformSound, OnlyFilesWithContentArePlayable) {
     EXPECT_FALSE(IsPlayableSoundFile(folder.Path()));
     EXPECT_TRUE(IsPlayableSoundFile(folder.Write("tone.wav", SilentWave(800))));
 }
+
+#ifndef _WIN32
+TEST(SchedulePlatformSound, TheMultimediaModuleLoadsAndMakesAnEffect) {
+    QString error;
+    const std::unique_ptr<SoundEffect> effect = LoadSoundEffect(error);
+    EXPECT_NE(effect, nullptr) << SoundModulePath().toStdString() << ": " << error.toStdString();
+}
+#endif
 
 TEST(SchedulePlatformSound, PlayingReturnsAtOnceAndAcceptsReplacement) {
     // The test machine has no audio device: playing must stay silent and must not block.
