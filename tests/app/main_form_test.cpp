@@ -133,7 +133,6 @@ TEST_F(MainFormFixture, CreationLoadsSettingsAndPlacesTheWindow) {
 
 TEST_F(MainFormFixture, OnlyAClockWithMailAccountsAsksAboutTheKeyringAtStart) {
     Start().reset();
-    QTest::qWait(50);
     EXPECT_TRUE(keyring.calls.isEmpty()) << keyring.calls.join(", ").toStdString();
     AddMailAccount(110);
     auto form = Start();
