@@ -53,6 +53,9 @@ protected:
 
 struct MainFormFixture : FakeClockServices, ::testing::Test {
     template <typename Form = TMainForm> std::unique_ptr<Form> Start() {
+        // The platform's pointer stays where an earlier test of this program left it, and a
+        // clock shown under it would start with the pointer over the window.
+        QCursor::setPos(-10000, -10000);
         auto form = std::make_unique<Form>(Services());
         form->show();
         return form;
@@ -682,7 +685,8 @@ TEST_F(MainFormFixture, ThePointerBringsQuickTicksUntilTheClockIsBackAndTimeCoun
     auto form = StartWithPointer();
     const HideUnderMouse& hide = form->HideUnderMouseState();
     const TickTimer& timer = form->DrawTimer();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.Rate() == Rate::EverySecond; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timer.Rate() == Rate::EverySecond; }, 5000))
+        << "quarter seconds for 0x" << std::hex << form->QuarterSecondReasons().toInt();
     EXPECT_TRUE(hide.Raised());
     // Quarter seconds counted against the time that passed, over `milliseconds`; the count
     // moves at the ticks, so it may trail by one tick.
