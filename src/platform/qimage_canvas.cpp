@@ -5,9 +5,12 @@
 #include "platform/qimage_canvas.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 class QImageCanvas::CopyModeScope {
 public:
@@ -133,37 +136,94 @@ void QImageCanvas::SetFont(const CanvasFont& font) {
     painter_.setFont(font_);
 }
 
-template <typename Draw> void QImageCanvas::DrawShape(const QRect& bounds, const Draw& draw) {
+std::optional<QImageCanvas::DeviceRows> QImageCanvas::Bands(const QRect& bounds) const {
     if (scale_.IsIdentity()) {
-        draw();
-        return;
+        return std::nullopt;
     }
     const int margin = int(std::ceil(painter_.pen().widthF())) + 1;
     const int top = std::max(0, scale_.Edge(bounds.top() - margin));
     const int bottom = std::min(image_.height(), scale_.Edge(bounds.bottom() + 1 + margin));
     if (bottom - top <= BandRows) {
-        draw();
-        return;
+        return std::nullopt;
     }
+    return DeviceRows{top, bottom};
+}
+
+template <typename Draw> void QImageCanvas::InBands(DeviceRows rows, const Draw& draw) {
     // Each row is rasterised on its own, so the bands give the pixels of one draw.
     painter_.save();
     const QTransform logical = painter_.worldTransform();
     const QTransform device = QTransform::fromScale(1 / scale_.Ratio(), 1 / scale_.Ratio());
-    for (int row = top; row < bottom; row += BandRows) {
+    for (int row = rows.top; row < rows.bottom; row += BandRows) {
         painter_.setWorldTransform(device);
-        painter_.setClipRect(QRect(0, row, image_.width(), std::min(BandRows, bottom - row)));
+        painter_.setClipRect(QRect(0, row, image_.width(), std::min(BandRows, rows.bottom - row)));
         painter_.setWorldTransform(logical);
         draw();
     }
     painter_.restore();
 }
 
+template <typename Draw> void QImageCanvas::DrawShape(const QRect& bounds, const Draw& draw) {
+    if (const std::optional<DeviceRows> rows = Bands(bounds)) {
+        InBands(*rows, draw);
+    } else {
+        draw();
+    }
+}
+
+bool QImageCanvas::PenStrokesAlongPaths() const {
+    // Qt draws a solid pen of up to one device pixel with its line drawing; a wider one goes
+    // through its stroker, which builds the outline's path on every call.
+    const QPen& pen = painter_.pen();
+    return pen.style() == Qt::SolidLine && pen.widthF() * scale_.Ratio() > 1;
+}
+
+void QImageCanvas::DrawPoints(std::span<const QPoint> points, Closed closed) {
+    const auto draw = [&] {
+        if (closed == Closed::Yes) {
+            painter_.drawPolygon(points.data(), int(points.size()));
+        } else {
+            painter_.drawPolyline(points.data(), int(points.size()));
+        }
+    };
+    const std::optional<DeviceRows> rows = Bands(PointsBox(points));
+    if (!rows) {
+        draw();
+        return;
+    }
+    if (!PenStrokesAlongPaths()) {
+        InBands(*rows, draw);
+        return;
+    }
+    // The stroker's outline, the costly part of a dense face's hands and figures, is built
+    // once and filled band by band: the same pixels as drawing the shape in every band.
+    QPolygonF corners;
+    corners.reserve(qsizetype(points.size()));
+    for (const QPoint point : points) {
+        corners << QPointF(point);
+    }
+    QPainterPath shape;
+    shape.setFillRule(Qt::OddEvenFill);
+    shape.addPolygon(corners);
+    const bool filled = closed == Closed::Yes && painter_.brush().style() != Qt::NoBrush;
+    if (closed == Closed::Yes) {
+        shape.closeSubpath();
+    }
+    const QPainterPath outline = QPainterPathStroker(painter_.pen()).createStroke(shape);
+    InBands(*rows, [&] {
+        if (filled) {
+            painter_.fillPath(shape, painter_.brush());
+        }
+        painter_.fillPath(outline, painter_.pen().brush());
+    });
+}
+
 void QImageCanvas::Polygon(std::span<const QPoint> points) {
-    DrawShape(PointsBox(points), [&] { painter_.drawPolygon(points.data(), int(points.size())); });
+    DrawPoints(points, Closed::Yes);
 }
 
 void QImageCanvas::Polyline(std::span<const QPoint> points) {
-    DrawShape(PointsBox(points), [&] { painter_.drawPolyline(points.data(), int(points.size())); });
+    DrawPoints(points, Closed::No);
 }
 
 void QImageCanvas::Line(QPoint from, QPoint to) {

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <optional>
 
 // A Canvas that paints with QPainter on a QImage of Format_RGB32, antialiasing off, so that
 // the OR raster operation of the merge mode is available. The image must outlive the canvas.
@@ -60,8 +61,20 @@ public:
 
 private:
     QRect OutlineBox(int left, int top, int right, int bottom) const;
-    // Draws a shape that lies in `bounds` (logical pixels, before the pen's width).
+    // Device rows from `top` up to `bottom`, drawn in bands.
+    struct DeviceRows {
+        int top = 0;
+        int bottom = 0;
+    };
+    // The rows of a shape that lies in `bounds` (logical pixels, before the pen's width) when
+    // it is tall enough to be drawn in bands; nothing when it is drawn at once.
+    std::optional<DeviceRows> Bands(const QRect& bounds) const;
+    template <typename Draw> void InBands(DeviceRows rows, const Draw& draw);
+    // Draws a shape that lies in `bounds`, in bands where it is tall.
     template <typename Draw> void DrawShape(const QRect& bounds, const Draw& draw);
+    bool PenStrokesAlongPaths() const;
+    enum class Closed { No, Yes };
+    void DrawPoints(std::span<const QPoint> points, Closed closed);
     // Copies the whole image onto the device pixels of the target, opaque, nearest pixel.
     void CopyImage(const QImage& image, const QRect& target);
     // Copies and stretches ignore the mix mode, as GDI's blits ignore the pen's raster op.

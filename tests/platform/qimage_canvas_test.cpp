@@ -5,6 +5,7 @@
 #include "core/device_scale.h"
 #include "platform/qimage_canvas.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -241,17 +242,21 @@ TEST(FaceCanvas, DrawsAtThePicturesDensity) {
 }
 
 // At a whole ratio an outline covers the device pixels of exactly the pixels it covers at
-// ratio 1: the dense drawing is where the plain one is, only finer. The tall outline is drawn
+// ratio 1: the dense drawing is where the plain one is, only finer. The tall shapes are drawn
 // in bands of rows, which must meet without a seam.
 TEST(FaceCanvas, ADenseOutlineLiesOnItsPlainPixels) {
     const auto draw = [](qreal ratio) {
-        QImage image = BlackAt(QSize(24, 64), ratio);
+        QImage image = BlackAt(QSize(48, 64), ratio);
         QImageCanvas canvas(image);
         canvas.SetPen(0xFFFFFF, 1, PenStyle::Solid);
         canvas.SetBrush(0, BrushStyle::Clear);
         canvas.Rectangle(2, 2, 9, 8);
         canvas.Line({12, 3}, {21, 3});
         canvas.Rectangle(12, 6, 20, 61);
+        canvas.SetBrush(0x3060A0, BrushStyle::Solid);
+        const std::array<QPoint, 6> ell{QPoint(34, 4),  QPoint(38, 4),  QPoint(38, 50),
+                                        QPoint(45, 50), QPoint(45, 58), QPoint(34, 58)};
+        canvas.Polygon(ell);
         return image;
     };
     const QImage plain = draw(1);
