@@ -178,15 +178,10 @@ bool QImageCanvas::PenStrokesAlongPaths() const {
     return pen.style() == Qt::SolidLine && pen.widthF() * scale_.Ratio() > 1;
 }
 
-void QImageCanvas::DrawPoints(std::span<const QPoint> points, Closed closed) {
-    const auto draw = [&] {
-        if (closed == Closed::Yes) {
-            painter_.drawPolygon(points.data(), int(points.size()));
-        } else {
-            painter_.drawPolyline(points.data(), int(points.size()));
-        }
-    };
-    const std::optional<DeviceRows> rows = Bands(PointsBox(points));
+template <typename Draw, typename MakePath>
+void QImageCanvas::DrawOutlined(const QRect& bounds, Outline outline, const Draw& draw,
+                                const MakePath& makePath) {
+    const std::optional<DeviceRows> rows = Bands(bounds);
     if (!rows) {
         draw();
         return;
@@ -197,33 +192,50 @@ void QImageCanvas::DrawPoints(std::span<const QPoint> points, Closed closed) {
     }
     // The stroker's outline, the costly part of a dense face's hands and figures, is built
     // once and filled band by band: the same pixels as drawing the shape in every band.
+    const QPainterPath shape = makePath();
+    QPainterPathStroker stroker(painter_.pen());
+    // Curves are flattened as finely as Qt's own stroke does at this scale.
+    stroker.setCurveThreshold(0.25 / scale_.Ratio());
+    const QPainterPath stroke = stroker.createStroke(shape);
+    const bool filled = outline == Outline::Closed && painter_.brush().style() != Qt::NoBrush;
+    InBands(*rows, [&] {
+        if (filled) {
+            painter_.fillPath(shape, painter_.brush());
+        }
+        painter_.fillPath(stroke, painter_.pen().brush());
+    });
+}
+
+namespace {
+
+QPainterPath PointsPath(std::span<const QPoint> points, bool closed) {
     QPolygonF corners;
     corners.reserve(qsizetype(points.size()));
     for (const QPoint point : points) {
         corners << QPointF(point);
     }
-    QPainterPath shape;
-    shape.setFillRule(Qt::OddEvenFill);
-    shape.addPolygon(corners);
-    const bool filled = closed == Closed::Yes && painter_.brush().style() != Qt::NoBrush;
-    if (closed == Closed::Yes) {
-        shape.closeSubpath();
+    QPainterPath path;
+    path.addPolygon(corners);
+    if (closed) {
+        path.closeSubpath();
     }
-    const QPainterPath outline = QPainterPathStroker(painter_.pen()).createStroke(shape);
-    InBands(*rows, [&] {
-        if (filled) {
-            painter_.fillPath(shape, painter_.brush());
-        }
-        painter_.fillPath(outline, painter_.pen().brush());
-    });
+    return path;
 }
 
+} // namespace
+
 void QImageCanvas::Polygon(std::span<const QPoint> points) {
-    DrawPoints(points, Closed::Yes);
+    DrawOutlined(
+        PointsBox(points), Outline::Closed,
+        [&] { painter_.drawPolygon(points.data(), int(points.size())); },
+        [&] { return PointsPath(points, true); });
 }
 
 void QImageCanvas::Polyline(std::span<const QPoint> points) {
-    DrawPoints(points, Closed::No);
+    DrawOutlined(
+        PointsBox(points), Outline::Open,
+        [&] { painter_.drawPolyline(points.data(), int(points.size())); },
+        [&] { return PointsPath(points, false); });
 }
 
 void QImageCanvas::Line(QPoint from, QPoint to) {
@@ -247,21 +259,40 @@ QRect QImageCanvas::OutlineBox(int left, int top, int right, int bottom) const {
 
 void QImageCanvas::Ellipse(int left, int top, int right, int bottom) {
     const QRect box = OutlineBox(left, top, right, bottom);
-    DrawShape(box, [&] { painter_.drawEllipse(box); });
+    DrawOutlined(
+        box, Outline::Closed, [&] { painter_.drawEllipse(box); },
+        [&] {
+            QPainterPath path;
+            path.addEllipse(QRectF(box));
+            return path;
+        });
 }
 
 void QImageCanvas::Rectangle(int left, int top, int right, int bottom) {
     const QRect box = OutlineBox(left, top, right, bottom);
-    DrawShape(box, [&] { painter_.drawRect(box); });
+    DrawOutlined(
+        box, Outline::Closed, [&] { painter_.drawRect(box); },
+        [&] {
+            QPainterPath path;
+            path.addRect(QRectF(box));
+            return path;
+        });
 }
 
 void QImageCanvas::RoundRectangle(int left, int top, int right, int bottom, int cornerWidth,
                                   int cornerHeight) {
     // GDI names the corner ellipse's full size; QPainter wants its radii.
     const QRect box = OutlineBox(left, top, right, bottom);
-    DrawShape(box, [&] {
-        painter_.drawRoundedRect(box, cornerWidth / 2.0, cornerHeight / 2.0, Qt::AbsoluteSize);
-    });
+    const qreal radiusX = cornerWidth / 2.0;
+    const qreal radiusY = cornerHeight / 2.0;
+    DrawOutlined(
+        box, Outline::Closed,
+        [&] { painter_.drawRoundedRect(box, radiusX, radiusY, Qt::AbsoluteSize); },
+        [&] {
+            QPainterPath path;
+            path.addRoundedRect(QRectF(box), radiusX, radiusY, Qt::AbsoluteSize);
+            return path;
+        });
 }
 
 void QImageCanvas::FillRectangle(const QRect& area, Colour colour) {

@@ -73,8 +73,12 @@ private:
     // Draws a shape that lies in `bounds`, in bands where it is tall.
     template <typename Draw> void DrawShape(const QRect& bounds, const Draw& draw);
     bool PenStrokesAlongPaths() const;
-    enum class Closed { No, Yes };
-    void DrawPoints(std::span<const QPoint> points, Closed closed);
+    enum class Outline { Open, Closed };
+    // The same for an outline, closed ones filled with the brush; `makePath` gives the shape
+    // as a path when the pen's outline is better built once for all the bands.
+    template <typename Draw, typename MakePath>
+    void DrawOutlined(const QRect& bounds, Outline outline, const Draw& draw,
+                      const MakePath& makePath);
     // Copies the whole image onto the device pixels of the target, opaque, nearest pixel.
     void CopyImage(const QImage& image, const QRect& target);
     // Copies and stretches ignore the mix mode, as GDI's blits ignore the pen's raster op.
