@@ -140,9 +140,9 @@ bool ImapSession::Offers(QByteArrayView capability) const {
     return capabilities_ && capabilities_->contains(capability.toByteArray().toUpper());
 }
 
-void ImapSession::TakeCapabilities(QByteArrayView words) {
+void ImapSession::TakeCapabilities(const std::vector<QByteArray>& words) {
     QSet<QByteArray> capabilities;
-    for (const QByteArray& word : ImapWords(words)) {
+    for (const QByteArray& word : words) {
         capabilities.insert(word.toUpper());
     }
     capabilities_ = std::move(capabilities);
@@ -150,7 +150,7 @@ void ImapSession::TakeCapabilities(QByteArrayView words) {
 
 void ImapSession::Handle(const ImapResponse& response, ImapStep& step) {
     if (response.code == "CAPABILITY") {
-        TakeCapabilities(response.codeArguments);
+        TakeCapabilities(ImapWords(response.codeArguments));
     } else if (response.code == "ALERT") {
         result_.alerts << response.text;
     }
@@ -209,11 +209,12 @@ void ImapSession::HandleUntagged(const ImapResponse& response, ImapStep& step) {
     }
     const bool watching = state_ == State::IdleStarting || state_ == State::Idling;
     if (response.keyword == "CAPABILITY") {
-        QSet<QByteArray> capabilities;
+        std::vector<QByteArray> words;
+        words.reserve(response.data.size());
         for (const ImapValue& value : response.data) {
-            capabilities.insert(value.text.toUpper());
+            words.push_back(value.text);
         }
-        capabilities_ = std::move(capabilities);
+        TakeCapabilities(words);
     } else if (response.keyword == "EXISTS" && response.number) {
         result_.mailbox.messages = *response.number;
         if (watching) {

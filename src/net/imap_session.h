@@ -151,7 +151,8 @@ private:
     void SendParts(State state, const QList<QByteArray>& parts, ImapStep& step);
     QByteArray NextTag();
     bool Offers(QByteArrayView capability) const;
-    void TakeCapabilities(QByteArrayView words);
+    // What the server offers, named by `words` in any case.
+    void TakeCapabilities(const std::vector<QByteArray>& words);
     void CountUnseen(const ImapResponse& response);
     // Records the outcome and ends: with LOGOUT where the connection is still usable, at
     // once where it is not.
