@@ -94,11 +94,9 @@ protected:
         fingerprint_ = TestCertificates::Fingerprint(certificates_->selfSigned.certificate);
     }
     void StartDovecot(const QStringList& addresses) {
-        DovecotOptions options;
-        options.certificate = certificates_->selfSigned.certificate;
-        options.key = certificates_->selfSigned.key;
+        DovecotOptions options = DovecotOptions::TlsOnTwoLoopbacks(
+            certificates_->selfSigned.certificate, certificates_->selfSigned.key);
         options.addresses = addresses;
-        options.imap = true;
         dovecot_ = std::make_unique<DovecotServer>(options);
         const QString failure = dovecot_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();

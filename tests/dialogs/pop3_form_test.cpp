@@ -456,12 +456,8 @@ TEST_F(MailPop3FormTest, TestButtonAsksWhetherToTrustTheCertificate) {
     }
     const TestCertificates* certificates = TestCertificates::Get();
     ASSERT_NE(certificates, nullptr) << TestCertificates::Problem().toStdString();
-    DovecotOptions options;
-    options.certificate = certificates->selfSigned.certificate;
-    options.key = certificates->selfSigned.key;
-    options.addresses = {"127.0.0.1", "127.0.0.2"};
-    options.imap = true;
-    DovecotServer server(options);
+    DovecotServer server(DovecotOptions::TlsOnTwoLoopbacks(certificates->selfSigned.certificate,
+                                                           certificates->selfSigned.key));
     const QString failure = server.Start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 

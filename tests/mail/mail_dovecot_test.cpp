@@ -105,12 +105,8 @@ protected:
         }
         certificates_ = TestCertificates::Get();
         ASSERT_NE(certificates_, nullptr) << TestCertificates::Problem().toStdString();
-        DovecotOptions options;
-        options.certificate = certificates_->selfSigned.certificate;
-        options.key = certificates_->selfSigned.key;
-        options.addresses = {"127.0.0.1", "127.0.0.2"};
-        options.imap = true;
-        server_ = std::make_unique<DovecotServer>(options);
+        server_ = std::make_unique<DovecotServer>(DovecotOptions::TlsOnTwoLoopbacks(
+            certificates_->selfSigned.certificate, certificates_->selfSigned.key));
         const QString failure = server_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }

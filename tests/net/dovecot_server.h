@@ -21,6 +21,17 @@ struct DovecotOptions {
     // IMAP beside POP3: an imap listener, and with TLS an imaps one (Debian package
     // dovecot-imapd).
     bool imap = false;
+
+    // POP3 and IMAP requiring TLS with this certificate, on 127.0.0.1 and 127.0.0.2: a
+    // client on one aiming at the other is not taken as a local one, and logs in only over
+    // TLS.
+    static DovecotOptions TlsOnTwoLoopbacks(const QString& certificate, const QString& key) {
+        return DovecotOptions{
+            .certificate = certificate,
+            .key = key,
+            .addresses = {QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.2")},
+            .imap = true};
+    }
 };
 
 // A Dovecot POP3 (and IMAP) server with its own configuration in a temporary folder: user

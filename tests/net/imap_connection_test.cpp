@@ -74,12 +74,8 @@ protected:
         }
         const TestCertificates* certificates = TestCertificates::Get();
         ASSERT_NE(certificates, nullptr) << TestCertificates::Problem().toStdString();
-        DovecotOptions options;
-        options.certificate = certificates->selfSigned.certificate;
-        options.key = certificates->selfSigned.key;
-        options.addresses = {QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.2")};
-        options.imap = true;
-        server_ = std::make_unique<DovecotServer>(options);
+        server_ = std::make_unique<DovecotServer>(DovecotOptions::TlsOnTwoLoopbacks(
+            certificates->selfSigned.certificate, certificates->selfSigned.key));
         const QString failure = server_->Start();
         ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
         fingerprint_ = TestCertificates::Fingerprint(certificates->selfSigned.certificate);
